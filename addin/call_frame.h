@@ -1,0 +1,125 @@
+// The frame every worksheet function follows: the Function Wizard guard,
+// argument checks, computation, and a result in the function's own static
+// record (a number, #VALUE!, or a freshly allocated array that Excel hands
+// back to xlAutoFree).
+//
+//   ZQ_WORKSHEET ZqThing(double x, short flag) {
+//     return ZQ_FRAME([&](Zq::Addin::Result& out) {
+//       if (!(x > 0)) return out.Error();
+//       return out.Number(Compute(x, flag != 0));
+//     });
+//   }
+#pragma once
+
+#include <cmath>
+#include <cstddef>
+#include <new>
+#include <utility>
+
+#include "addin/xlcall.h"
+
+// Declares an exported worksheet function with Excel's calling convention.
+#define ZQ_WORKSHEET extern "C" ZQ_EXPORT LPXLOPER ZQ_CALL
+
+namespace Zq::Addin {
+
+// True while Excel's Function Wizard dialog of this Excel window is open.
+bool FunctionWizardActive();
+
+// A finite value becomes a number; anything else #VALUE! in that record.
+inline bool StoreNumber(double value, XLOPER& target) {
+  if (std::isfinite(value)) {
+    target.val.num = value;
+    target.xltype = xltypeNum;
+    return true;
+  }
+  target.val.err = xlerrValue;
+  target.xltype = xltypeErr;
+  return false;
+}
+
+inline void StoreError(XLOPER& target) {
+  target.val.err = xlerrValue;
+  target.xltype = xltypeErr;
+}
+
+// Largest element count of an array result: both counts fit Excel's 16-bit
+// fields and the byte count fits size_t on every build.
+constexpr long kMaxArrayDimension = 65535;
+
+// Writes a worksheet function's answer into its static record.
+class Result {
+ public:
+  explicit Result(XLOPER& record) : record_(record) {}
+
+  LPXLOPER Error() {
+    StoreError(record_);
+    return &record_;
+  }
+
+  LPXLOPER Number(double value) {
+    StoreNumber(value, record_);
+    return &record_;
+  }
+
+  // A rows x columns array; fill(XLOPER* cells) writes every cell, row by
+  // row. Sizes outside Excel's limits, or memory that cannot be had,
+  // answer #VALUE!.
+  template <class Fill>
+  LPXLOPER Array(long rows, long columns, Fill&& fill) {
+    if (rows < 1 || columns < 1 || rows > kMaxArrayDimension || columns > kMaxArrayDimension) return Error();
+    const unsigned long long count = static_cast<unsigned long long>(rows) * static_cast<unsigned long long>(columns);
+    if (count > static_cast<unsigned long long>(static_cast<std::size_t>(-1) / sizeof(XLOPER))) return Error();
+    XLOPER* cells = new (std::nothrow) XLOPER[static_cast<std::size_t>(count)];
+    if (cells == nullptr) return Error();
+    try {
+      std::forward<Fill>(fill)(cells);
+    } catch (...) {
+      delete[] cells;
+      throw;
+    }
+    record_.val.array.lparray = cells;
+    record_.val.array.rows = static_cast<WORD>(rows);
+    record_.val.array.columns = static_cast<WORD>(columns);
+    record_.xltype = xltypeMulti | xlbitDLLFree;
+    return &record_;
+  }
+
+  // n values from next(), stored by StoreNumber, as a column (or a row).
+  template <class Next>
+  LPXLOPER Values(long n, Next&& next, bool asRow = false) {
+    return Array(asRow ? 1 : n, asRow ? n : 1, [&](XLOPER* cells) {
+      for (long k = 0; k < n; ++k) StoreNumber(next(), cells[k]);
+    });
+  }
+
+  template <class Next>
+  LPXLOPER Column(long n, Next&& next) {
+    return Values(n, std::forward<Next>(next), false);
+  }
+
+ private:
+  XLOPER& record_;
+};
+
+// Runs one worksheet call on `record`: null while the wizard is open, and
+// #VALUE! for anything the body throws (no exception reaches Excel).
+template <class Body>
+LPXLOPER RunFrame(XLOPER& record, Body&& body) noexcept {
+  if (FunctionWizardActive()) return nullptr;
+  Result out(record);
+  try {
+    return std::forward<Body>(body)(out);
+  } catch (...) {
+    return out.Error();
+  }
+}
+
+}  // namespace Zq::Addin
+
+// Each expansion owns its static result record: one per worksheet function.
+#define ZQ_FRAME(...)                                    \
+  ([&]() -> LPXLOPER {                                   \
+    static XLOPER zqResultRecord;                        \
+    return ::Zq::Addin::RunFrame(zqResultRecord, __VA_ARGS__); \
+  }())

@@ -1,0 +1,43 @@
+// The one thin layer between the add-in and its platform: Excel's callbacks,
+// the window calls of the Function Wizard guard, the message box and the
+// high-resolution counter. On Windows these are the real imports; elsewhere
+// the process that loads the add-in supplies them (see standin_abi.h).
+#pragma once
+
+#include <cstdint>
+
+#include "addin/xlcall.h"
+
+#if defined(_WIN32) && !defined(_WIN64)
+#define ZQ_WINAPI __stdcall
+#else
+#define ZQ_WINAPI
+#endif
+
+namespace Zq::Platform {
+
+using WindowHandle = void*;
+using EnumWindowsCallback = int(ZQ_WINAPI*)(WindowHandle window, std::intptr_t context);
+
+constexpr unsigned int kNormIgnoreCase = 0x00000001;  // NORM_IGNORECASE
+constexpr int kCompareEqual = 2;                      // CSTR_EQUAL
+constexpr unsigned int kLocaleEnglishUS = 0x0409;
+constexpr unsigned int kIconInformation = 0x00000040;  // MB_ICONINFORMATION
+constexpr unsigned int kTopMost = 0x00040000;          // MB_TOPMOST
+
+int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments);
+int Excel4(int function, XLOPER* result, int count, ...);
+
+bool EnumWindows(EnumWindowsCallback callback, std::intptr_t context);
+int GetClassNameA(WindowHandle window, char* buffer, int capacity);
+WindowHandle GetParent(WindowHandle window);
+int CompareStringA(unsigned int locale, unsigned int flags, const char* first, int firstLength, const char* second,
+                   int secondLength);
+int lstrlenA(const char* text);
+
+int MessageBoxA(WindowHandle owner, const char* text, const char* caption, unsigned int style);
+
+bool QueryPerformanceFrequency(std::int64_t* frequency);
+bool QueryPerformanceCounter(std::int64_t* counter);
+
+}  // namespace Zq::Platform

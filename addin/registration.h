@@ -1,0 +1,30 @@
+// Registration with Excel: the static table of the registered worksheet
+// functions and the counter frequency read at load.
+#pragma once
+
+#include <cstdint>
+
+namespace Zq::Addin {
+
+constexpr int kRegisteredFunctionCount = 88;
+
+// Nine counted strings per row, in the order xlfRegister takes them after
+// the module name. The table ends with a row of null pointers.
+struct RegistrationRow {
+  char* procedure;
+  char* typeText;
+  char* functionText;
+  char* argumentText;
+  char* macroType;
+  char* category;
+  char* shortcutText;
+  char* helpTopic;
+  char* functionHelp;
+};
+
+extern const RegistrationRow RegistrationTable[kRegisteredFunctionCount + 1];
+
+// Ticks per second of the high-resolution counter, read in xlAutoOpen.
+extern std::int64_t PerformanceFrequency;
+
+}  // namespace Zq::Addin

@@ -1,0 +1,7 @@
+find_package(benchmark REQUIRED)
+file(GLOB ZQ_BENCH_SOURCES CONFIGURE_DEPENDS bench/*.cpp)
+if(ZQ_BENCH_SOURCES)
+  add_executable(zqbench ${ZQ_BENCH_SOURCES} $<TARGET_OBJECTS:zqcore>)
+  target_include_directories(zqbench PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(zqbench PRIVATE zqstandin benchmark::benchmark benchmark::benchmark_main)
+endif()

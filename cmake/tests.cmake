@@ -1,0 +1,23 @@
+find_package(GTest REQUIRED)
+enable_testing()
+
+# Unit tests link the add-in's objects directly, with the stand-in.
+file(GLOB_RECURSE ZQ_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
+add_executable(zqtests ${ZQ_TEST_SOURCES} $<TARGET_OBJECTS:zqcore>)
+target_include_directories(zqtests PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(zqtests PRIVATE zqstandin GTest::gtest GTest::gtest_main)
+include(GoogleTest)
+gtest_discover_tests(zqtests DISCOVERY_TIMEOUT 60)
+
+# Host-level tests: formulas through the built add-in and the host.
+file(GLOB_RECURSE ZQ_HOST_TEST_SOURCES CONFIGURE_DEPENDS tests/host/*.cpp)
+if(ZQ_HOST_TEST_SOURCES)
+  add_executable(zqhosttests ${ZQ_HOST_TEST_SOURCES})
+  target_link_libraries(zqhosttests PRIVATE zqhostlib GTest::gtest GTest::gtest_main)
+  set_target_properties(zqhosttests PROPERTIES ENABLE_EXPORTS ON)
+  target_link_options(zqhosttests PRIVATE -Wl,--whole-archive $<TARGET_FILE:zqstandin> -Wl,--no-whole-archive)
+  target_compile_definitions(zqhosttests PRIVATE ZQ_ADDIN_PATH="$<TARGET_FILE:zqrand>"
+                             ZQ_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  add_dependencies(zqhosttests zqrand)
+  gtest_discover_tests(zqhosttests DISCOVERY_TIMEOUT 60)
+endif()
