@@ -1,0 +1,54 @@
+// The stand-in for Excel and for the Windows calls the add-in makes, as seen
+// by the host and by tests: a small simulated window list, the records of
+// what the add-in asked Excel to do, and a few switches.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace Zq::StandIn {
+
+using Window = void*;
+
+// Excel's main window: what xlGetHwnd answers (its low 16 bits).
+Window ExcelMainWindow();
+
+// Opens a simulated top-level window with the given class name and parent.
+Window OpenWindow(const std::string& className, Window parent);
+void CloseWindow(Window window);
+void CloseAllWindows();
+
+// Opens the Function Wizard as Excel does: class "bosa_sdm_XL9", parent
+// Excel's main window.
+Window OpenFunctionWizard();
+
+// Makes xlGetHwnd fail (return code not xlretSuccess) while set.
+void SetGetHwndFails(bool fails);
+
+// The add-in's own file name, answered to xlGetName.
+void SetModuleName(const std::string& path);
+
+// One xlfRegister call: the ten arguments decoded as text (the module name,
+// then the nine counted strings of the row, in order).
+struct Registration {
+  std::vector<std::string> arguments;
+};
+const std::vector<Registration>& Registrations();
+
+// Names removed by xlfSetName with a single argument, in call order.
+const std::vector<std::string>& RemovedNames();
+
+// Strings that Excel handed out (xlGetName) and that were not yet returned
+// with xlFree.
+int OutstandingExcelStrings();
+
+void ClearRecords();
+
+// The message box writes its text to standard error unless silenced.
+void SetMessageBoxQuiet(bool quiet);
+const std::string& LastMessageBoxText();
+const std::string& LastMessageBoxCaption();
+unsigned int LastMessageBoxStyle();
+
+}  // namespace Zq::StandIn
