@@ -5,4 +5,3 @@
 #include "addin/pending.h"
 
 ZQ_PENDING(ZqRandMultiNorm, short, const FP*, const FP*, short, std::int32_t, std::int32_t, short, short, short)
-ZQ_PENDING(ZqPCA, const FP*)

@@ -205,3 +205,19 @@ TEST(Cov2CorTest, RoundTripAndRefusals) {
 
 }  // namespace
 }  // namespace Zq::Math
+
+namespace Zq::Math {
+namespace {
+
+TEST(MultiCorrelTest, HeaderRowsBeyondSixteenBitsAreRefused) {
+  const int columns = 65535;
+  std::vector<double> values(2 * columns);
+  for (int k = 0; k < 2 * columns; ++k) values[k] = k % 7;
+  const Testing::ArrayArgument data(2, columns, values);
+  EXPECT_TRUE(Testing::Read(ZqMultiCorrel(data, 1, 0)).error);
+  EXPECT_TRUE(Testing::Read(ZqMultiCorrel(data, 1, 1)).error);
+  EXPECT_TRUE(Testing::Read(ZqMultiCovarp(data, 1)).error);
+}
+
+}  // namespace
+}  // namespace Zq::Math
