@@ -76,7 +76,7 @@ void PrintRegistrations(std::size_t count, std::ostream& out) {
   const auto& registrations = StandIn::Registrations();
   for (std::size_t i = 0; i < count && i < registrations.size(); ++i) {
     const auto& texts = registrations[i].arguments;
-    const auto text = [&](std::size_t k) -> std::string_view { return k < texts.size() ? texts[k] : ""; };
+    const auto text = [&](std::size_t k) { return k < texts.size() ? std::string_view(texts[k]) : std::string_view(); };
     out << text(3) << '\t' << text(1) << '\t' << text(2) << '\t' << text(4) << '\t' << text(9) << '\n';
   }
 }
@@ -85,6 +85,11 @@ class Session {
  public:
   Session(Host& host, const Options& options, std::ostream& out, std::ostream& err)
       : host_(host), options_(options), out_(out), err_(err) {}
+
+  // Blank input lines keep the paragraphs of an echoed sheet.
+  void BlankLine() {
+    if (options_.echo) separate_ = true;
+  }
 
   void Comment(std::string_view line) {
     if (!options_.echo || options_.json) return;
@@ -96,7 +101,7 @@ class Session {
   void Formula(std::string_view formula, const std::string& where) {
     const Evaluation evaluation = host_.Evaluate(formula);
     if (!evaluation.ok) {
-      err_ << "zqhost: " << where << evaluation.error << " in " << formula << '\n';
+      err_ << "zqhost: " << where << '"' << formula << "\": " << evaluation.error << '\n';
       failed_ = true;
       return;
     }
@@ -155,7 +160,10 @@ int RunCommandLine(const std::vector<std::string>& arguments, const std::string&
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
       const std::string_view text = Trim(line);
-      if (text.empty()) continue;
+      if (text.empty()) {
+        session.BlankLine();
+        continue;
+      }
       if (text.front() == '#') {
         session.Comment(text);
         continue;
