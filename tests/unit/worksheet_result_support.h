@@ -1,14 +1,11 @@
-// Reads a worksheet function's answer into plain values and hands any array
-// back to xlAutoFree, as Excel does.
+// Reads a worksheet function's answer, whatever its shape, into plain
+// values; arrays go back to xlAutoFree as Excel does.
 #pragma once
 
 #include <cmath>
-#include <limits>
 #include <vector>
 
-#include "addin/xlcall.h"
-
-extern "C" void ZQ_CALL xlAutoFree(LPXLOPER record);
+#include "tests/unit/worksheet_test_support.h"
 
 namespace Zq::Testing {
 
@@ -24,22 +21,13 @@ struct Answer {
 
 inline Answer Read(LPXLOPER record) {
   Answer answer;
-  if (record->xltype == xltypeErr) {
+  if (IsValueError(record)) {
     answer.error = true;
-    return answer;
-  }
-  if (record->xltype == xltypeNum) {
-    answer.rows = answer.columns = 1;
-    answer.values.push_back(record->val.num);
     return answer;
   }
   answer.rows = record->val.array.rows;
   answer.columns = record->val.array.columns;
-  for (int k = 0; k < answer.rows * answer.columns; ++k) {
-    const XLOPER& cell = record->val.array.lparray[k];
-    answer.values.push_back(cell.xltype == xltypeNum ? cell.val.num : std::numeric_limits<double>::quiet_NaN());
-  }
-  xlAutoFree(record);
+  answer.values = TakeArray(record, answer.rows, answer.columns);
   return answer;
 }
 
