@@ -5,14 +5,13 @@ enable_testing()
 file(GLOB_RECURSE ZQ_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
 add_executable(zqtests ${ZQ_TEST_SOURCES} $<TARGET_OBJECTS:zqcore>)
 target_include_directories(zqtests PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(zqtests PRIVATE GTest::gtest GTest::gtest_main)
-zq_link_standin(zqtests)
+target_link_libraries(zqtests PRIVATE zqstandin GTest::gtest GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(zqtests DISCOVERY_TIMEOUT 60)
 
 # Host-level tests: formulas through the built add-in and the host.
 file(GLOB_RECURSE ZQ_HOST_TEST_SOURCES CONFIGURE_DEPENDS tests/host/*.cpp)
-if(ZQ_HOST_TEST_SOURCES AND TARGET zqhostlib)
+if(ZQ_HOST_TEST_SOURCES)
   add_executable(zqhosttests ${ZQ_HOST_TEST_SOURCES})
   target_link_libraries(zqhosttests PRIVATE zqhostlib GTest::gtest GTest::gtest_main)
   set_target_properties(zqhosttests PROPERTIES ENABLE_EXPORTS ON)
@@ -22,3 +21,13 @@ if(ZQ_HOST_TEST_SOURCES AND TARGET zqhostlib)
   add_dependencies(zqhosttests zqrand)
   gtest_discover_tests(zqhosttests DISCOVERY_TIMEOUT 60)
 endif()
+
+# Conformance: every tests/conformance/<area>.zq through zqhost, compared
+# with <area>.expected (and <area>.errors); see cmake/conformance.cmake.
+file(GLOB ZQ_CONFORMANCE_CASES CONFIGURE_DEPENDS tests/conformance/*.zq)
+foreach(case ${ZQ_CONFORMANCE_CASES})
+  get_filename_component(area ${case} NAME_WE)
+  add_test(NAME conformance.${area}
+           COMMAND ${CMAKE_COMMAND} -DHOST=$<TARGET_FILE:zqhost> -DADDIN=$<TARGET_FILE:zqrand> -DCASE=${case}
+                   -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/conformance.cmake)
+endforeach()
