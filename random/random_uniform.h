@@ -25,15 +25,58 @@ class RandomUniform {
   bool SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2);
 
   // The next number in [1e-12, 0.999999999999]; seeds itself on first use.
-  double NextUniform();
+  double NextUniform() {
+    double u;
+    if (position_ == -1) SeedLazily();
+    switch (algorithm_) {
+      case MT1998:
+        if (position_ >= kStateSize) {
+          Regenerate();
+          position_ = 0;
+        }
+        u = Temper(state_[position_++]) * 2.3283064370807974e-10;
+        break;
+      case MT2002:
+      case MT2002EX: {
+        const std::uint32_t a = NextWord2002() >> 5;
+        const std::uint32_t b = NextWord2002() >> 6;
+        u = (a * 67108864.0 + b) * (1.0 / 9007199254740992.0);
+        break;
+      }
+      default:
+        u = NextRan2();
+        break;
+    }
+    if (u > kHighest) return kHighest;
+    if (u < kLowest) return kLowest;
+    return u;
+  }
 
   RandomAlgorithm Algorithm() const { return algorithm_; }
 
  private:
+  static std::uint32_t Temper(std::uint32_t y) {
+    y ^= y >> 11;
+    y ^= (y & 0xFF3A58ADu) << 7;
+    y ^= (y & 0xFFFFDF8Cu) << 15;
+    y ^= y >> 18;
+    return y;
+  }
+
+  std::uint32_t NextWord2002() {
+    if (--position_ == 0) {
+      Regenerate();
+      position_ = kStateSize;
+      readIndex_ = 0;
+    }
+    return Temper(state_[readIndex_++]);
+  }
+
+  void SeedLazily();
   void InitByArray(const std::uint32_t* key, int length);
   void Regenerate();
-  std::uint32_t NextWord2002();
   void StartShuffle();
+  double NextRan2();
 
   RandomAlgorithm algorithm_ = MT2002;
   std::int32_t seed1_ = 2178;

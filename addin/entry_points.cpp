@@ -1,0 +1,92 @@
+// The add-in's entry points: load (about notice, registration), unload, the
+// Add-in Manager's title, and the release of results Excel has copied.
+#include <cstring>
+#include <new>
+
+#include "addin/platform.h"
+#include "addin/registration.h"
+#include "addin/temp_pool.h"
+
+namespace Zq::Addin {
+
+std::int64_t PerformanceFrequency = 0;
+
+namespace {
+
+XLOPER ModuleName;
+XLOPER AddInTitle;
+
+constexpr char kAboutCaption[] = "The ZqRand project";
+constexpr char kAboutText[] =
+    "ZqRand Addin, version 3.0\n"
+    "Released 7 December 2026\n"
+    "\n"
+    "Copyright (c) 2026 The ZqRand project. All rights reserved.\n"
+    "\n"
+    "The ZqRand project - zqrand@example.org - https://zqrand.example.org";
+constexpr char kTitle[] = "ZqRand Addin";
+
+}  // namespace
+}  // namespace Zq::Addin
+
+using namespace Zq::Addin;
+
+extern "C" ZQ_EXPORT int ZQ_CALL xlAutoOpen() {
+  Zq::Platform::MessageBoxA(nullptr, kAboutText, kAboutCaption,
+                            Zq::Platform::kIconInformation | Zq::Platform::kTopMost);
+  CallExcel(xlGetName, &ModuleName, 0);
+  for (const RegistrationRow* row = RegistrationTable; row->procedure != nullptr; ++row) {
+    CallExcel(xlfRegister, nullptr, 10, &ModuleName, TempText(row->procedure), TempText(row->typeText),
+              TempText(row->functionText), TempText(row->argumentText), TempText(row->macroType),
+              TempText(row->category), TempText(row->shortcutText), TempText(row->helpTopic),
+              TempText(row->functionHelp));
+  }
+  CallExcel(xlFree, nullptr, 1, &ModuleName);
+  Zq::Platform::QueryPerformanceFrequency(&PerformanceFrequency);
+  return 1;
+}
+
+extern "C" ZQ_EXPORT int ZQ_CALL xlAutoClose() {
+  for (const RegistrationRow* row = RegistrationTable; row->procedure != nullptr; ++row) {
+    CallExcel(xlfSetName, nullptr, 1, TempText(row->functionText));
+  }
+  return 1;
+}
+
+extern "C" ZQ_EXPORT LPXLOPER ZQ_CALL xlAddInManagerInfo(LPXLOPER action) {
+  static XLOPER converted;
+  converted.xltype = xltypeErr;
+  converted.val.err = xlerrValue;
+  CallExcel(xlCoerce, &converted, 2, action, TempInteger(static_cast<short>(xltypeInt)));
+  if (converted.xltype == xltypeInt && converted.val.w == 1) {
+    const std::size_t length = sizeof(kTitle) - 1;
+    char* text = new (std::nothrow) char[length + 1];
+    if (text != nullptr) {
+      text[0] = static_cast<char>(length);
+      std::memcpy(text + 1, kTitle, length);
+      AddInTitle.val.str = text;
+      AddInTitle.xltype = xltypeStr | xlbitDLLFree;
+      return &AddInTitle;
+    }
+  }
+  AddInTitle.val.err = xlerrValue;
+  AddInTitle.xltype = xltypeErr;
+  return &AddInTitle;
+}
+
+// Releases what a returned record owns: the element array of an array, or
+// the characters of a string. Elements never hold strings.
+extern "C" ZQ_EXPORT void ZQ_CALL xlAutoFree(LPXLOPER record) {
+  if (record == nullptr) return;
+  if (record->xltype & xltypeMulti) {
+    delete[] record->val.array.lparray;
+    record->val.array.lparray = nullptr;
+  } else if (record->xltype & xltypeStr) {
+    delete[] record->val.str;
+    record->val.str = nullptr;
+  }
+}
+
+#if defined(_WIN32)
+extern "C" int ZQ_WINAPI DllMain(void*, unsigned long, void*) { return 1; }
+#endif

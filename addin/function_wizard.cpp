@@ -1,0 +1,45 @@
+// The Function Wizard guard: while Excel's Function Wizard dialog (a window
+// whose class begins with "bosa_sdm_XL", owned by this Excel's main window)
+// is open, worksheet functions compute nothing.
+#include "addin/call_frame.h"
+#include "addin/platform.h"
+
+namespace Zq::Addin {
+namespace {
+
+struct WizardSearch {
+  std::int32_t found;
+  short excelWindow;
+};
+
+constexpr char kWizardClass[] = "bosa_sdm_XL";
+constexpr int kWizardClassLength = sizeof(kWizardClass) - 1;
+constexpr int kClassNameCapacity = 50;
+
+int ZQ_WINAPI InspectWindow(Platform::WindowHandle window, std::intptr_t context) {
+  auto* search = reinterpret_cast<WizardSearch*>(context);
+  char className[kClassNameCapacity + 1] = {};
+  Platform::GetClassNameA(window, className, kClassNameCapacity);
+  const int length = Platform::lstrlenA(className) > kWizardClassLength ? kWizardClassLength : -1;
+  if (Platform::CompareStringA(Platform::kLocaleEnglishUS, Platform::kNormIgnoreCase, className, length,
+                               kWizardClass, -1) == Platform::kCompareEqual) {
+    const auto parent = reinterpret_cast<std::uintptr_t>(Platform::GetParent(window));
+    if (static_cast<std::uint16_t>(parent) == static_cast<std::uint16_t>(search->excelWindow)) {
+      search->found = 1;
+      return 0;
+    }
+  }
+  return 1;
+}
+
+}  // namespace
+
+bool FunctionWizardActive() {
+  XLOPER answer{};
+  if (Platform::Excel4(xlGetHwnd, &answer, 0) != xlretSuccess) return false;
+  WizardSearch search{0, answer.val.w};
+  Platform::EnumWindows(InspectWindow, reinterpret_cast<std::intptr_t>(&search));
+  return search.found != 0;
+}
+
+}  // namespace Zq::Addin

@@ -1,0 +1,50 @@
+// Platform layer outside Windows: every call goes to the stand-in that the
+// host process (or a test) links in.
+#include <cstdarg>
+
+#include "addin/platform.h"
+#include "addin/standin_abi.h"
+
+namespace Zq::Platform {
+
+int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments) {
+  return ZqStandInExcel4v(function, result, count, arguments);
+}
+
+int Excel4(int function, XLOPER* result, int count, ...) {
+  constexpr int kMaxArguments = 30;
+  if (count < 0 || count > kMaxArguments) return xlretFailed;
+  XLOPER* arguments[kMaxArguments] = {};
+  va_list list;
+  va_start(list, count);
+  for (int i = 0; i < count; ++i) arguments[i] = va_arg(list, XLOPER*);
+  va_end(list);
+  return ZqStandInExcel4v(function, result, count, arguments);
+}
+
+bool EnumWindows(EnumWindowsCallback callback, std::intptr_t context) {
+  return ZqStandInEnumWindows(callback, context) != 0;
+}
+
+int GetClassNameA(WindowHandle window, char* buffer, int capacity) {
+  return ZqStandInGetClassNameA(window, buffer, capacity);
+}
+
+WindowHandle GetParent(WindowHandle window) { return ZqStandInGetParent(window); }
+
+int CompareStringA(unsigned int locale, unsigned int flags, const char* first, int firstLength, const char* second,
+                   int secondLength) {
+  return ZqStandInCompareStringA(locale, flags, first, firstLength, second, secondLength);
+}
+
+int lstrlenA(const char* text) { return ZqStandInLstrlenA(text); }
+
+int MessageBoxA(WindowHandle owner, const char* text, const char* caption, unsigned int style) {
+  return ZqStandInMessageBoxA(owner, text, caption, style);
+}
+
+bool QueryPerformanceFrequency(std::int64_t* frequency) { return ZqStandInQueryPerformanceFrequency(frequency) != 0; }
+
+bool QueryPerformanceCounter(std::int64_t* counter) { return ZqStandInQueryPerformanceCounter(counter) != 0; }
+
+}  // namespace Zq::Platform
