@@ -1,0 +1,160 @@
+#include "distributions/special_functions.h"
+
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace Zq::Math {
+namespace {
+
+constexpr double kLanczos[6] = {76.18009172947146,     -86.50532032941677,    24.01409824083091,
+                                -1.231739572450155,    0.001208650973866179, -0.000005395239384953};
+constexpr double kLanczosSeries = 1.000000000190015;
+constexpr double kSqrtTwoPi = 2.5066282746310007;
+constexpr double kLanczosShift = 5.5;
+
+constexpr double kBetaLowest = 1e-12;
+constexpr double kBetaHighest = 0.999999999999;
+constexpr double kFractionAccuracy = 3e-7;
+constexpr double kFractionTiny = 1e-30;
+constexpr int kFractionSteps = 100;
+
+constexpr std::int32_t kFactorialTop = 32;
+
+double LanczosSeries(double x) {
+  double s = kLanczosSeries;
+  for (int j = 0; j < 6; ++j) s += kLanczos[j] / (x + (j + 1));
+  return s;
+}
+
+// The table is filled completely on first use (a thread-safe static), with
+// the same products a growing table would hold: entry j = j * entry (j - 1).
+const std::array<double, kFactorialTop + 1>& FactorialTable() {
+  static const std::array<double, kFactorialTop + 1> table = [] {
+    std::array<double, kFactorialTop + 1> t{};
+    t[0] = 1.0;
+    for (std::int32_t j = 1; j <= kFactorialTop; ++j) t[j] = j * t[j - 1];
+    return t;
+  }();
+  return table;
+}
+
+// ln of the Poisson term: k ln(lambda) - ln(k!) - lambda.
+double LogPoissonTerm(std::int32_t k, double lambda) {
+  return k * std::log(lambda) - LogGamma(k + 1.0) - lambda;
+}
+
+// (lambda^k / k!) e^-lambda with e^-lambda given; where lambda^k or k! is not
+// finite (large counts), the same term in logarithms.
+double PoissonTerm(std::int32_t k, double lambda, double expMinusLambda) {
+  const double power = std::pow(lambda, k);
+  const double factorial = Factorial(k);
+  if (std::isfinite(power) && std::isfinite(factorial)) return power / factorial * expMinusLambda;
+  return std::exp(LogPoissonTerm(k, lambda));
+}
+
+// First index of the cumulative sum whose term can be non-zero. When
+// e^-lambda underflows to 0 every directly computed term is 0, and below
+// the mode the log-term grows with the index; terms whose log lies below
+// -800 (far under the underflow point -745, so rounding cannot matter)
+// are exactly 0 and leave the sum at 0.
+std::int64_t FirstNonZeroPoissonTerm(std::int32_t k, double lambda, double expMinusLambda) {
+  if (expMinusLambda != 0.0) return 0;
+  constexpr double kSurelyZero = -800.0;
+  const double lastRising = std::floor(lambda) - 1.0;
+  const std::int64_t high = lastRising < k ? static_cast<std::int64_t>(lastRising) : k;
+  if (!(LogPoissonTerm(0, lambda) < kSurelyZero)) return 0;
+  if (LogPoissonTerm(static_cast<std::int32_t>(high), lambda) < kSurelyZero) return high + 1;
+  std::int64_t zero = 0, nonZero = high;  // log-term below the bound at zero, not at nonZero
+  while (nonZero - zero > 1) {
+    const std::int64_t middle = zero + (nonZero - zero) / 2;
+    (LogPoissonTerm(static_cast<std::int32_t>(middle), lambda) < kSurelyZero ? zero : nonZero) = middle;
+  }
+  return zero + 1;
+}
+
+}  // namespace
+
+double LogGamma(double x) {
+  const double t = x + kLanczosShift;
+  const double s = LanczosSeries(x);
+  return std::log(kSqrtTwoPi * s / x) - (t - (x + 0.5) * std::log(t));
+}
+
+double DiGamma(double x) {
+  const double t = x + kLanczosShift;
+  const double s = LanczosSeries(x);
+  double slope = 0.0;
+  for (int j = 0; j < 6; ++j) {
+    const double shifted = x + (j + 1);
+    slope += kLanczos[j] / (shifted * shifted);
+  }
+  return -slope / s + std::log(t) + (x + 0.5) / t - 1.0 - 1.0 / x;
+}
+
+double Factorial(std::int32_t n) {
+  if (n < 0) return std::numeric_limits<double>::quiet_NaN();
+  if (n > kFactorialTop) return std::exp(LogGamma(n + 1.0));
+  return FactorialTable()[static_cast<std::size_t>(n)];
+}
+
+double PoissonPmf(std::int32_t k, double lambda) { return PoissonTerm(k, lambda, std::exp(-lambda)); }
+
+double PoissonCdf(std::int32_t k, double lambda) {
+  if (k < 0) return 0.0;
+  // A negative mean is no distribution; its alternating sum could run 2^31 terms.
+  if (lambda < 0.0) return std::numeric_limits<double>::quiet_NaN();
+  const double e = std::exp(-lambda);
+  double sum = 0.0;
+  for (std::int64_t i = FirstNonZeroPoissonTerm(k, lambda, e); i <= k; ++i) {
+    const double term = PoissonTerm(static_cast<std::int32_t>(i), lambda, e);
+    // Past the mode the terms fall: one below half an ulp of the sum cannot
+    // change it, nor can any later one, so the result is already final.
+    const double halfUlp = 0.5 * (std::nextafter(sum, std::numeric_limits<double>::infinity()) - sum);
+    if (i > lambda && term < halfUlp) break;
+    sum = term + sum;
+    if (std::isnan(sum)) break;
+  }
+  return sum;
+}
+
+double BetaPdf(double x, double alpha, double beta) {
+  if (x < kBetaLowest || x > kBetaHighest) return 0.0;
+  return std::pow(x, alpha - 1.0) * std::pow(1.0 - x, beta - 1.0) /
+         std::exp(LogGamma(alpha) + LogGamma(beta) - LogGamma(alpha + beta));
+}
+
+double IncompleteBeta(double x, double alpha, double beta) {
+  if (x < kBetaLowest) return 0.0;
+  if (x > kBetaHighest) return 1.0;
+  const double b = std::exp(LogGamma(alpha + beta) - LogGamma(alpha) - LogGamma(beta) + alpha * std::log(x) +
+                            beta * std::log(1.0 - x));
+  if (x < (alpha + 1.0) / (alpha + beta + 2.0)) return b * BetaContinuedFraction(x, alpha, beta) / alpha;
+  return 1.0 - b * BetaContinuedFraction(1.0 - x, beta, alpha) / beta;
+}
+
+double BetaContinuedFraction(double x, double a, double b) {
+  const auto floored = [](double v) { return std::fabs(v) < kFractionTiny ? kFractionTiny : v; };
+  const double qab = a + b;
+  const double qap = a + 1.0;
+  const double qam = a - 1.0;
+  double c = 1.0;
+  double d = 1.0 / floored(1.0 - qab * x / qap);
+  double h = d;
+  for (int m = 1; m <= kFractionSteps; ++m) {
+    const double m2 = 2.0 * m;
+    double aa = m * (b - m) * x / ((qam + m2) * (a + m2));
+    d = 1.0 / floored(1.0 + aa * d);
+    c = floored(1.0 + aa / c);
+    h = h * d * c;
+    aa = -(a + m) * (qab + m) * x / ((a + m2) * (qap + m2));
+    d = 1.0 / floored(1.0 + aa * d);
+    c = floored(1.0 + aa / c);
+    const double delta = d * c;
+    h = h * delta;
+    if (std::fabs(delta - 1.0) < kFractionAccuracy) break;
+  }
+  return h;
+}
+
+}  // namespace Zq::Math

@@ -1,0 +1,38 @@
+// Gamma and beta special functions behind the beta, Poisson and Weibull
+// distributions and the Poisson generator. Pure double-precision functions
+// of plain arguments: callers validate parameters, and a non-finite result
+// is how a domain problem shows.
+#pragma once
+
+#include <cstdint>
+
+namespace Zq::Math {
+
+// ln Γ(x) for x > 0 by the six-term Lanczos approximation.
+double LogGamma(double x);
+
+// The exact derivative of LogGamma's formula.
+double DiGamma(double x);
+
+// n! for n >= 0: a table for n <= 32, exp(LogGamma(n + 1)) above; NaN for n < 0.
+double Factorial(std::int32_t n);
+
+// P(K = k) for a Poisson count with mean lambda, k >= 0.
+double PoissonPmf(std::int32_t k, double lambda);
+
+// P(K <= k); 0 for k < 0.
+double PoissonCdf(std::int32_t k, double lambda);
+
+// Beta density at x; 0 outside [1e-12, 0.999999999999].
+double BetaPdf(double x, double alpha, double beta);
+
+// Regularised incomplete beta I_x(alpha, beta): the beta cumulative
+// distribution; 0 below 1e-12 and 1 above 0.999999999999.
+double IncompleteBeta(double x, double alpha, double beta);
+
+// The continued fraction of I_x(a, b) by the modified Lentz method:
+// relative accuracy 3e-7, at most 100 steps (the last value when the
+// accuracy is not reached).
+double BetaContinuedFraction(double x, double a, double b);
+
+}  // namespace Zq::Math
