@@ -1,7 +1,6 @@
 #include "random/random_poisson.h"
 
 #include <cmath>
-#include <limits>
 
 #include "distributions/special_functions.h"
 
@@ -9,11 +8,6 @@ namespace Zq::Math {
 
 namespace {
 constexpr double kPi = 3.14159265358979;
-// A sound envelope accepts more than half of its candidates, so this many
-// rejections in a row only happen when the mean is so large (beyond about
-// 1e16) that the acceptance ratio's logarithm is rounding noise; the draw
-// then gives NaN instead of spinning for ever.
-constexpr int kMaxRejectionRounds = 1000;
 }  // namespace
 
 double RandomPoisson::NextVariate() {
@@ -43,7 +37,7 @@ double RandomPoisson::NextByProduct() {
 }
 
 double RandomPoisson::NextByRejection() {
-  for (int round = 0; round < kMaxRejectionRounds; ++round) {
+  for (;;) {
     double y;
     double e;
     do {
@@ -54,7 +48,6 @@ double RandomPoisson::NextByRejection() {
     const double t = 0.9 * (1 + y * y) * std::exp(e * logMean_ - LogGamma(e + 1) - g_);
     if (!(NextUniform() > t)) return e;
   }
-  return std::numeric_limits<double>::quiet_NaN();
 }
 
 }  // namespace Zq::Math
