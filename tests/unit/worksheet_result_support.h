@@ -1,11 +1,14 @@
-// Reads a worksheet function's answer, whatever its shape, into plain
-// values; arrays go back to xlAutoFree as Excel does.
+// Reads what a worksheet function answered: one #VALUE!, a number, or an
+// array of cells (released through xlAutoFree as Excel would).
 #pragma once
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
-#include "tests/unit/worksheet_test_support.h"
+#include "addin/xlcall.h"
+
+extern "C" void ZQ_CALL xlAutoFree(LPXLOPER record);
 
 namespace Zq::Testing {
 
@@ -13,21 +16,31 @@ struct Answer {
   bool error = false;  // the whole answer is #VALUE!
   int rows = 0;
   int columns = 0;
-  std::vector<double> values;  // row by row; NaN marks a #VALUE! cell
+  std::vector<double> cells;  // row by row; NaN where a cell holds #VALUE!
 
-  double At(int i, int j) const { return values[static_cast<std::size_t>(i) * columns + j]; }
+  double At(int i, int j) const { return cells[static_cast<std::size_t>(i) * columns + j]; }
   bool CellError(int i, int j) const { return std::isnan(At(i, j)); }
 };
 
+inline double CellValue(const XLOPER& cell) {
+  return cell.xltype == xltypeNum ? cell.val.num : std::numeric_limits<double>::quiet_NaN();
+}
+
 inline Answer Read(LPXLOPER record) {
   Answer answer;
-  if (IsValueError(record)) {
+  if (record == nullptr || record->xltype == xltypeErr) {
     answer.error = true;
+    return answer;
+  }
+  if ((record->xltype & xltypeMulti) == 0) {
+    answer.rows = answer.columns = 1;
+    answer.cells.push_back(CellValue(*record));
     return answer;
   }
   answer.rows = record->val.array.rows;
   answer.columns = record->val.array.columns;
-  answer.values = TakeArray(record, answer.rows, answer.columns);
+  for (int k = 0; k < answer.rows * answer.columns; ++k) answer.cells.push_back(CellValue(record->val.array.lparray[k]));
+  if (record->xltype & xlbitDLLFree) xlAutoFree(record);
   return answer;
 }
 
