@@ -5,6 +5,12 @@ target_include_directories(zqstandin PUBLIC ${CMAKE_SOURCE_DIR})
 
 file(GLOB ZQ_HOST_SOURCES CONFIGURE_DEPENDS host/*.cpp)
 list(FILTER ZQ_HOST_SOURCES EXCLUDE REGEX "host/main\\.cpp$")
+# The add-in is loaded by the system's own call: one source per system.
+if(WIN32)
+  list(FILTER ZQ_HOST_SOURCES EXCLUDE REGEX "host/addin_library_posix\\.cpp$")
+else()
+  list(FILTER ZQ_HOST_SOURCES EXCLUDE REGEX "host/addin_library_win32\\.cpp$")
+endif()
 add_library(zqhostlib STATIC ${ZQ_HOST_SOURCES})
 target_include_directories(zqhostlib PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(zqhostlib PUBLIC zqstandin ${CMAKE_DL_LIBS})

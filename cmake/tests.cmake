@@ -22,3 +22,13 @@ if(ZQ_HOST_TEST_SOURCES AND TARGET zqhostlib)
   add_dependencies(zqhosttests zqrand)
   gtest_discover_tests(zqhosttests DISCOVERY_TIMEOUT 60)
 endif()
+
+# Conformance: every tests/conformance/<area>.zq through zqhost, compared
+# with <area>.expected (and <area>.errors); see cmake/conformance.cmake.
+file(GLOB ZQ_CONFORMANCE_CASES CONFIGURE_DEPENDS tests/conformance/*.zq)
+foreach(case ${ZQ_CONFORMANCE_CASES})
+  get_filename_component(area ${case} NAME_WE)
+  add_test(NAME conformance.${area}
+           COMMAND ${CMAKE_COMMAND} -DHOST=$<TARGET_FILE:zqhost> -DADDIN=$<TARGET_FILE:zqrand> -DCASE=${case}
+                   -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/conformance.cmake)
+endforeach()

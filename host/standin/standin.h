@@ -5,7 +5,10 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "addin/xlcall.h"
 
 namespace Zq::StandIn {
 
@@ -17,6 +20,7 @@ Window ExcelMainWindow();
 // Opens a simulated top-level window with the given class name and parent.
 Window OpenWindow(const std::string& className, Window parent);
 void CloseWindow(Window window);
+// Closes every window opened with OpenWindow; Excel's main window stays.
 void CloseAllWindows();
 
 // Opens the Function Wizard as Excel does: class "bosa_sdm_XL9", parent
@@ -36,6 +40,21 @@ struct Registration {
 };
 const std::vector<Registration>& Registrations();
 
+// What a registration makes callable: a worksheet name bound to an exported
+// procedure and the type text that says how to call it.
+struct RegisteredFunction {
+  std::string functionText;
+  std::string procedure;
+  std::string typeText;
+};
+
+// The function registered under this worksheet name (letter case ignored),
+// or null when none is (never registered, or removed by xlfSetName).
+const RegisteredFunction* FindFunction(std::string_view functionText);
+
+// Every function registered and not removed, in registration order.
+const std::vector<RegisteredFunction>& RegisteredFunctions();
+
 // Names removed by xlfSetName with a single argument, in call order.
 const std::vector<std::string>& RemovedNames();
 
@@ -43,7 +62,13 @@ const std::vector<std::string>& RemovedNames();
 // with xlFree.
 int OutstandingExcelStrings();
 
+// Forgets the registrations, the registered functions and the removed names.
 void ClearRecords();
+
+// Excel's side of Excel4v: carries out the function numbers the add-in uses
+// (xlGetHwnd, xlGetName, xlFree, xlfRegister, xlfSetName, xlCoerce); any
+// other number, or malformed arguments, answer xlretFailed.
+int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments);
 
 // The message box writes its text to standard error unless silenced.
 void SetMessageBoxQuiet(bool quiet);

@@ -1,0 +1,26 @@
+// zqhost's command line:
+//   zqhost [--addin PATH] [--json] [--wizard] [--quiet] [--registered-only]
+//          [--list [--all]] [--echo] [FORMULA ...]
+// Formulas come from the arguments, or one per line from standard input
+// (blank lines and lines starting with # skipped; --echo prints those
+// comments and each formula before its result).
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace Zq::Host {
+
+// Exit codes: every formula evaluated / a formula could not be (syntax
+// error, unknown function, too many arguments) / the add-in could not be
+// loaded / the command line itself is wrong.
+constexpr int kExitOk = 0;
+constexpr int kExitLoadFailed = 1;
+constexpr int kExitFormulaError = 2;
+constexpr int kExitUsage = 2;
+
+int RunCommandLine(const std::vector<std::string>& arguments, const std::string& defaultAddinPath, std::istream& in,
+                   std::ostream& out, std::ostream& err);
+
+}  // namespace Zq::Host

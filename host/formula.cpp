@@ -1,0 +1,252 @@
+// A small recursive-descent parser for the host's formula syntax.
+#include "host/formula.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <system_error>
+
+namespace Zq::Host {
+namespace {
+
+class Parser {
+ public:
+  explicit Parser(std::string_view text) : text_(text) {}
+
+  ParsedFormula Parse() {
+    ParsedFormula result;
+    SkipSpaces();
+    if (Peek() == '=') {
+      ++position_;
+      SkipSpaces();
+    }
+    if (!ParseName(result.formula.name) || !Expect('(') || !ParseArguments(result.formula.arguments) ||
+        !Expect(')')) {
+      result.error = error_;
+      return result;
+    }
+    SkipSpaces();
+    if (position_ != text_.size()) {
+      result.error = Fail("unexpected text after ')'");
+      return result;
+    }
+    result.ok = true;
+    return result;
+  }
+
+ private:
+  char Peek() const { return position_ < text_.size() ? text_[position_] : '\0'; }
+  bool AtEnd() const { return position_ >= text_.size(); }
+
+  void SkipSpaces() {
+    while (!AtEnd() && std::isspace(static_cast<unsigned char>(text_[position_]))) ++position_;
+  }
+
+  static bool IsNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.'; }
+
+  // Records the first error with its column (counted from 1).
+  std::string Fail(const std::string& what) {
+    if (error_.empty()) {
+      error_ = what + " at column " + std::to_string(position_ + 1);
+    }
+    return error_;
+  }
+
+  bool Expect(char c) {
+    SkipSpaces();
+    if (Peek() != c) {
+      Fail(std::string("expected '") + c + "'" + (AtEnd() ? " (formula ended)" : ""));
+      return false;
+    }
+    ++position_;
+    return true;
+  }
+
+  bool ParseName(std::string& name) {
+    if (!std::isalpha(static_cast<unsigned char>(Peek()))) {
+      Fail("expected a function name");
+      return false;
+    }
+    const std::size_t start = position_;
+    while (IsNameChar(Peek())) ++position_;
+    name.assign(text_.substr(start, position_ - start));
+    return true;
+  }
+
+  bool ParseArguments(std::vector<FormulaArgument>& arguments) {
+    SkipSpaces();
+    if (Peek() == ')') return true;  // NAME(): no arguments
+    while (true) {
+      SkipSpaces();
+      if (Peek() == ',' || Peek() == ')') {
+        arguments.emplace_back(Omitted{});
+      } else {
+        FormulaArgument argument;
+        if (!ParseArgument(argument)) return false;
+        arguments.push_back(std::move(argument));
+      }
+      SkipSpaces();
+      if (Peek() != ',') return true;
+      ++position_;
+    }
+  }
+
+  bool ParseArgument(FormulaArgument& argument) {
+    if (Peek() == '{') {
+      ArrayConstant array;
+      if (!ParseArray(array)) return false;
+      argument = std::move(array);
+      return true;
+    }
+    bool negative = false;
+    bool signed_ = false;
+    if (!ParseSigns(negative, signed_)) return false;
+    std::optional<bool> boolean = ParseBoolean();
+    if (boolean) {
+      // A sign turns a logical value into a number, as in Excel.
+      if (signed_) {
+        argument = (negative ? -1.0 : 1.0) * (*boolean ? 1.0 : 0.0);
+      } else {
+        argument = *boolean;
+      }
+      return true;
+    }
+    double number = 0;
+    if (!ParseNumber(number)) return false;
+    argument = negative ? -number : number;
+    return true;
+  }
+
+  bool ParseSigns(bool& negative, bool& signed_) {
+    while (true) {
+      SkipSpaces();
+      const char c = Peek();
+      if (c != '-' && c != '+') return true;
+      signed_ = true;
+      if (c == '-') negative = !negative;
+      ++position_;
+    }
+  }
+
+  std::optional<bool> ParseBoolean() {
+    for (const auto& [word, value] : {std::pair<std::string_view, bool>{"TRUE", true}, {"FALSE", false}}) {
+      if (text_.size() - position_ < word.size()) continue;
+      bool same = true;
+      for (std::size_t i = 0; i < word.size(); ++i) {
+        same = same && std::toupper(static_cast<unsigned char>(text_[position_ + i])) == word[i];
+      }
+      const std::size_t end = position_ + word.size();
+      if (same && (end == text_.size() || !IsNameChar(text_[end]))) {
+        position_ = end;
+        return value;
+      }
+    }
+    return std::nullopt;
+  }
+
+  static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+  // digits [. digits] or . digits, then an optional exponent.
+  bool ParseNumber(double& number) {
+    const std::size_t start = position_;
+    std::size_t digits = 0;
+    while (IsDigit(Peek())) ++position_, ++digits;
+    if (Peek() == '.') {
+      ++position_;
+      while (IsDigit(Peek())) ++position_, ++digits;
+    }
+    if (digits == 0) {
+      position_ = start;
+      if (IsNameChar(Peek())) {
+        Fail("nested functions and names are not supported; expected a number, TRUE, FALSE or {array}");
+      } else {
+        Fail("expected a number, TRUE, FALSE or {array}");
+      }
+      return false;
+    }
+    if (Peek() == 'e' || Peek() == 'E') {
+      ++position_;
+      if (Peek() == '+' || Peek() == '-') ++position_;
+      if (!IsDigit(Peek())) {
+        Fail("expected the digits of an exponent");
+        return false;
+      }
+      while (IsDigit(Peek())) ++position_;
+    }
+    const char* first = text_.data() + start;
+    const char* last = text_.data() + position_;
+    const auto [end, error] = std::from_chars(first, last, number);
+    if (error == std::errc::result_out_of_range || !std::isfinite(number)) {
+      position_ = start;
+      Fail("number out of range");
+      return false;
+    }
+    if (error != std::errc() || end != last) {
+      position_ = start;
+      Fail("malformed number");
+      return false;
+    }
+    if (IsNameChar(Peek())) {
+      Fail("unexpected character after a number");
+      return false;
+    }
+    return true;
+  }
+
+  // An array element: a signed number or TRUE/FALSE (1 or 0).
+  bool ParseElement(double& value) {
+    bool negative = false;
+    bool signed_ = false;
+    if (!ParseSigns(negative, signed_)) return false;
+    if (std::optional<bool> boolean = ParseBoolean()) {
+      value = *boolean ? 1.0 : 0.0;
+    } else if (!ParseNumber(value)) {
+      return false;
+    }
+    if (negative) value = -value;
+    return true;
+  }
+
+  bool ParseArray(ArrayConstant& array) {
+    ++position_;  // '{'
+    std::size_t columnsInRow = 0;
+    while (true) {
+      double value = 0;
+      SkipSpaces();
+      if (!ParseElement(value)) return false;
+      array.values.push_back(value);
+      ++columnsInRow;
+      SkipSpaces();
+      const char c = Peek();
+      if (c == ',') {
+        ++position_;
+        continue;
+      }
+      if (c != ';' && c != '}') {
+        Fail("expected ',', ';' or '}' in an array constant");
+        return false;
+      }
+      if (array.rows == 0) {
+        array.columns = columnsInRow;
+      } else if (columnsInRow != array.columns) {
+        Fail("array rows must all have " + std::to_string(array.columns) + " values");
+        return false;
+      }
+      ++array.rows;
+      columnsInRow = 0;
+      ++position_;
+      if (c == '}') return true;
+    }
+  }
+
+  std::string_view text_;
+  std::size_t position_ = 0;
+  std::string error_;
+};
+
+}  // namespace
+
+ParsedFormula ParseFormula(std::string_view text) { return Parser(text).Parse(); }
+
+}  // namespace Zq::Host

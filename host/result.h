@@ -1,0 +1,38 @@
+// What Excel does with a worksheet function's answer: copies it into cells
+// and hands records marked xlbitDLLFree back to the add-in's xlAutoFree.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "addin/xlcall.h"
+
+namespace Zq::Host {
+
+struct ErrorValue {
+  WORD code = xlerrValue;
+};
+
+using Cell = std::variant<double, bool, std::string, ErrorValue>;
+
+struct Grid {
+  std::size_t rows = 0;
+  std::size_t columns = 0;
+  std::vector<Cell> cells;  // row by row
+};
+
+using AutoFree = void(ZQ_CALL*)(LPXLOPER record);
+
+// The cells of a result; nullopt for a null pointer (nothing computed, as
+// while the Function Wizard is open). Records of a kind a worksheet function
+// cannot answer become #VALUE!. After copying, a record with xlbitDLLFree
+// goes to autoFree (when the add-in exports one).
+std::optional<Grid> TakeResult(LPXLOPER record, AutoFree autoFree);
+
+// A 1x1 grid holding one value.
+Grid SingleCell(Cell cell);
+
+}  // namespace Zq::Host

@@ -1,0 +1,191 @@
+// Excel's side of the Excel4v callback: the few function numbers the add-in
+// uses, answered as Excel answers them, with a record of what was asked.
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstring>
+#include <new>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "host/standin/standin.h"
+
+namespace Zq::StandIn {
+namespace {
+
+// Counted strings carry their length in one byte.
+constexpr std::size_t kMaxCountedLength = 255;
+
+struct ExcelState {
+  std::string moduleName;
+  bool getHwndFails = false;
+  std::vector<Registration> registrations;
+  std::vector<RegisteredFunction> functions;
+  std::vector<std::string> removedNames;
+  std::set<char*> outstandingStrings;
+};
+
+ExcelState& State() {
+  static ExcelState state;
+  return state;
+}
+
+WORD BaseType(const XLOPER& record) { return record.xltype & static_cast<WORD>(~(xlbitXLFree | xlbitDLLFree)); }
+
+bool DecodeText(const XLOPER* record, std::string& text) {
+  if (record == nullptr || BaseType(*record) != xltypeStr || record->val.str == nullptr) return false;
+  const auto length = static_cast<unsigned char>(record->val.str[0]);
+  text.assign(record->val.str + 1, length);
+  return true;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+         });
+}
+
+std::vector<RegisteredFunction>::iterator FindRegistered(std::string_view functionText) {
+  auto& functions = State().functions;
+  return std::find_if(functions.begin(), functions.end(),
+                      [&](const RegisteredFunction& f) { return SameName(f.functionText, functionText); });
+}
+
+int GetHwnd(XLOPER* result, int count) {
+  if (State().getHwndFails || result == nullptr || count != 0) return xlretFailed;
+  const auto handle = reinterpret_cast<std::uintptr_t>(ExcelMainWindow());
+  result->val.w = static_cast<short>(static_cast<WORD>(handle & 0xFFFFu));
+  result->xltype = xltypeInt;
+  return xlretSuccess;
+}
+
+int GetName(XLOPER* result, int count) {
+  if (result == nullptr || count != 0) return xlretFailed;
+  const std::string& name = State().moduleName;
+  const std::size_t length = std::min(name.size(), kMaxCountedLength);
+  char* text = new (std::nothrow) char[length + 1];
+  if (text == nullptr) return xlretFailed;
+  text[0] = static_cast<char>(length);
+  std::memcpy(text + 1, name.data(), length);
+  State().outstandingStrings.insert(text);
+  result->val.str = text;
+  result->xltype = xltypeStr;
+  return xlretSuccess;
+}
+
+int Free(int count, XLOPER* const* arguments) {
+  for (int i = 0; i < count; ++i) {
+    XLOPER* record = arguments[i];
+    if (record == nullptr || BaseType(*record) != xltypeStr) continue;
+    auto& outstanding = State().outstandingStrings;
+    const auto found = outstanding.find(record->val.str);
+    if (found == outstanding.end()) continue;
+    delete[] *found;
+    outstanding.erase(found);
+  }
+  return xlretSuccess;
+}
+
+// xlfRegister: module name, procedure, type text, function text, then the
+// optional texts. The function becomes callable by its function text.
+int Register(XLOPER* result, int count, XLOPER* const* arguments) {
+  if (count < 3) return xlretFailed;
+  Registration registration;
+  registration.arguments.resize(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    if (!DecodeText(arguments[i], registration.arguments[static_cast<std::size_t>(i)])) return xlretFailed;
+  }
+  State().registrations.push_back(registration);
+  const auto& texts = registration.arguments;
+  if (count >= 4 && !texts[3].empty()) {
+    RegisteredFunction function{texts[3], texts[1], texts[2]};
+    const auto existing = FindRegistered(function.functionText);
+    if (existing != State().functions.end()) {
+      *existing = function;
+    } else {
+      State().functions.push_back(function);
+    }
+  }
+  if (result != nullptr) {
+    result->val.num = static_cast<double>(State().registrations.size());
+    result->xltype = xltypeNum;
+  }
+  return xlretSuccess;
+}
+
+// xlfSetName with the name alone removes that name.
+int SetName(XLOPER* result, int count, XLOPER* const* arguments) {
+  std::string name;
+  if (count != 1 || !DecodeText(arguments[0], name)) return xlretFailed;
+  State().removedNames.push_back(name);
+  const auto found = FindRegistered(name);
+  if (found != State().functions.end()) State().functions.erase(found);
+  if (result != nullptr) {
+    result->val.xbool = 1;
+    result->xltype = xltypeBool;
+  }
+  return xlretSuccess;
+}
+
+// xlCoerce to a 16-bit integer, from a number (truncated toward zero), an
+// integer or a boolean. Other conversions are not needed by the add-in.
+int Coerce(XLOPER* result, int count, XLOPER* const* arguments) {
+  if (result == nullptr || count != 2 || arguments[0] == nullptr || arguments[1] == nullptr) return xlretFailed;
+  const XLOPER& wanted = *arguments[1];
+  const bool wantsInteger = (BaseType(wanted) == xltypeInt && static_cast<WORD>(wanted.val.w) == xltypeInt) ||
+                            (BaseType(wanted) == xltypeNum && wanted.val.num == xltypeInt);
+  if (!wantsInteger) return xlretFailed;
+  const XLOPER& source = *arguments[0];
+  double value = 0;
+  switch (BaseType(source)) {
+    case xltypeNum: value = std::trunc(source.val.num); break;
+    case xltypeInt: value = source.val.w; break;
+    case xltypeBool: value = source.val.xbool != 0 ? 1 : 0; break;
+    default: return xlretFailed;
+  }
+  if (!(value >= -32768.0 && value <= 32767.0)) return xlretFailed;
+  result->val.w = static_cast<short>(value);
+  result->xltype = xltypeInt;
+  return xlretSuccess;
+}
+
+}  // namespace
+
+void SetGetHwndFails(bool fails) { State().getHwndFails = fails; }
+
+void SetModuleName(const std::string& path) { State().moduleName = path; }
+
+const std::vector<Registration>& Registrations() { return State().registrations; }
+
+const RegisteredFunction* FindFunction(std::string_view functionText) {
+  const auto found = FindRegistered(functionText);
+  return found == State().functions.end() ? nullptr : &*found;
+}
+
+const std::vector<RegisteredFunction>& RegisteredFunctions() { return State().functions; }
+
+const std::vector<std::string>& RemovedNames() { return State().removedNames; }
+
+int OutstandingExcelStrings() { return static_cast<int>(State().outstandingStrings.size()); }
+
+void ClearRecords() {
+  State().registrations.clear();
+  State().functions.clear();
+  State().removedNames.clear();
+}
+
+int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments) {
+  if (count < 0 || (count > 0 && arguments == nullptr)) return xlretFailed;
+  switch (function) {
+    case xlGetHwnd: return GetHwnd(result, count);
+    case xlGetName: return GetName(result, count);
+    case xlFree: return Free(count, arguments);
+    case xlfRegister: return Register(result, count, arguments);
+    case xlfSetName: return SetName(result, count, arguments);
+    case xlCoerce: return Coerce(result, count, arguments);
+    default: return xlretFailed;
+  }
+}
+
+}  // namespace Zq::StandIn

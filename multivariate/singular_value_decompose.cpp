@@ -1,0 +1,238 @@
+// Golub-Reinsch singular value decomposition: Householder reduction to
+// bidiagonal form, accumulation of both transformations, then implicit-shift
+// QR sweeps on the bidiagonal form.
+#include <cmath>
+#include <limits>
+
+#include "multivariate/linear_algebra.h"
+
+namespace Zq::Math {
+
+double Hypotenuse(double a, double b) {
+  const double absA = std::fabs(a);
+  const double absB = std::fabs(b);
+  if (absA > absB) {
+    const double ratio = absB / absA;
+    return absA * std::sqrt(1.0 + ratio * ratio);
+  }
+  if (absB == 0.0) return 0.0;
+  const double ratio = absA / absB;
+  return absB * std::sqrt(1.0 + ratio * ratio);
+}
+
+namespace {
+
+constexpr int kMaxTests = 30;
+
+// The Householder g: opposite in sign to the pivot element.
+double OppositeRoot(double s, double pivot) { return pivot >= 0.0 ? -std::sqrt(s) : std::sqrt(s); }
+
+// Rotates columns p and q of m: (y, z) -> (y c + z s, z c - y s).
+void RotateColumns(const MatrixView& m, std::int32_t p, std::int32_t q, double c, double s) {
+  for (std::int32_t r = 0; r < m.Rows(); ++r) {
+    const double y = m(r, p);
+    const double z = m(r, q);
+    m(r, p) = y * c + z * s;
+    m(r, q) = z * c - y * s;
+  }
+}
+
+}  // namespace
+
+bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView& v) {
+  const std::int32_t m = a.Rows();
+  const std::int32_t n = w.Length();
+  if (a.Columns() != n || v.Rows() != n || v.Columns() != n) return false;
+  Vector rv1;  // the superdiagonal
+  if (!rv1.AssignSize(n)) return false;
+
+  // Householder reduction to bidiagonal form.
+  double g = 0.0;
+  double scale = 0.0;
+  double anorm = 0.0;
+  std::int32_t l = 0;
+  for (std::int32_t i = 0; i < n; ++i) {
+    l = i + 1;
+    rv1[i] = scale * g;
+    g = 0.0;
+    double s = 0.0;
+    scale = 0.0;
+    if (i < m) {
+      for (std::int32_t k = i; k < m; ++k) scale += std::fabs(a(k, i));
+      if (scale != 0.0) {
+        for (std::int32_t k = i; k < m; ++k) {
+          a(k, i) /= scale;
+          s += a(k, i) * a(k, i);
+        }
+        double f = a(i, i);
+        g = OppositeRoot(s, f);
+        const double h = f * g - s;
+        a(i, i) = f - g;
+        for (std::int32_t j = l; j < n; ++j) {
+          s = 0.0;
+          for (std::int32_t k = i; k < m; ++k) s += a(k, i) * a(k, j);
+          f = s / h;
+          for (std::int32_t k = i; k < m; ++k) a(k, j) += f * a(k, i);
+        }
+        for (std::int32_t k = i; k < m; ++k) a(k, i) *= scale;
+      }
+    }
+    w[i] = scale * g;
+    g = 0.0;
+    s = 0.0;
+    scale = 0.0;
+    if (i < m && i != n - 1) {
+      for (std::int32_t k = l; k < n; ++k) scale += std::fabs(a(i, k));
+      if (scale != 0.0) {
+        for (std::int32_t k = l; k < n; ++k) {
+          a(i, k) /= scale;
+          s += a(i, k) * a(i, k);
+        }
+        const double f = a(i, l);
+        g = OppositeRoot(s, f);
+        const double h = f * g - s;
+        a(i, l) = f - g;
+        for (std::int32_t k = l; k < n; ++k) rv1[k] = a(i, k) / h;
+        for (std::int32_t j = l; j < m; ++j) {
+          s = 0.0;
+          for (std::int32_t k = l; k < n; ++k) s += a(j, k) * a(i, k);
+          for (std::int32_t k = l; k < n; ++k) a(j, k) += s * rv1[k];
+        }
+        for (std::int32_t k = l; k < n; ++k) a(i, k) *= scale;
+      }
+    }
+    // A non-finite term makes the norm NaN for good: no test can then pass.
+    const double term = std::fabs(w[i]) + std::fabs(rv1[i]);
+    if (!std::isfinite(anorm) || !std::isfinite(term)) {
+      anorm = std::numeric_limits<double>::quiet_NaN();
+    } else if (term > anorm) {
+      anorm = term;
+    }
+  }
+
+  // Right-hand transformations into V.
+  for (std::int32_t i = n - 1; i >= 0; --i) {
+    if (i < n - 1) {
+      if (g != 0.0) {
+        // Double division avoids a possible underflow.
+        for (std::int32_t j = l; j < n; ++j) v(j, i) = (a(i, j) / a(i, l)) / g;
+        for (std::int32_t j = l; j < n; ++j) {
+          double s = 0.0;
+          for (std::int32_t k = l; k < n; ++k) s += a(i, k) * v(k, j);
+          for (std::int32_t k = l; k < n; ++k) v(k, j) += s * v(k, i);
+        }
+      }
+      for (std::int32_t j = l; j < n; ++j) v(i, j) = v(j, i) = 0.0;
+    }
+    v(i, i) = 1.0;
+    g = rv1[i];
+    l = i;
+  }
+
+  // Left-hand transformations into A, which becomes U.
+  for (std::int32_t i = (m < n ? m : n) - 1; i >= 0; --i) {
+    l = i + 1;
+    g = w[i];
+    for (std::int32_t j = l; j < n; ++j) a(i, j) = 0.0;
+    if (g != 0.0) {
+      g = 1.0 / g;
+      for (std::int32_t j = l; j < n; ++j) {
+        double s = 0.0;
+        for (std::int32_t k = l; k < m; ++k) s += a(k, i) * a(k, j);
+        const double f = (s / a(i, i)) * g;
+        for (std::int32_t k = i; k < m; ++k) a(k, j) += f * a(k, i);
+      }
+      for (std::int32_t j = i; j < m; ++j) a(j, i) *= g;
+    } else {
+      for (std::int32_t j = i; j < m; ++j) a(j, i) = 0.0;
+    }
+    a(i, i) += 1.0;
+  }
+
+  // Diagonalisation of the bidiagonal form.
+  for (std::int32_t k = n - 1; k >= 0; --k) {
+    for (int test = 1; test <= kMaxTests; ++test) {
+      bool cancel = true;
+      std::int32_t nm = 0;
+      for (l = k; l >= 0; --l) {
+        nm = l - 1;
+        // The superdiagonal's first element is zero by construction, so l = 0
+        // always splits (and w(-1) is never read, even with a NaN norm).
+        if (l == 0 || std::fabs(rv1[l]) + anorm == anorm) {
+          cancel = false;
+          break;
+        }
+        if (std::fabs(w[nm]) + anorm == anorm) break;
+      }
+      if (cancel) {
+        double c = 0.0;
+        double s = 1.0;
+        for (std::int32_t i = l; i <= k; ++i) {
+          const double f = s * rv1[i];
+          rv1[i] = c * rv1[i];
+          if (std::fabs(f) + anorm == anorm) break;
+          g = w[i];
+          double h = Hypotenuse(f, g);
+          w[i] = h;
+          h = 1.0 / h;
+          c = g * h;
+          s = -f * h;
+          RotateColumns(a, nm, i, c, s);
+        }
+      }
+      double z = w[k];
+      if (l == k) {
+        if (z < 0.0) {
+          w[k] = -z;
+          for (std::int32_t j = 0; j < n; ++j) v(j, k) = -v(j, k);
+        }
+        break;
+      }
+      if (test == kMaxTests) return false;
+      // Shift from the trailing 2 x 2 minor.
+      double x = w[l];
+      nm = k - 1;
+      double y = w[nm];
+      g = rv1[nm];
+      double h = rv1[k];
+      double f = ((y - z) * (y + z) + (g - h) * (g + h)) / (2.0 * h * y);
+      g = Hypotenuse(f, 1.0);
+      f = ((x - z) * (x + z) + h * ((y / (f + (f >= 0.0 ? std::fabs(g) : -std::fabs(g)))) - h)) / x;
+      // Next QR transformation.
+      double c = 1.0;
+      double s = 1.0;
+      for (std::int32_t j = l; j <= nm; ++j) {
+        const std::int32_t i = j + 1;
+        g = rv1[i];
+        y = w[i];
+        h = s * g;
+        g = c * g;
+        z = Hypotenuse(f, h);
+        rv1[j] = z;
+        c = f / z;
+        s = h / z;
+        f = x * c + g * s;
+        g = g * c - x * s;
+        h = y * s;
+        y *= c;
+        RotateColumns(v, j, i, c, s);
+        z = Hypotenuse(f, h);
+        w[j] = z;
+        if (z != 0.0) {
+          z = 1.0 / z;
+          c = f * z;
+          s = h * z;
+        }
+        f = c * g + s * y;
+        x = c * y - s * g;
+        RotateColumns(a, j, i, c, s);
+      }
+      rv1[l] = 0.0;
+      rv1[k] = f;
+      w[k] = x;
+    }
+  }
+  return true;
+}
+
+}  // namespace Zq::Math

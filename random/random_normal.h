@@ -1,0 +1,55 @@
+// Normal variates on top of the uniform engines: the polar Box-Muller method
+// or inversion of the normal distribution function, with optional
+// antithetic variates and resampling to exact sample moments.
+#pragma once
+
+#include <cstdint>
+
+#include "random/random_uniform.h"
+
+namespace Zq::Math {
+
+enum NormalMethod : std::int32_t { BOX_MULLER = 0, INV = 1 };
+
+// Note the order: 0 means on.
+enum Switch : std::int32_t { ENABLED = 0, DISABLED = 1 };
+
+class RandomNormal : public RandomUniform {
+ public:
+  RandomNormal() = default;
+  // A copy continues with exactly the numbers the original would produce.
+  RandomNormal(const RandomNormal&) = default;
+  RandomNormal& operator=(const RandomNormal&) = default;
+  ~RandomNormal() override = default;
+
+  // Seeds the engine, clears pending values and sets mean and deviation;
+  // with resampling on, fixes scale and shift so that the next `size`
+  // values have exactly `mean` and population deviation `stdev`. False
+  // when the engine cannot be seeded or the resampled sample has no spread.
+  bool InitNormal(std::int32_t seed1, std::int32_t seed2, RandomAlgorithm algorithm, NormalMethod method,
+                  Switch antithetic, Switch resampling, std::int32_t size, double mean, double stdev);
+
+  // shift + scale * z for the next standard value z.
+  double NextNormal();
+
+  // Draws `size` values from a scratch copy and sets scale and shift from
+  // their mean and population deviation; false when the spread is not
+  // positive.
+  bool Recalibrate(std::int32_t size, double mean, double stdev);
+
+ private:
+  double NextStandard();
+
+  NormalMethod method_ = BOX_MULLER;
+  double pendingSecond_ = 0;
+  std::int32_t hasPendingSecond_ = 0;
+  Switch antithetic_ = ENABLED;
+  std::uint8_t hasPendingMirror_ = 0;
+  double pendingMirror_ = 0;
+  double shift_ = 0;
+  double scale_ = 1;
+  Switch resampling_ = DISABLED;
+  std::int32_t sampleSize_ = 0;
+};
+
+}  // namespace Zq::Math

@@ -1,0 +1,23 @@
+// ZqRandNorm: a column of normal variates with the chosen method and
+// variance-reduction switches.
+#include <cstdint>
+
+#include "addin/call_frame.h"
+#include "random/random_normal.h"
+#include "random/worksheet_algorithm.h"
+
+ZQ_WORKSHEET ZqRandNorm(short size, short algorithm, std::int32_t seed1, std::int32_t seed2, short useInverse,
+                        short useAntithetic, short useResampling) {
+  return ZQ_FRAME([&](Zq::Addin::Result& out) {
+    using namespace Zq::Math;
+    const auto engine = Zq::Addin::WorksheetAlgorithm(algorithm);
+    if (!engine || size <= 0) return out.Error();
+    RandomNormal normal;
+    if (!normal.InitNormal(seed1, seed2, *engine, useInverse != 0 ? INV : BOX_MULLER,
+                           useAntithetic != 0 ? ENABLED : DISABLED, useResampling != 0 ? ENABLED : DISABLED, size,
+                           0.0, 1.0)) {
+      return out.Error();
+    }
+    return out.Column(size, [&] { return normal.NextNormal(); });
+  });
+}

@@ -1,0 +1,112 @@
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "distributions/normal.h"
+#include "random/random_normal.h"
+
+namespace {
+
+using namespace Zq::Math;
+
+RandomNormal Seeded(RandomAlgorithm algorithm, NormalMethod method, Switch antithetic) {
+  RandomNormal normal;
+  EXPECT_TRUE(normal.InitNormal(0, 0, algorithm, method, antithetic, DISABLED, 0, 0.0, 1.0));
+  return normal;
+}
+
+std::vector<double> Draw(RandomAlgorithm algorithm, NormalMethod method, Switch antithetic, Switch resampling,
+                         int size) {
+  RandomNormal normal;
+  EXPECT_TRUE(normal.InitNormal(0, 0, algorithm, method, antithetic, resampling, size, 0.0, 1.0));
+  std::vector<double> values;
+  for (int k = 0; k < size; ++k) values.push_back(normal.NextNormal());
+  return values;
+}
+
+TEST(RandomNormal, ReferenceOutputs) {
+  const std::vector<double> plain = Draw(MT2002, BOX_MULLER, DISABLED, DISABLED, 4);
+  const double expected[] = {-0.3625903008, -0.4159747392, 0.9548649368, -0.9255024216};
+  for (int k = 0; k < 4; ++k) EXPECT_NEAR(plain[k], expected[k], 5e-11);
+  const std::vector<double> mirrored = Draw(MT2002, BOX_MULLER, ENABLED, DISABLED, 4);
+  EXPECT_EQ(mirrored, (std::vector<double>{plain[0], -plain[0], plain[1], -plain[1]}));
+  EXPECT_EQ(Draw(MT2002, BOX_MULLER, DISABLED, DISABLED, 4), plain);
+}
+
+TEST(RandomNormal, ResamplingGivesExactMoments) {
+  for (RandomAlgorithm algorithm : {MT2002, MT1998, RAN2}) {
+    for (NormalMethod method : {BOX_MULLER, INV}) {
+      for (Switch antithetic : {ENABLED, DISABLED}) {
+        RandomNormal normal;
+        ASSERT_TRUE(normal.InitNormal(7, 11, algorithm, method, antithetic, ENABLED, 501, 3.0, 2.0));
+        double sum = 0, squares = 0;
+        std::vector<double> v;
+        for (int k = 0; k < 501; ++k) v.push_back(normal.NextNormal());
+        for (double x : v) sum += x;
+        const double mean = sum / v.size();
+        for (double x : v) squares += (x - mean) * (x - mean);
+        EXPECT_NEAR(mean, 3.0, 1e-14) << algorithm << method << antithetic;
+        EXPECT_NEAR(std::sqrt(squares / v.size()), 2.0, 1e-13) << algorithm << method << antithetic;
+      }
+    }
+  }
+  const std::vector<double> pair = Draw(MT2002, BOX_MULLER, ENABLED, ENABLED, 2);
+  EXPECT_NEAR(pair[0], -1.0, 1e-15);  // the first standard value is negative
+  EXPECT_NEAR(pair[1], 1.0, 1e-15);
+  RandomNormal single;
+  EXPECT_FALSE(single.InitNormal(0, 0, MT2002, INV, DISABLED, ENABLED, 1, 0.0, 1.0));
+}
+
+TEST(RandomNormal, InversionUsesOneUniformPerValue) {
+  for (RandomAlgorithm algorithm : {MT2002, MT1998, RAN2}) {
+    RandomNormal normal = Seeded(algorithm, INV, DISABLED);
+    RandomUniform uniform;
+    uniform.SetSeed(algorithm, 0, 0);
+    for (int k = 0; k < 1000; ++k) ASSERT_EQ(normal.NextNormal(), NormCdfInv(uniform.NextUniform())) << k;
+  }
+}
+
+TEST(RandomNormal, PolarPairsComeSecondValueFirst) {
+  RandomNormal normal = Seeded(RAN2, BOX_MULLER, DISABLED);
+  RandomUniform uniform;
+  uniform.SetSeed(RAN2, 0, 0);
+  for (int pair = 0; pair < 200; ++pair) {
+    double p, q, s;
+    do {
+      p = 2 * uniform.NextUniform() - 1;
+      q = 2 * uniform.NextUniform() - 1;
+      s = p * p + q * q;
+    } while (s >= 1 || s == 0);
+    const double f = std::sqrt(-2 * std::log(s) / s);
+    ASSERT_EQ(normal.NextNormal(), q * f);
+    ASSERT_EQ(normal.NextNormal(), p * f);
+  }
+}
+
+TEST(RandomNormal, CopyContinuesWithTheSameNumbers) {
+  for (Switch antithetic : {ENABLED, DISABLED}) {
+    RandomNormal original;
+    ASSERT_TRUE(original.InitNormal(3, 4, MT1998, BOX_MULLER, antithetic, ENABLED, 10, 2.0, 3.0));
+    original.NextNormal();  // leave a polar value (or a mirror) pending
+    RandomNormal copy(original);
+    RandomNormal assigned;
+    assigned = original;
+    for (int k = 0; k < 700; ++k) {
+      const double next = original.NextNormal();
+      ASSERT_EQ(copy.NextNormal(), next);
+      ASSERT_EQ(assigned.NextNormal(), next);
+    }
+  }
+}
+
+TEST(RandomNormal, ScaleAndShiftApplyToStandardValues) {
+  RandomNormal standard = Seeded(MT2002, INV, ENABLED);
+  RandomNormal shifted;
+  ASSERT_TRUE(shifted.InitNormal(0, 0, MT2002, INV, ENABLED, DISABLED, 0, 5.0, 2.0));
+  for (int k = 0; k < 10; ++k) EXPECT_EQ(shifted.NextNormal(), standard.NextNormal() * 2.0 + 5.0);
+}
+
+
+}  // namespace
