@@ -1,6 +1,7 @@
 #include "host/command_line.h"
 
 #include <istream>
+#include <span>
 #include <ostream>
 #include <string_view>
 
@@ -79,10 +80,9 @@ std::string_view Trim(std::string_view text) {
 }
 
 // Function text, procedure, type text, argument text, function help.
-void PrintRegistrations(std::size_t count, std::ostream& out) {
-  const auto& registrations = StandIn::Registrations();
-  for (std::size_t i = 0; i < count && i < registrations.size(); ++i) {
-    const auto& texts = registrations[i].arguments;
+void PrintRegistrations(std::span<const StandIn::Registration> registrations, std::ostream& out) {
+  for (const auto& registration : registrations) {
+    const auto& texts = registration.arguments;
     const auto text = [&](std::size_t k) { return k < texts.size() ? std::string_view(texts[k]) : std::string_view(); };
     out << text(3) << '\t' << text(1) << '\t' << text(2) << '\t' << text(4) << '\t' << text(9) << '\n';
   }
@@ -160,7 +160,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, const std::string&
   if (options.wizard) StandIn::OpenFunctionWizard();
 
   if (options.list) {
-    PrintRegistrations(options.all ? StandIn::Registrations().size() : host.AutoOpenRegistrationCount(), out);
+    PrintRegistrations(host.Registrations(options.all), out);
   }
 
   Session session(host, options, out, err);

@@ -31,11 +31,19 @@ bool Host::Open(const std::string& path, bool registerExportedOnly, std::string&
   }
   autoFree_ = reinterpret_cast<AutoFree>(library_.Find("xlAutoFree"));
   StandIn::SetModuleName(fullPath);
-  const std::size_t before = StandIn::Registrations().size();
+  firstRegistration_ = StandIn::Registrations().size();
   autoOpen();
-  autoOpenRegistrations_ = StandIn::Registrations().size() - before;
+  autoOpenRegistrations_ = StandIn::Registrations().size() - firstRegistration_;
   if (registerExportedOnly) RegisterExportedOnlyFunctions(fullPath);
+  hostRegistrations_ = StandIn::Registrations().size() - firstRegistration_ - autoOpenRegistrations_;
   return true;
+}
+
+std::span<const StandIn::Registration> Host::Registrations(bool includeHost) const {
+  const auto& all = StandIn::Registrations();
+  const std::size_t count = autoOpenRegistrations_ + (includeHost ? hostRegistrations_ : 0);
+  if (firstRegistration_ + count > all.size()) return {};
+  return std::span<const StandIn::Registration>(all).subspan(firstRegistration_, count);
 }
 
 void Host::Close() {

@@ -4,11 +4,13 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "host/addin_library.h"
 #include "host/result.h"
+#include "host/standin/standin.h"
 
 namespace Zq::Host {
 
@@ -34,9 +36,12 @@ class Host {
   // Calls xlAutoClose and unloads the add-in (nothing when not open).
   void Close();
 
-  // How many xlfRegister calls xlAutoOpen made (they come first in
-  // StandIn::Registrations()).
+  // How many xlfRegister calls xlAutoOpen made.
   std::size_t AutoOpenRegistrationCount() const { return autoOpenRegistrations_; }
+
+  // The registrations recorded since Open: those of xlAutoOpen, then, with
+  // includeHost, the host's own.
+  std::span<const StandIn::Registration> Registrations(bool includeHost) const;
 
   // Parses and evaluates one formula.
   Evaluation Evaluate(std::string_view formula);
@@ -44,7 +49,9 @@ class Host {
  private:
   AddinLibrary library_;
   AutoFree autoFree_ = nullptr;
+  std::size_t firstRegistration_ = 0;
   std::size_t autoOpenRegistrations_ = 0;
+  std::size_t hostRegistrations_ = 0;
 };
 
 }  // namespace Zq::Host
