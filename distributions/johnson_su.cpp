@@ -24,6 +24,12 @@ NormalImage ToNormal(double x, double gamma, double delta, double lambda, double
   return {gamma + delta * std::log(y + r), r};
 }
 
+// m = (w^2 - 1)/(w cosh(2 Omega) + 1), recovered from the excess kurtosis.
+double AuxiliaryFromKurtosis(double w, double kurtosis) {
+  const double w2 = w * w;
+  return std::sqrt(2.0 * (w2 - (kurtosis + 6.0) / (w2 + 2.0 * w + 3.0)) + 4.0) - 2.0;
+}
+
 double MomentSign(double omega, double w, double m) {
   const double d = omega * (w - 1.0 - m);
   if (d > 0.0) return -1.0;
@@ -60,17 +66,12 @@ double JohnsonSUKurtosis(double w, double omega) {
          3.0;
 }
 
-double JohnsonSUAuxiliary(double w, double kurtosis) {
-  const double w2 = w * w;
-  return std::sqrt(2.0 * (w2 - (kurtosis + 6.0) / (w2 + 2.0 * w + 3.0)) + 4.0) - 2.0;
-}
-
 Moments JohnsonSUMoments(double gamma, double delta, double lambda, double xi) {
   const double w = std::exp(1.0 / (delta * delta));
   const double omega = gamma / delta;
   const double q = w * std::cosh(2.0 * omega) + 1.0;
   const double kurt = JohnsonSUKurtosis(w, omega);
-  const double m = JohnsonSUAuxiliary(w, kurt);
+  const double m = AuxiliaryFromKurtosis(w, kurt);
   const double root = std::sqrt((w + 1.0) / (2.0 * m));
   const double s = MomentSign(omega, w, m);
   const double t = w * (w + 2.0) * std::sinh(3.0 * omega) + 3.0 * std::sinh(omega);

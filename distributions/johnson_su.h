@@ -16,10 +16,6 @@ double JohnsonSUFromNormal(double z, double gamma, double delta, double lambda, 
 // The excess kurtosis K from w = exp(1/delta^2) and Omega = gamma/delta.
 double JohnsonSUKurtosis(double w, double omega);
 
-// m = (w^2 - 1)/(w cosh(2 Omega) + 1), recovered from the kurtosis K; the
-// moment fit poses its equations in m.
-double JohnsonSUAuxiliary(double w, double kurtosis);
-
 // Mean through (gamma, delta, lambda, xi), standard deviation through
 // (gamma, delta, lambda), skewness and kurtosis through (gamma, delta).
 Moments JohnsonSUMoments(double gamma, double delta, double lambda, double xi);
