@@ -4,7 +4,8 @@
 
 namespace Zq::Host {
 
-const char* const kAddinFileName = "zqrand.xll";
+// The Windows build names the add-in by the word size of the Excel it fits.
+const char* const kAddinFileName = sizeof(void*) == 8 ? "zqrand64.xll" : "zqrand32.xll";
 
 bool AddinLibrary::Open(const std::string& path, std::string& error) {
   Close();
