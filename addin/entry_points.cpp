@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 
+#include "addin/entry_points.h"
 #include "addin/platform.h"
 #include "addin/registration.h"
 #include "addin/temp_pool.h"
@@ -31,7 +32,7 @@ constexpr char kTitle[] = "ZqRand Addin";
 
 using namespace Zq::Addin;
 
-extern "C" ZQ_EXPORT int ZQ_CALL xlAutoOpen() {
+int ZQ_CALL xlAutoOpen() {
   Zq::Platform::MessageBoxA(nullptr, kAboutText, kAboutCaption,
                             Zq::Platform::kIconInformation | Zq::Platform::kTopMost);
   CallExcel(xlGetName, &ModuleName, 0);
@@ -46,14 +47,14 @@ extern "C" ZQ_EXPORT int ZQ_CALL xlAutoOpen() {
   return 1;
 }
 
-extern "C" ZQ_EXPORT int ZQ_CALL xlAutoClose() {
+int ZQ_CALL xlAutoClose() {
   for (const RegistrationRow* row = RegistrationTable; row->procedure != nullptr; ++row) {
     CallExcel(xlfSetName, nullptr, 1, TempText(row->functionText));
   }
   return 1;
 }
 
-extern "C" ZQ_EXPORT LPXLOPER ZQ_CALL xlAddInManagerInfo(LPXLOPER action) {
+LPXLOPER ZQ_CALL xlAddInManagerInfo(LPXLOPER action) {
   static XLOPER converted;
   converted.xltype = xltypeErr;
   converted.val.err = xlerrValue;
@@ -76,7 +77,7 @@ extern "C" ZQ_EXPORT LPXLOPER ZQ_CALL xlAddInManagerInfo(LPXLOPER action) {
 
 // Releases what a returned record owns: the element array of an array, or
 // the characters of a string. Elements never hold strings.
-extern "C" ZQ_EXPORT void ZQ_CALL xlAutoFree(LPXLOPER record) {
+void ZQ_CALL xlAutoFree(LPXLOPER record) {
   if (record == nullptr) return;
   if (record->xltype & xltypeMulti) {
     delete[] record->val.array.lparray;

@@ -54,6 +54,14 @@ class RandomUniform {
 
   RandomAlgorithm Algorithm() const { return algorithm_; }
 
+  // MT19937 seeded by its array initialisation with any key, for generators
+  // that need the engine's raw 32-bit words (NextWord) rather than doubles.
+  void SeedByArray(const std::uint32_t* key, int length) {
+    algorithm_ = MT2002;
+    InitByArray(key, length);
+  }
+  std::uint32_t NextWord() { return NextWord2002(); }
+
  private:
   static std::uint32_t Temper(std::uint32_t y) {
     y ^= y >> 11;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -24,6 +25,110 @@ TEST(RandomUniform, ReferenceOutputsWithSeedsZero) {
             (std::vector<double>{0.6991623490348371, 0.34871351191511224, 0.6324858105817078}));
   EXPECT_EQ(Draw(Zq::Math::RAN2, 0, 0, 3),
             (std::vector<double>{0.5635495343719192, 0.5651372396557897, 0.6538863091638015}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(RandomUniform, ArrayInitialisationMatchesThePublishedCheck) {
+  const std::uint32_t key[4] = {0x123, 0x234, 0x345, 0x456};
+  RandomUniform uniform;
+  uniform.SeedByArray(key, 4);
+  const std::vector<std::uint32_t> expected = {1067595299u, 955945823u, 477289528u, 4107218783u, 4228976476u};
+  for (std::uint32_t word : expected) EXPECT_EQ(uniform.NextWord(), word);
+}
+
+TEST(RandomUniform, TwoSeedArrayEngineIsTheStandardWithKeyOfTheSeeds) {
+  const std::uint32_t key[2] = {5, 7};
+  RandomUniform reference;
+  reference.SeedByArray(key, 2);
+  RandomUniform uniform;
+  uniform.SetSeed(Zq::Math::MT2002, 5, 7);
+  for (int i = 0; i < 2000; ++i) {  // crosses several regenerations
+    const double a = reference.NextWord() >> 5;
+    const double b = reference.NextWord() >> 6;
+    EXPECT_EQ(uniform.NextUniform(), (a * 67108864.0 + b) / 9007199254740992.0);
+  }
+}
+
+TEST(RandomUniform, DefaultObjectSeedsItselfAsMt2002With2178And2179) {
+  RandomUniform lazy;
+  EXPECT_EQ(lazy.Algorithm(), Zq::Math::MT2002);
+  const auto expected = Draw(Zq::Math::MT2002, 2178, 2179, 5);
+  for (double value : expected) EXPECT_EQ(lazy.NextUniform(), value);
+}
+
+TEST(RandomUniform, CopyContinuesWithTheSameNumbers) {
+  for (auto algorithm : {Zq::Math::MT2002, Zq::Math::MT1998, Zq::Math::RAN2}) {
+    RandomUniform original;
+    original.SetSeed(algorithm, 11, -4);
+    for (int i = 0; i < 700; ++i) original.NextUniform();
+    RandomUniform copy(original);
+    RandomUniform assigned;
+    assigned = original;
+    for (int i = 0; i < 1300; ++i) {
+      const double next = original.NextUniform();
+      EXPECT_EQ(copy.NextUniform(), next);
+      EXPECT_EQ(assigned.NextUniform(), next);
+    }
+  }
+}
+
+TEST(RandomUniform, ReseedingRestartsAndSeedsMatter) {
+  for (auto algorithm : {Zq::Math::MT2002, Zq::Math::MT1998, Zq::Math::RAN2}) {
+    EXPECT_EQ(Draw(algorithm, 3, 9, 50), Draw(algorithm, 3, 9, 50));
+    EXPECT_NE(Draw(algorithm, 3, 9, 5), Draw(algorithm, 3, 10, 5));
+    EXPECT_NE(Draw(algorithm, 3, 9, 5), Draw(algorithm, 4, 9, 5));
+    RandomUniform uniform;
+    uniform.SetSeed(algorithm, 3, 9);
+    for (int i = 0; i < 100; ++i) uniform.NextUniform();
+    uniform.SetSeed(algorithm, 3, 9);
+    EXPECT_EQ(uniform.NextUniform(), Draw(algorithm, 3, 9, 1)[0]);
+  }
+}
+
+TEST(RandomUniform, Mt1998StartsFromTheMixedSeedWithItsLowBitSet) {
+  // Seeds 0 and 0 mix to 1013904223; seeds 0 and 1 to 1015568748, made odd.
+  auto firstWord = [](std::uint32_t seed) {
+    std::uint32_t state[624];
+    state[0] = seed;
+    for (int i = 1; i < 624; ++i) state[i] = 69069u * state[i - 1];
+    std::uint32_t y = (state[0] & 0x80000000u) | (state[1] & 0x7FFFFFFFu);
+    y = state[397] ^ (y >> 1) ^ ((y & 1u) ? 0x9908B0DFu : 0u);
+    y ^= y >> 11;
+    y ^= (y << 7) & 0x9D2C5680u;
+    y ^= (y << 15) & 0xEFC60000u;
+    y ^= y >> 18;
+    return y * 2.3283064370807974e-10;
+  };
+  EXPECT_EQ(Draw(Zq::Math::MT1998, 0, 0, 1)[0], firstWord(1013904223u));
+  EXPECT_EQ(Draw(Zq::Math::MT1998, 0, 1, 1)[0], firstWord(1015568748u | 1u));
+}
+
+TEST(RandomUniform, EveryEngineStaysInsideTheOpenInterval) {
+  for (auto algorithm : {Zq::Math::MT2002, Zq::Math::MT1998, Zq::Math::RAN2}) {
+    RandomUniform uniform;
+    uniform.SetSeed(algorithm, 1, 2);
+    double lowest = 1;
+    double highest = 0;
+    double sum = 0;
+    constexpr int kDraws = 200000;
+    for (int i = 0; i < kDraws; ++i) {
+      const double u = uniform.NextUniform();
+      lowest = std::min(lowest, u);
+      highest = std::max(highest, u);
+      sum += u;
+    }
+    EXPECT_GE(lowest, 1e-12);
+    EXPECT_LE(highest, 0.999999999999);
+    EXPECT_NEAR(sum / kDraws, 0.5, 0.005);
+  }
+}
+
+TEST(RandomUniform, UnknownAlgorithmValuesBehaveAsTheShuffleEngine) {
+  EXPECT_EQ(Draw(static_cast<Zq::Math::RandomAlgorithm>(7), 4, 5, 40), Draw(Zq::Math::RAN2, 4, 5, 40));
+  EXPECT_EQ(Draw(static_cast<Zq::Math::RandomAlgorithm>(-1), 4, 5, 40), Draw(Zq::Math::RAN2, 4, 5, 40));
 }
 
 }  // namespace

@@ -1,0 +1,62 @@
+// Per-value cost of the random-variate worksheet functions through their
+// entry points: a large column per call, so the frame's fixed cost fades
+// and per_value is the sampler's cost of one value.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+
+#include "addin/entry_points.h"
+
+extern "C" {
+LPXLOPER ZqRandBeta(short, double, double, short, std::int32_t, std::int32_t);
+LPXLOPER ZqRandPoisson(short, double, short, std::int32_t, std::int32_t);
+LPXLOPER ZqRandJohnsonSU(short, double, double, double, double, short, std::int32_t, std::int32_t, short, short, short);
+LPXLOPER ZqRandTruncNorm(short, double, double, double, double, short, std::int32_t, std::int32_t);
+}
+
+namespace {
+
+constexpr short kSize = 32767;
+
+template <class Call>
+void PerValue(benchmark::State& state, Call&& call) {
+  for (auto _ : state) {
+    LPXLOPER result = call();
+    benchmark::DoNotOptimize(result->val.array.lparray[kSize - 1].val.num);
+    xlAutoFree(result);
+  }
+  state.SetItemsProcessed(state.iterations() * kSize);
+  state.counters["per_value"] = benchmark::Counter(static_cast<double>(state.iterations()) * kSize,
+                                                   benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void BM_ZqRandBetaBB(benchmark::State& state) { PerValue(state, [] { return ZqRandBeta(kSize, 2, 5, 0, 1, 2); }); }
+BENCHMARK(BM_ZqRandBetaBB);
+
+void BM_ZqRandBetaBC(benchmark::State& state) { PerValue(state, [] { return ZqRandBeta(kSize, 0.5, 3, 0, 1, 2); }); }
+BENCHMARK(BM_ZqRandBetaBC);
+
+void BM_ZqRandPoissonMean5(benchmark::State& state) { PerValue(state, [] { return ZqRandPoisson(kSize, 5, 0, 1, 2); }); }
+BENCHMARK(BM_ZqRandPoissonMean5);
+
+void BM_ZqRandPoissonMean50(benchmark::State& state) {
+  PerValue(state, [] { return ZqRandPoisson(kSize, 50, 0, 1, 2); });
+}
+BENCHMARK(BM_ZqRandPoissonMean50);
+
+void BM_ZqRandJohnsonSUPolar(benchmark::State& state) {
+  PerValue(state, [] { return ZqRandJohnsonSU(kSize, 0.5, 2, 1.5, -1, 0, 1, 2, 0, 0, 0); });
+}
+BENCHMARK(BM_ZqRandJohnsonSUPolar);
+
+void BM_ZqRandJohnsonSUInverted(benchmark::State& state) {
+  PerValue(state, [] { return ZqRandJohnsonSU(kSize, 0.5, 2, 1.5, -1, 0, 1, 2, 1, 0, 0); });
+}
+BENCHMARK(BM_ZqRandJohnsonSUInverted);
+
+void BM_ZqRandTruncNorm(benchmark::State& state) {
+  PerValue(state, [] { return ZqRandTruncNorm(kSize, -0.5, 2, 0.3, 1.2, 0, 1, 2); });
+}
+BENCHMARK(BM_ZqRandTruncNorm);
+
+}  // namespace

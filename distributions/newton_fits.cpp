@@ -1,0 +1,108 @@
+// The fits whose moment equations need a root search.
+#include <cmath>
+#include <initializer_list>
+
+#include "distributions/fit_equations.h"
+#include "distributions/parameter_fits.h"
+#include "distributions/special_functions.h"
+#include "solvers/solve_equations.h"
+
+namespace Zq::Math {
+
+namespace {
+
+constexpr double kTolF = 1e-14;
+
+bool Finite(std::initializer_list<double> values) {
+  for (double v : values)
+    if (!std::isfinite(v)) return false;
+  return true;
+}
+
+}  // namespace
+
+bool JohnsonSUParam(double mean, double stdev, double skew, double kurt, double& gamma, double& delta,
+                    double& lambda, double& xi) {
+  const double beta1 = skew * skew;
+  const double beta2 = kurt + 3;
+  if (beta2 <= 3) return false;
+
+  // The log-normal line: the root w0 of w^4 + 2w^3 + 3w^2 - 3 = beta2 in
+  // closed form. Skewness on or beyond it is out of the family's reach.
+  const double e = (16 * beta2 * beta2 + 87 * beta2 + 171) * (beta2 + 3) / 27;
+  const double t = std::pow(2 * std::sqrt(e) + 2 * beta2 + 7, 0.3333333333333333) - 1 -
+                   std::pow(2 * std::sqrt(e) - 7 - 2 * beta2, 0.3333333333333333);
+  const double r = std::sqrt(t);
+  const double w0 = (std::sqrt(4 / r - t - 3) + r - 1) / 2;
+  if ((w0 + 2) * (w0 + 2) * (w0 - 1) <= beta1) return false;
+
+  if (beta1 > 0) {
+    auto equation = [&](double w) { return JohnsonSUEquation(w, beta1, beta2); };
+    double w = 0;
+    if (!SolveOne(equation, w0, 1e-7, kTolF, w)) return false;
+    const double m = JohnsonSUAuxiliary(w, beta2);
+    const double s = skew > 0 ? 1.0 : -1.0;
+    const double q = std::sqrt((w + 1) * ((w - 1) / m - 1) / (2 * w));
+    delta = 1 / std::sqrt(std::log(w));
+    gamma = -s * std::log(q + std::sqrt(q * q + 1)) * delta;
+    lambda = std::sqrt(2 * m / (w + 1)) * stdev / (w - 1);
+    xi = mean - std::sqrt(w - 1 - m) * s * stdev / (w - 1);
+  } else if (beta1 == 0) {
+    const double w = std::sqrt(std::sqrt(2 * (beta2 - 1)) - 1);
+    delta = 1 / std::sqrt(std::log(w));
+    gamma = 0;
+    lambda = std::sqrt(2 * JohnsonSUAuxiliary(w, beta2) / (w + 1)) * stdev / (w - 1);
+    xi = mean;
+  } else {
+    return false;
+  }
+  return Finite({gamma, delta, lambda, xi});
+}
+
+bool TriangularParam(double mean, double stdev, double skew, double& min, double& max, double& mode) {
+  if (stdev <= 0) return false;
+  const double skew2 = skew * skew;
+  if (skew2 >= 0.32) return false;
+
+  double u = 0.5;
+  if (skew2 != 0) {
+    auto equation = [&](double at) { return TriangularEquation(at, skew2); };
+    if (!SolveOne(equation, 0.0, 1e-10, kTolF, u)) return false;
+    if (u <= 0 || u >= 1) return false;
+    // From its start the search finds the mode left of the centre, the
+    // positively skewed triangle; a negative target is its mirror image.
+    if (skew < 0) u = 1 - u;
+  }
+  const double range = 3 * std::sqrt(2.0) * stdev / std::sqrt(u * u - u + 1);
+  min = mean - range * (u + 1) / 3;
+  max = range + min;
+  mode = min + range * u;
+  return Finite({min, max, mode});
+}
+
+bool TruncNormParam(double min, double max, double mean, double stdev, double& mu, double& sigma) {
+  const double variance = stdev * stdev;
+  auto equations = [&](double alpha, double beta) {
+    return TruncNormEquations(alpha, beta, min, max, mean, variance);
+  };
+  double alpha = (min - mean) / stdev;
+  double beta = (max - mean) / stdev;
+  if (!SolveTwo(equations, alpha, beta, 1e-10, kTolF)) return false;
+  sigma = (min - max) / (alpha - beta);
+  mu = (alpha * max - beta * min) / (alpha - beta);
+  return true;
+}
+
+bool WeibullParam(double mean, double stdev, double& scale, double& shape) {
+  if (stdev <= 0 || mean <= 0) return false;
+  const double meanSquared = mean * mean;
+  const double variance = stdev * stdev;
+  auto equation = [&](double a) { return WeibullEquation(a, meanSquared, variance); };
+  double a = 0;
+  if (!SolveOne(equation, 1.0, 1e-10, kTolF, a)) return false;
+  shape = 1 / a;
+  scale = mean / (std::exp(LogGamma(a)) * a);
+  return std::isfinite(shape) && std::isfinite(scale) && shape > 0 && scale > 0;
+}
+
+}  // namespace Zq::Math

@@ -1,0 +1,68 @@
+// Weibull distribution: F(x) = 1 - exp(-(x/theta)^k). The worksheet Dist
+// names shape and scale Phi and Gamma; the other functions Alpha and Beta.
+#include "distributions/weibull.h"
+
+#include <cmath>
+
+#include "distributions/distribution_worksheet.h"
+#include "distributions/special_functions.h"
+
+namespace Zq::Math {
+namespace {
+
+double Gamma(double v) { return std::exp(LogGamma(v)); }
+
+}  // namespace
+
+bool WeibullParametersValid(double k, double theta) { return IsPositiveParameter(k) && IsPositiveParameter(theta); }
+
+double WeibullCdf(double x, double k, double theta) { return 1.0 - std::exp(-std::pow(x / theta, k)); }
+
+double WeibullPdf(double x, double k, double theta) {
+  return (k / theta) * std::pow(x / theta, k - 1.0) * std::exp(-std::pow(x / theta, k));
+}
+
+double WeibullInv(double prob, double k, double theta) { return theta * std::pow(-std::log(1.0 - prob), 1.0 / k); }
+
+Moments WeibullMoments(double k, double theta) {
+  const double mu = theta * Gamma(1.0 + 1.0 / k);
+  const double mu2 = mu * mu;
+  const double sigma = std::sqrt(theta * theta * Gamma(1.0 + 2.0 / k) - mu2);
+  const double sigma2 = sigma * sigma;
+  const double sigma3 = sigma2 * sigma;
+  const double skew = (theta * theta * theta * Gamma(1.0 + 3.0 / k) - 3.0 * mu * sigma2 - mu2 * mu) / sigma3;
+  const double theta2 = theta * theta;
+  const double kurt =
+      (theta2 * theta2 * Gamma(1.0 + 4.0 / k) - 4.0 * mu * sigma3 * skew - 6.0 * mu2 * sigma2 - mu2 * mu2) /
+          (sigma2 * sigma2) -
+      3.0;
+  return {mu, sigma, skew, kurt};
+}
+
+}  // namespace Zq::Math
+
+using namespace Zq::Math;
+
+ZQ_WORKSHEET ZqWeibullDist(double x, double phi, double gamma, short cumulative) {
+  return ZQ_CHECKED_DIST(!(x < 0.0) && WeibullParametersValid(phi, gamma), cumulative, WeibullCdf(x, phi, gamma),
+                         WeibullPdf(x, phi, gamma));
+}
+ZQ_WORKSHEET ZqWeibullInv(double prob, double alpha, double beta) {
+  return ZQ_CHECKED_NUMBER(!(prob < 0.0 || prob >= 1.0) && WeibullParametersValid(alpha, beta),
+                           WeibullInv(prob, alpha, beta));
+}
+ZQ_WORKSHEET ZqWeibullMean(double alpha, double beta) {
+  return ZQ_CHECKED_NUMBER(WeibullParametersValid(alpha, beta), WeibullMoments(alpha, beta).mean);
+}
+ZQ_WORKSHEET ZqWeibullStdev(double alpha, double beta) {
+  return ZQ_CHECKED_NUMBER(WeibullParametersValid(alpha, beta), WeibullMoments(alpha, beta).stdev);
+}
+ZQ_WORKSHEET ZqWeibullSkew(double alpha, double beta) {
+  return ZQ_CHECKED_NUMBER(WeibullParametersValid(alpha, beta), WeibullMoments(alpha, beta).skew);
+}
+ZQ_WORKSHEET ZqWeibullKurt(double alpha, double beta) {
+  return ZQ_CHECKED_NUMBER(WeibullParametersValid(alpha, beta), WeibullMoments(alpha, beta).kurt);
+}
+ZQ_WORKSHEET ZqWeibullMom(double alpha, double beta) {
+  return ZQ_CHECKED_MOMENTS(WeibullParametersValid(alpha, beta), WeibullMoments(alpha, beta));
+}

@@ -1,0 +1,38 @@
+// Monte Carlo of simple forward rates with half-year accrual under lognormal
+// steps: the discounted mean, deviation and standard error of the payoff.
+#pragma once
+
+#include <cstdint>
+
+#include "finance/lfm_generators.h"
+
+namespace Zq::Math {
+
+struct LfmInputs {
+  const double* correlation;  // n x n, row by row; only the lower triangle is read
+  int rates;                  // n
+  double initialRate;         // r0
+  double strike;
+  double horizon;             // T > 0
+  std::int32_t paths;         // N
+  std::int32_t steps;         // M >= 1
+  std::int32_t numeraire;     // 1 <= q <= n
+};
+
+struct LfmStatistics {
+  double mean;
+  double deviation;
+  double standardError;
+};
+
+// Scheme 1: MT19937 re-seeded per path j with the key {seed, j} (or
+// {seed, j / 2} with antithetic paths, odd paths negated), normals by
+// inversion or by the polar method.
+LfmStatistics SimulateLfmMersenne(const LfmInputs& inputs, std::int32_t seed, bool inversion, bool antithetic);
+
+// Scheme 4: normals from `generator`, whose table and cached normal carry
+// over from call to call; each call first sets its state from the classic
+// srand(seed)/rand() pair, modulo 100. Paths are not re-seeded.
+LfmStatistics SimulateLfmLegacy(const LfmInputs& inputs, std::int32_t seed, ShuffledMinimalStandard& generator);
+
+}  // namespace Zq::Math

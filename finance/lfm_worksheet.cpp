@@ -1,0 +1,48 @@
+// ZqMonteCarloLFM: validates in a fixed order, times the selected scheme
+// with the high-resolution counter and answers mean, deviation, standard
+// error and elapsed seconds as a column (or a row).
+#include <cmath>
+#include <cstdint>
+
+#include "addin/call_frame.h"
+#include "addin/platform.h"
+#include "addin/registration.h"
+#include "finance/lfm_simulation.h"
+
+namespace {
+
+// The second scheme's generator: its table and cached normal live as long
+// as the library, so a call continues where the previous one stopped.
+Zq::Math::ShuffledMinimalStandard& LegacyGenerator() {
+  static Zq::Math::ShuffledMinimalStandard generator;
+  return generator;
+}
+
+}  // namespace
+
+ZQ_WORKSHEET ZqMonteCarloLFM(const FP* correlation, double initialRate, double strike, double horizon,
+                             std::int32_t paths, std::int32_t steps, std::int32_t numeraire, std::int32_t seed,
+                             short inversion, short antithetic, short asRow, short scheme) {
+  return ZQ_FRAME([&](Zq::Addin::Result& out) {
+    if (correlation == nullptr || correlation->rows != correlation->columns) return out.Error();
+    if (scheme == 2 || scheme == 3) return out.Error();
+    if (!(std::isfinite(horizon) && horizon > 0)) return out.Error();
+    if (steps < 1) return out.Error();
+    const int n = correlation->rows;
+    if (numeraire < 1 || numeraire > n) return out.Error();
+    if (static_cast<unsigned short>(scheme) > 4) return out.Error();
+
+    const Zq::Math::LfmInputs inputs{FpValues(correlation), n, initialRate, strike, horizon, paths, steps, numeraire};
+    std::int64_t start = 0, stop = 0;
+    Zq::Platform::QueryPerformanceCounter(&start);
+    const Zq::Math::LfmStatistics statistics =
+        scheme == 4 ? Zq::Math::SimulateLfmLegacy(inputs, seed, LegacyGenerator())
+                    : Zq::Math::SimulateLfmMersenne(inputs, seed, inversion != 0, antithetic != 0);
+    Zq::Platform::QueryPerformanceCounter(&stop);
+    const double elapsed =
+        static_cast<double>(stop - start) / static_cast<double>(Zq::Addin::PerformanceFrequency);
+    const double cells[4] = {statistics.mean, statistics.deviation, statistics.standardError, elapsed};
+    int next = 0;
+    return out.Values(4, [&] { return cells[next++]; }, asRow != 0);
+  });
+}

@@ -1,0 +1,35 @@
+// ZqOptionBS, ZqOptionBF, ZqOptionGK: an output code outside 0..7 is
+// #VALUE! before anything is computed; the kernel's NaN is #VALUE! too.
+#include "addin/call_frame.h"
+#include "finance/option_pricing.h"
+
+namespace {
+
+bool ValidOutputCode(short output) { return output >= Zq::Math::OPTION_VALUE && output <= Zq::Math::OPTION_IMPLIED_VOL; }
+
+}  // namespace
+
+ZQ_WORKSHEET ZqOptionBS(short callFlag, double spot, double strike, double expiry, double volatility, double rate,
+                        short output) {
+  return ZQ_FRAME([&](Zq::Addin::Result& out) {
+    if (!ValidOutputCode(output)) return out.Error();
+    return out.Number(Zq::Math::BlackScholesValue(callFlag != 0, spot, strike, expiry, volatility, rate, output));
+  });
+}
+
+ZQ_WORKSHEET ZqOptionBF(short callFlag, double forward, double strike, double expiry, double volatility, double rate,
+                        short output) {
+  return ZQ_FRAME([&](Zq::Addin::Result& out) {
+    if (!ValidOutputCode(output)) return out.Error();
+    return out.Number(Zq::Math::BlackFuturesValue(callFlag != 0, forward, strike, expiry, volatility, rate, output));
+  });
+}
+
+ZQ_WORKSHEET ZqOptionGK(short callFlag, double spot, double strike, double expiry, double volatility,
+                        double foreignRate, double domesticRate, short output) {
+  return ZQ_FRAME([&](Zq::Addin::Result& out) {
+    if (!ValidOutputCode(output)) return out.Error();
+    return out.Number(Zq::Math::GarmanKohlhagenValue(callFlag != 0, spot, strike, expiry, volatility, foreignRate,
+                                                     domesticRate, output));
+  });
+}

@@ -1,0 +1,80 @@
+#include "random/random_beta.h"
+
+#include <cmath>
+
+namespace Zq::Math {
+
+namespace {
+constexpr double kLog4 = 1.3862944;
+constexpr double kOnePlusLog5 = 2.609438;
+}  // namespace
+
+double RandomBeta::NextVariate() {
+  // Written so that a NaN parameter takes BC, whose tests then accept.
+  if (alpha > 1 && beta > 1) return NextBB();
+  return NextBC();
+}
+
+double RandomBeta::Result(double w) const {
+  if (a_ == alpha) return w / (b_ + w);
+  return b_ / (b_ + w);
+}
+
+double RandomBeta::NextBB() {
+  if (!prepared) {
+    a_ = alpha < beta ? alpha : beta;
+    b_ = alpha < beta ? beta : alpha;
+    sum_ = a_ + b_;
+    scale_ = std::sqrt((sum_ - 2) / (2 * a_ * b_ - sum_));
+    gamma_ = a_ + 1 / scale_;
+    prepared = 1;
+  }
+  for (;;) {
+    const double u1 = NextUniform();
+    const double u2 = NextUniform();
+    const double v = scale_ * std::log(u1 / (1 - u1));
+    const double w = a_ * std::exp(v);
+    const double z = u1 * u1 * u2;
+    const double r = gamma_ * v - kLog4;
+    const double s = a_ + r - w;
+    if (s + kOnePlusLog5 >= 5 * z) return Result(w);
+    const double t = std::log(z);
+    if (s > t) return Result(w);
+    if (!(r + sum_ * std::log(sum_ / (b_ + w)) < t)) return Result(w);
+  }
+}
+
+double RandomBeta::NextBC() {
+  if (!prepared) {
+    a_ = alpha < beta ? beta : alpha;
+    b_ = alpha < beta ? alpha : beta;
+    sum_ = a_ + b_;
+    scale_ = 1 / b_;
+    const double delta = 1 + a_ - b_;
+    k1_ = delta * (0.0138889 + 0.0416667 * b_) / (a_ * scale_ - 0.777778);
+    k2_ = 0.25 + (0.5 + 0.25 / delta) * b_;
+    prepared = 1;
+  }
+  for (;;) {
+    const double u1 = NextUniform();
+    const double u2 = NextUniform();
+    double z;
+    if (u1 < 0.5) {
+      const double y = u1 * u2;
+      z = u1 * y;
+      if (0.25 * u2 + z - y >= k1_) continue;
+    } else {
+      z = u1 * u1 * u2;
+      if (z <= 0.25) {
+        const double v = scale_ * std::log(u1 / (1 - u1));
+        return Result(a_ * std::exp(v));
+      }
+      if (z >= k2_) continue;
+    }
+    const double v = scale_ * std::log(u1 / (1 - u1));
+    const double w = a_ * std::exp(v);
+    if (!(std::log(z) > sum_ * (std::log(sum_ / (b_ + w)) + v) - kLog4)) return Result(w);
+  }
+}
+
+}  // namespace Zq::Math

@@ -1,0 +1,37 @@
+// Beta variates by Cheng's rejection algorithms: BB when both parameters
+// exceed 1, BC otherwise. Parameters are not checked; callers pass
+// positive values.
+#pragma once
+
+#include <cstdint>
+
+#include "random/random_uniform.h"
+
+namespace Zq::Math {
+
+class RandomBeta : public RandomUniform {
+ public:
+  // The caller sets alpha and beta and clears `prepared` whenever it
+  // changes them; the first draw derives the algorithm's constants.
+  double NextVariate();
+
+  std::uint8_t prepared = 0;
+  double alpha = 1;
+  double beta = 1;
+
+ private:
+  double NextBB();
+  double NextBC();
+  // w / (b + w) when the algorithm's a is alpha, else the mirror image.
+  double Result(double w) const;
+
+  double a_ = 0;
+  double b_ = 0;
+  double sum_ = 0;
+  double scale_ = 0;
+  double gamma_ = 0;
+  double k1_ = 0;
+  double k2_ = 0;
+};
+
+}  // namespace Zq::Math

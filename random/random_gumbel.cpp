@@ -1,0 +1,9 @@
+#include "random/random_gumbel.h"
+
+#include <cmath>
+
+namespace Zq::Math {
+
+double RandomGumbel::NextVariate() { return alpha - beta * std::log(-std::log(NextUniform())); }
+
+}  // namespace Zq::Math

@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <vector>
+
+#include <boost/math/distributions/beta.hpp>
+#include <boost/math/distributions/extreme_value.hpp>
+#include <boost/math/distributions/logistic.hpp>
+#include <boost/math/distributions/poisson.hpp>
+#include <boost/math/distributions/triangular.hpp>
+#include <boost/math/distributions/weibull.hpp>
+
+#include "random/random_beta.h"
+#include "random/random_gumbel.h"
+#include "random/random_logistic.h"
+#include "random/random_poisson.h"
+#include "random/random_triangular.h"
+#include "random/random_weibull.h"
+#include "tests/unit/sample_statistics.h"
+
+namespace Zq::Math {
+namespace {
+
+using Testing::ChiSquareAccepts;
+using Testing::kKolmogorovCritical;
+using Testing::KolmogorovStatistic;
+using Testing::SampleMoments;
+
+constexpr int kSampleSize = 20000;
+
+template <class Generator>
+std::vector<double> Draw(Generator& generator, int count = kSampleSize, std::int32_t seed1 = 11, std::int32_t seed2 = 29) {
+  generator.SetSeed(MT2002, seed1, seed2);
+  std::vector<double> sample(count);
+  for (double& x : sample) x = generator.NextVariate();
+  return sample;
+}
+
+// KS distance within the 0.1% bound, and mean and variance within five
+// standard errors (the variance's taken generously as 5%).
+template <class Distribution>
+void ExpectSampleOf(const std::vector<double>& sample, const Distribution& reference) {
+  EXPECT_LT(KolmogorovStatistic(sample, [&](double x) { return boost::math::cdf(reference, x); }), kKolmogorovCritical);
+  const auto moments = SampleMoments(sample);
+  const double variance = boost::math::variance(reference);
+  EXPECT_NEAR(moments.mean, boost::math::mean(reference), 5 * std::sqrt(variance / sample.size()));
+  EXPECT_NEAR(moments.variance, variance, 0.05 * variance);
+}
+
+RandomBeta Beta(double alpha, double beta) {
+  RandomBeta generator;
+  generator.alpha = alpha;
+  generator.beta = beta;
+  return generator;
+}
+
+TEST(RandomBeta, FollowsTheBetaDistributionWithBothAlgorithms) {
+  // BB for both parameters above 1, BC otherwise (1 itself included).
+  const double cases[][2] = {{2, 5}, {5, 2}, {3.5, 3.5}, {1.5, 40}, {0.5, 0.5}, {1, 1}, {0.3, 3}, {4, 0.7}, {1, 2.5}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "alpha " << c[0] << ", beta " << c[1]);
+    RandomBeta generator = Beta(c[0], c[1]);
+    ExpectSampleOf(Draw(generator), boost::math::beta_distribution<double>(c[0], c[1]));
+  }
+}
+
+TEST(RandomBeta, SwappedParametersGiveMirrorImages) {
+  for (const auto& c : {std::pair{2.0, 5.0}, std::pair{0.4, 3.0}}) {
+    RandomBeta forward = Beta(c.first, c.second);
+    RandomBeta mirrored = Beta(c.second, c.first);
+    const auto x = Draw(forward, 200);
+    const auto y = Draw(mirrored, 200);
+    for (int i = 0; i < 200; ++i) EXPECT_NEAR(x[i] + y[i], 1, 1e-15);
+  }
+}
+
+TEST(RandomBeta, NaNParameterGivesNaNWithoutLooping) {
+  RandomBeta generator = Beta(std::nan(""), 3);
+  for (double x : Draw(generator, 10)) EXPECT_TRUE(std::isnan(x));
+}
+
+TEST(RandomBeta, ExtremeParametersStayInTheUnitIntervalAndEnd) {
+  const double values[] = {1.1e-12, 1e-6, 0.999999, 1.0000001, 1e6, 1e150, 1e300};
+  const auto start = std::chrono::steady_clock::now();
+  for (double alpha : values) {
+    for (double beta : values) {
+      RandomBeta generator = Beta(alpha, beta);
+      for (double x : Draw(generator, 100)) {
+        EXPECT_TRUE(std::isnan(x) || (x >= 0 && x <= 1)) << alpha << " " << beta << " " << x;
+      }
+    }
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+TEST(RandomGumbel, FollowsTheGumbelDistribution) {
+  RandomGumbel generator;
+  generator.alpha = 1.5;
+  generator.beta = 0.8;
+  ExpectSampleOf(Draw(generator), boost::math::extreme_value_distribution<double>(1.5, 0.8));
+}
+
+TEST(RandomLogistic, FollowsTheLogisticDistribution) {
+  RandomLogistic generator;
+  generator.m = -2;
+  generator.b = 3;
+  ExpectSampleOf(Draw(generator), boost::math::logistic_distribution<double>(-2, 3));
+}
+
+TEST(RandomTriangular, FollowsTheTriangularDistribution) {
+  RandomTriangular generator;
+  generator.min = -1;
+  generator.max = 4;
+  generator.mode = 0.5;
+  ExpectSampleOf(Draw(generator), boost::math::triangular_distribution<double>(-1, 0.5, 4));
+}
+
+TEST(RandomWeibull, FollowsTheWeibullDistributionWithScaleAlphaAndShapeBeta) {
+  RandomWeibull generator;
+  generator.alpha = 2;
+  generator.beta = 3.5;
+  ExpectSampleOf(Draw(generator), boost::math::weibull_distribution<double>(3.5, 2));
+  generator.alpha = 4;
+  generator.beta = 1;
+  generator.valid = 0;
+  EXPECT_NEAR(SampleMoments(Draw(generator)).mean, 4, 5 * 4 / std::sqrt(kSampleSize));
+}
+
+// A class that finds its parameters invalid answers NaN and checks again on
+// every draw, so a repaired parameter set (flag cleared) is honoured.
+TEST(ClassParameterChecks, InvalidParametersGiveNaNOnEveryDraw) {
+  RandomTriangular triangular;
+  triangular.mode = 0;
+  for (double x : Draw(triangular, 3)) EXPECT_TRUE(std::isnan(x));
+  EXPECT_EQ(triangular.valid, 0);
+  triangular.mode = 1;
+  for (double x : Draw(triangular, 3)) EXPECT_TRUE(std::isnan(x));
+  triangular.max = 0;
+  triangular.mode = 0.5;
+  for (double x : Draw(triangular, 3)) EXPECT_TRUE(std::isnan(x));
+  triangular.max = 1;
+  for (double x : Draw(triangular, 3)) EXPECT_TRUE(x > 0 && x < 1);
+
+  RandomWeibull weibull;
+  weibull.beta = 0;
+  for (double x : Draw(weibull, 3)) EXPECT_TRUE(std::isnan(x));
+  weibull.beta = 1;
+  weibull.alpha = -1;
+  for (double x : Draw(weibull, 3)) EXPECT_TRUE(std::isnan(x));
+
+  RandomLogistic logistic;
+  logistic.b = 0;
+  for (double x : Draw(logistic, 3)) EXPECT_TRUE(std::isnan(x));
+  EXPECT_EQ(logistic.valid, 0);
+}
+
+RandomPoisson Poisson(double mean) {
+  RandomPoisson generator;
+  generator.mean = mean;
+  return generator;
+}
+
+TEST(RandomPoisson, FollowsThePoissonDistributionOnBothSidesOfTheSwitch) {
+  for (double mean : {0.3, 4.0, 11.9, 12.0, 50.0, 2500.0}) {
+    SCOPED_TRACE(testing::Message() << "mean " << mean);
+    RandomPoisson generator = Poisson(mean);
+    const auto sample = Draw(generator);
+    for (double k : sample) ASSERT_TRUE(k >= 0 && k == std::floor(k)) << k;
+    const boost::math::poisson_distribution<double> reference(mean);
+    EXPECT_TRUE(ChiSquareAccepts(sample, [&](long k) { return boost::math::pdf(reference, static_cast<double>(k)); }));
+    const auto moments = SampleMoments(sample);
+    EXPECT_NEAR(moments.mean, mean, 5 * std::sqrt(mean / kSampleSize));
+    EXPECT_NEAR(moments.variance, mean, 0.05 * mean);
+  }
+}
+
+// Counting uniforms until their product falls to exp(-mean).
+std::vector<double> ByProduct(double mean, int count) {
+  RandomUniform uniform;
+  uniform.SetSeed(MT2002, 11, 29);
+  std::vector<double> sample(count);
+  for (double& k : sample) {
+    k = 0;
+    for (double t = uniform.NextUniform(); t > std::exp(-mean); t *= uniform.NextUniform()) k += 1;
+  }
+  return sample;
+}
+
+TEST(RandomPoisson, MultipliesUniformsBelowTwelveAndRejectsFromTwelve) {
+  RandomPoisson below = Poisson(11.9);
+  EXPECT_EQ(Draw(below, 50), ByProduct(11.9, 50));
+  RandomPoisson at = Poisson(12);
+  EXPECT_NE(Draw(at, 50), ByProduct(12, 50));
+}
+
+TEST(RandomPoisson, TinyMeanGivesZeroAlmostAlways) {
+  RandomPoisson generator = Poisson(1e-6);
+  int zeros = 0;
+  for (double k : Draw(generator, 1000)) zeros += k == 0;
+  EXPECT_GE(zeros, 998);
+}
+
+// For huge means the acceptance ratio's logarithm is a difference of huge
+// numbers; the rejection loop must still end, with a count.
+TEST(RandomPoisson, HugeMeansEndEveryDraw) {
+  const auto start = std::chrono::steady_clock::now();
+  for (double mean : {1e15, 1e18, 1e20, 1e100, 1e300}) {
+    RandomPoisson generator = Poisson(mean);
+    for (double k : Draw(generator, 20)) {
+      EXPECT_TRUE(k >= 0) << k;
+    }
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+}  // namespace
+}  // namespace Zq::Math
