@@ -5,8 +5,3 @@
 #include "addin/pending.h"
 
 ZQ_PENDING(ZqRandMultiNorm, short, const FP*, const FP*, short, std::int32_t, std::int32_t, short, short, short)
-ZQ_PENDING(ZqMultiCorrel, const FP*, short, short)
-ZQ_PENDING(ZqMultiCovarp, const FP*, short)
-ZQ_PENDING(ZqCor2Cov, const FP*, const FP*)
-ZQ_PENDING(ZqCov2Cor, const FP*, short)
-ZQ_PENDING(ZqPCA, const FP*)
