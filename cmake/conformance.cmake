@@ -3,6 +3,8 @@
 # The host's standard output must equal <area>.expected exactly. When
 # <area>.errors exists, standard error must equal it and the host must exit
 # with 2; otherwise standard error must be empty and the exit code 0.
+# When <area>.options exists, its words are further host options (e.g.
+# --wizard or --list).
 # HOST_PREFIX (optional) runs the host through another program, e.g. wine.
 foreach(required HOST ADDIN CASE WORK_DIR)
   if(NOT DEFINED ${required})
@@ -14,12 +16,18 @@ get_filename_component(area "${CASE}" NAME_WE)
 get_filename_component(directory "${CASE}" DIRECTORY)
 set(expected_file "${directory}/${area}.expected")
 set(errors_file "${directory}/${area}.errors")
+set(options_file "${directory}/${area}.options")
+set(case_options "")
+if(EXISTS "${options_file}")
+  file(READ "${options_file}" case_options)
+  separate_arguments(case_options UNIX_COMMAND "${case_options}")
+endif()
 if(NOT EXISTS "${expected_file}")
   message(FATAL_ERROR "${area}: ${expected_file} is missing")
 endif()
 
 execute_process(
-  COMMAND ${HOST_PREFIX} "${HOST}" --addin "${ADDIN}" --quiet
+  COMMAND ${HOST_PREFIX} "${HOST}" --addin "${ADDIN}" --quiet ${case_options}
   INPUT_FILE "${CASE}"
   OUTPUT_VARIABLE actual
   ERROR_VARIABLE actual_errors

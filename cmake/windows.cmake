@@ -41,3 +41,22 @@ add_library(zqxlcall32stub SHARED host/windows/xlcall32_stub.cpp
 target_include_directories(zqxlcall32stub PRIVATE ${CMAKE_SOURCE_DIR})
 set_target_properties(zqxlcall32stub PROPERTIES PREFIX "" OUTPUT_NAME XLCALL32 SUFFIX .DLL)
 target_link_options(zqxlcall32stub PRIVATE ${ZQ_WINDOWS_LINK_OPTIONS})
+
+# The host for Windows (zqhost32.exe or zqhost64.exe): the same command line
+# and stand-in for Excel as elsewhere, but the add-in makes its real window
+# and message box calls, so the stand-in's windows are real hidden windows
+# and the about box is read and closed by a hook.
+if(EXISTS ${CMAKE_SOURCE_DIR}/host/main.cpp)
+  set(ZQ_WINDOWS_STANDIN_SOURCES
+      ${CMAKE_SOURCE_DIR}/host/standin/excel_calls.cpp
+      ${CMAKE_SOURCE_DIR}/host/windows/real_windows.cpp
+      ${CMAKE_SOURCE_DIR}/host/windows/message_box.cpp)
+  file(GLOB ZQ_WINDOWS_HOST_SOURCES CONFIGURE_DEPENDS host/*.cpp)
+  list(FILTER ZQ_WINDOWS_HOST_SOURCES EXCLUDE REGEX "host/addin_library_posix\\.cpp$")
+  add_executable(zqhost ${ZQ_WINDOWS_HOST_SOURCES} ${ZQ_WINDOWS_STANDIN_SOURCES})
+  target_include_directories(zqhost PRIVATE ${CMAKE_SOURCE_DIR})
+  set_target_properties(zqhost PROPERTIES OUTPUT_NAME zqhost${ZQ_WINDOWS_BITS})
+  target_link_options(zqhost PRIVATE ${ZQ_WINDOWS_LINK_OPTIONS})
+  target_link_libraries(zqhost PRIVATE zqxlcall32stub user32 kernel32)
+  add_dependencies(zqhost zqrand)
+endif()

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "host/case_batch.h"
 #include "host/host.h"
 #include "host/output.h"
 #include "host/standin/standin.h"
@@ -21,13 +22,17 @@ struct Options {
   bool list = false;
   bool all = false;
   bool echo = false;
+  std::string casesDirectory;
   std::vector<std::string> formulas;
 };
 
 constexpr std::string_view kUsage =
     "usage: zqhost [--addin PATH] [--json] [--wizard] [--quiet] [--registered-only]\n"
     "              [--list [--all]] [--echo] [FORMULA ...]\n"
-    "Evaluates each FORMULA (or each line of standard input) through the add-in.\n";
+    "       zqhost [--addin PATH] --cases DIRECTORY CASE.zq ...\n"
+    "Evaluates each FORMULA (or each line of standard input) through the add-in.\n"
+    "With --cases, runs each case file as its own quiet session and writes its\n"
+    "output, errors and exit code to DIRECTORY.\n";
 
 bool ParseOptions(const std::vector<std::string>& arguments, Options& options, std::ostream& err) {
   bool formulasOnly = false;
@@ -53,6 +58,8 @@ bool ParseOptions(const std::vector<std::string>& arguments, Options& options, s
       options.all = true;
     } else if (a == "--echo") {
       options.echo = true;
+    } else if (a == "--cases" && i + 1 < arguments.size()) {
+      options.casesDirectory = arguments[++i];
     } else {
       err << "zqhost: unknown option " << a << "\n" << kUsage;
       return false;
@@ -139,6 +146,9 @@ int RunCommandLine(const std::vector<std::string>& arguments, const std::string&
   Options options;
   if (!ParseOptions(arguments, options, err)) return kExitUsage;
   if (options.addinPath.empty()) options.addinPath = defaultAddinPath;
+  if (!options.casesDirectory.empty()) {
+    return RunCaseBatch(options.addinPath, options.formulas, options.casesDirectory, err);
+  }
 
   StandIn::SetMessageBoxQuiet(options.quiet);
   Host host;
