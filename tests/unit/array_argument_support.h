@@ -19,7 +19,7 @@ class ArrayArgument {
     const WORD counts[2] = {static_cast<WORD>(rows), static_cast<WORD>(columns)};
     std::memset(storage_.get(), 0, sizeof(double));
     std::memcpy(storage_.get(), counts, sizeof counts);
-    std::memcpy(storage_.get() + 1, values.data(), values.size() * sizeof(double));
+    if (!values.empty()) std::memcpy(storage_.get() + 1, values.data(), values.size() * sizeof(double));
   }
   const FP* get() const { return reinterpret_cast<const FP*>(storage_.get()); }
   operator const FP*() const { return get(); }

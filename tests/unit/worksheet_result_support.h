@@ -17,6 +17,9 @@ struct Answer {
   int rows = 0;
   int columns = 0;
   std::vector<double> cells;  // row by row; NaN where a cell holds #VALUE!
+
+  double At(int i, int j) const { return cells[static_cast<std::size_t>(i) * columns + j]; }
+  bool CellError(int i, int j) const { return std::isnan(At(i, j)); }
 };
 
 inline double CellValue(const XLOPER& cell) {

@@ -1,0 +1,94 @@
+// Worksheet functions over a data table (observations in rows, variables in
+// columns) and between covariance and (standard deviations, correlation).
+#include <cmath>
+#include <cstdint>
+
+#include "addin/call_frame.h"
+#include "multivariate/array_argument.h"
+#include "multivariate/matrix_result.h"
+#include "multivariate/statistics.h"
+
+namespace {
+
+using Zq::Addin::Result;
+using Zq::Math::ConstMatrixView;
+using Zq::Math::ConstVectorView;
+
+// Optional mean and standard-deviation rows above a symmetric c x c table
+// whose upper triangle (diagonal included) comes from upper(i, j); the lower
+// triangle repeats the mirrored cell, number or #VALUE! alike.
+template <class Upper>
+LPXLOPER MomentTable(Result& out, const FP* data, bool withMean, bool withStdev, Upper&& upper) {
+  const ConstMatrixView table = Zq::Addin::MatrixArgument(data);
+  const long c = table.Columns();
+  if (c < 1 || table.Rows() < 2) return out.Error();
+  const long rows = c + (withMean ? 1 : 0) + (withStdev ? 1 : 0);
+  return out.Array(rows, c, [&](XLOPER* cells) {
+    for (std::int32_t i = 0; withMean && i < c; ++i) Zq::Addin::StoreNumber(Zq::Math::ColumnMean(table.Column(i)), *cells++);
+    for (std::int32_t i = 0; withStdev && i < c; ++i) {
+      Zq::Addin::StoreNumber(std::sqrt(Zq::Math::PopulationVariance(table.Column(i))), *cells++);
+    }
+    XLOPER* matrix = cells;
+    for (std::int32_t i = 0; i < c; ++i) {
+      for (std::int32_t j = 0; j < c; ++j) {
+        XLOPER& cell = matrix[static_cast<std::ptrdiff_t>(i) * c + j];
+        if (j < i) {
+          cell = matrix[static_cast<std::ptrdiff_t>(j) * c + i];
+        } else {
+          Zq::Addin::StoreNumber(upper(table.Column(i), table.Column(j), i == j), cell);
+        }
+      }
+    }
+  });
+}
+
+}  // namespace
+
+ZQ_WORKSHEET ZqMultiCorrel(const FP* data, short calcMean, short calcStdev) {
+  return ZQ_FRAME([&](Result& out) {
+    return MomentTable(out, data, calcMean != 0, calcStdev != 0, [](ConstVectorView x, ConstVectorView y, bool diagonal) {
+      return diagonal ? 1.0 : Zq::Math::PairCorrelation(x, y);
+    });
+  });
+}
+
+ZQ_WORKSHEET ZqMultiCovarp(const FP* data, short calcMean) {
+  return ZQ_FRAME([&](Result& out) {
+    return MomentTable(out, data, calcMean != 0, false, [](ConstVectorView x, ConstVectorView y, bool) {
+      return Zq::Math::PairCovariance(x, y);
+    });
+  });
+}
+
+ZQ_WORKSHEET ZqCor2Cov(const FP* stdev, const FP* correlation) {
+  return ZQ_FRAME([&](Result& out) {
+    const ConstMatrixView r = Zq::Addin::MatrixArgument(correlation);
+    const std::int32_t d = r.Columns();
+    const ConstVectorView s = Zq::Addin::VectorArgument(stdev);
+    if (d < 1 || r.Rows() != d || s.Length() != d) return out.Error();
+    Zq::Math::Matrix v(d, d, Zq::Math::Init::Zero);
+    if (v.Empty()) return out.Error();
+    for (std::int32_t i = 0; i < d; ++i)
+      for (std::int32_t j = 0; j < d; ++j) v(i, j) = (s[i] * r(i, j)) * s[j];
+    if (!Zq::Math::AllFinite(v)) return out.Error();
+    return Zq::Addin::MatrixArray(out, v);
+  });
+}
+
+ZQ_WORKSHEET ZqCov2Cor(const FP* covariance, short calcStdev) {
+  return ZQ_FRAME([&](Result& out) {
+    const ConstMatrixView v = Zq::Addin::MatrixArgument(covariance);
+    const std::int32_t e = v.Columns();
+    if (e < 1 || v.Rows() != e) return out.Error();
+    Zq::Math::Vector s(e, Zq::Math::Init::Zero);
+    Zq::Math::Matrix k(e, e, Zq::Math::Init::Zero);
+    if (s.Length() != e || k.Empty()) return out.Error();
+    const ConstVectorView variances = v.Diagonal();
+    for (std::int32_t i = 0; i < e; ++i) s[i] = std::sqrt(variances[i]);
+    for (std::int32_t i = 0; i < e; ++i)
+      for (std::int32_t j = 0; j < e; ++j) k(i, j) = v(i, j) / (s[i] * s[j]);
+    if (!Zq::Math::AllFinite(k) || !Zq::Math::AllFinite(s)) return out.Error();
+    const ConstVectorView top = s;
+    return Zq::Addin::MatrixArray(out, k, calcStdev != 0 ? &top : nullptr);
+  });
+}

@@ -1,0 +1,20 @@
+// ZqPCA: eigenvalues (first row) and unit eigenvectors (the columns below)
+// of a symmetric matrix, read from its lower triangle.
+#include "addin/call_frame.h"
+#include "multivariate/array_argument.h"
+#include "multivariate/matrix_result.h"
+#include "multivariate/symmetric_eigen.h"
+
+ZQ_WORKSHEET ZqPCA(const FP* matrix) {
+  return ZQ_FRAME([&](Zq::Addin::Result& out) {
+    const Zq::Math::ConstMatrixView a = Zq::Addin::MatrixArgument(matrix);
+    const std::int32_t n = a.Rows();
+    if (n == 0 || a.Columns() != n) return out.Error();
+    Zq::Math::Vector d(n, Zq::Math::Init::Uninitialised);
+    Zq::Math::Matrix z(n, n, Zq::Math::Init::Uninitialised);
+    if (d.Length() != n || z.Empty()) return out.Error();
+    if (!Zq::Math::SymmetricEigen(d, z, a)) return out.Error();
+    const Zq::Math::ConstVectorView values = d;
+    return Zq::Addin::MatrixArray(out, z, &values);
+  });
+}
