@@ -12,7 +12,8 @@ gtest_discover_tests(zqtests DISCOVERY_TIMEOUT 60)
 # Host-level tests: formulas through the built add-in and the host.
 file(GLOB_RECURSE ZQ_HOST_TEST_SOURCES CONFIGURE_DEPENDS tests/host/*.cpp)
 if(ZQ_HOST_TEST_SOURCES)
-  add_executable(zqhosttests ${ZQ_HOST_TEST_SOURCES})
+  # The fuzz harness's input format is tested here too.
+  add_executable(zqhosttests ${ZQ_HOST_TEST_SOURCES} tests/fuzz/fuzz_input.cpp)
   target_link_libraries(zqhosttests PRIVATE zqhostlib GTest::gtest GTest::gtest_main)
   set_target_properties(zqhosttests PROPERTIES ENABLE_EXPORTS ON)
   target_link_options(zqhosttests PRIVATE -Wl,--whole-archive $<TARGET_FILE:zqstandin> -Wl,--no-whole-archive)

@@ -19,8 +19,8 @@
 
 namespace Zq::Fuzz {
 
-// Most doubles one K argument may hold (2 MiB).
-constexpr std::size_t kMaxArrayElements = std::size_t{1} << 18;
+// Most doubles one K argument may hold (1 MiB).
+constexpr std::size_t kMaxArrayElements = std::size_t{1} << 17;
 
 class Reader {
  public:
