@@ -1,12 +1,12 @@
 // The fits whose moment equations invert in closed form.
 #include <cmath>
 
+#include "distributions/distribution_basics.h"
 #include "distributions/parameter_fits.h"
 
 namespace Zq::Math {
 
 namespace {
-constexpr double kPi = 3.14159265358979;
 constexpr double kEulerGamma = 0.57721566490153;
 }  // namespace
 
@@ -20,7 +20,7 @@ bool BetaParam(double mean, double stdev, double& alpha, double& beta) {
 
 bool GumbelParam(double mean, double stdev, double& alpha, double& beta) {
   if (stdev <= 0) return false;
-  beta = stdev * std::sqrt(6.0) / kPi;
+  beta = stdev * std::sqrt(6.0) / kDistributionPi;
   alpha = mean - kEulerGamma * beta;
   return std::isfinite(alpha) && std::isfinite(beta) && beta > 0;
 }
@@ -28,7 +28,7 @@ bool GumbelParam(double mean, double stdev, double& alpha, double& beta) {
 bool LogisticParam(double mean, double stdev, double& m, double& b) {
   if (stdev <= 0) return false;
   m = mean;
-  b = stdev * std::sqrt(3.0) / kPi;
+  b = stdev * std::sqrt(3.0) / kDistributionPi;
   return std::isfinite(m) && std::isfinite(b) && b > 0;
 }
 

@@ -149,6 +149,11 @@ bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView&
     a(i, i) += 1.0;
   }
 
+  // With a NaN norm no convergence test can ever pass: the routine would
+  // fail after 30 tests anyway, so fail now (the search for a split would
+  // otherwise walk below the first element).
+  if (std::isnan(anorm)) return false;
+
   // Diagonalisation of the bidiagonal form.
   for (std::int32_t k = n - 1; k >= 0; --k) {
     for (int test = 1; test <= kMaxTests; ++test) {
@@ -157,7 +162,7 @@ bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView&
       for (l = k; l >= 0; --l) {
         nm = l - 1;
         // The superdiagonal's first element is zero by construction, so l = 0
-        // always splits (and w(-1) is never read, even with a NaN norm).
+        // always splits and w(-1) is never read.
         if (l == 0 || std::fabs(rv1[l]) + anorm == anorm) {
           cancel = false;
           break;

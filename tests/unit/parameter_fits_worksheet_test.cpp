@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <vector>
 
-#include "addin/call_frame.h"
-#include "tests/unit/worksheet_result_support.h"
+#include "addin/xlcall.h"
+#include "tests/unit/worksheet_test_support.h"
 
 extern "C" {
 LPXLOPER ZQ_CALL ZqBetaParam(double, double);
@@ -17,18 +16,16 @@ LPXLOPER ZQ_CALL ZqJohnsonSUParam(double, double, double, double);
 LPXLOPER ZQ_CALL ZqTriangularParam(double, double, double);
 LPXLOPER ZQ_CALL ZqTruncNormParam(double, double, double, double);
 LPXLOPER ZQ_CALL ZqWeibullParam(double, double);
+LPXLOPER ZQ_CALL ZqTriangularSkew(double, double, double);
 }
 
 namespace {
 
-using Zq::Testing::Read;
+using Zq::Testing::IsValueError;
+using Zq::Testing::TakeColumn;
 
-void ExpectColumn(LPXLOPER record, std::size_t rows) {
-  const auto answer = Read(record);
-  ASSERT_FALSE(answer.error);
-  EXPECT_EQ(answer.rows, static_cast<int>(rows));
-  EXPECT_EQ(answer.columns, 1);
-  for (double v : answer.cells) EXPECT_TRUE(std::isfinite(v));
+void ExpectColumn(LPXLOPER record, int rows) {
+  for (double v : TakeColumn(record, rows)) EXPECT_TRUE(std::isfinite(v));
 }
 
 TEST(ParameterFunctions, AnswerColumnsOfTheirParameters) {
@@ -43,46 +40,56 @@ TEST(ParameterFunctions, AnswerColumnsOfTheirParameters) {
 }
 
 TEST(ParameterFunctions, StdevAtOrBelowThresholdIsRejected) {
-  EXPECT_TRUE(Read(ZqBetaParam(0.5, 1e-12)).error);
-  EXPECT_TRUE(Read(ZqGumbelParam(0, 0)).error);
-  EXPECT_TRUE(Read(ZqLogisticParam(0, -1)).error);
-  EXPECT_TRUE(Read(ZqLogNormParam(1, 1e-12)).error);
-  EXPECT_TRUE(Read(ZqJohnsonSUParam(0, 1e-12, 0, 1)).error);
-  EXPECT_TRUE(Read(ZqTriangularParam(0, 0, 0)).error);
-  EXPECT_TRUE(Read(ZqTruncNormParam(0, 1, 0.5, 1e-12)).error);
-  EXPECT_TRUE(Read(ZqWeibullParam(1, std::nan(""))).error);
-  EXPECT_FALSE(Read(ZqGumbelParam(0, 2e-12)).error);
+  EXPECT_TRUE(IsValueError(ZqBetaParam(0.5, 1e-12)));
+  EXPECT_TRUE(IsValueError(ZqGumbelParam(0, 0)));
+  EXPECT_TRUE(IsValueError(ZqLogisticParam(0, -1)));
+  EXPECT_TRUE(IsValueError(ZqLogNormParam(1, 1e-12)));
+  EXPECT_TRUE(IsValueError(ZqJohnsonSUParam(0, 1e-12, 0, 1)));
+  EXPECT_TRUE(IsValueError(ZqTriangularParam(0, 0, 0)));
+  EXPECT_TRUE(IsValueError(ZqTruncNormParam(0, 1, 0.5, 1e-12)));
+  EXPECT_TRUE(IsValueError(ZqWeibullParam(1, std::nan(""))));
+  ExpectColumn(ZqGumbelParam(0, 2e-12), 2);
 }
 
 TEST(ParameterFunctions, FailedFitsAnswerOneError) {
-  EXPECT_TRUE(Read(ZqBetaParam(0.5, 0.5)).error);
-  EXPECT_TRUE(Read(ZqJohnsonSUParam(0, 1, 0, 0)).error);
-  EXPECT_TRUE(Read(ZqTriangularParam(0, 1, 0.57)).error);
-  EXPECT_TRUE(Read(ZqTriangularParam(0, 1, -0.57)).error);
-  EXPECT_TRUE(Read(ZqTruncNormParam(2, 1, 1.5, 0.1)).error);  // Max below Min
-  EXPECT_TRUE(Read(ZqTruncNormParam(1, 1, 1, 0.1)).error);
-  EXPECT_TRUE(Read(ZqTruncNormParam(0, 1, 0.5, 0.5)).error);  // wider than the uniform
-  EXPECT_TRUE(Read(ZqWeibullParam(-1, 1)).error);
+  EXPECT_TRUE(IsValueError(ZqBetaParam(0.5, 0.5)));
+  EXPECT_TRUE(IsValueError(ZqJohnsonSUParam(0, 1, 0, 0)));
+  EXPECT_TRUE(IsValueError(ZqTriangularParam(0, 1, 0.57)));
+  EXPECT_TRUE(IsValueError(ZqTriangularParam(0, 1, -0.57)));
+  EXPECT_TRUE(IsValueError(ZqTruncNormParam(2, 1, 1.5, 0.1)));  // Max below Min
+  EXPECT_TRUE(IsValueError(ZqTruncNormParam(1, 1, 1, 0.1)));
+  EXPECT_TRUE(IsValueError(ZqTruncNormParam(0, 1, 0.5, 0.5)));  // wider than the uniform
+  EXPECT_TRUE(IsValueError(ZqWeibullParam(-1, 1)));
 }
 
 TEST(ParameterFunctions, WeibullAnswersScaleThenShape) {
   // Mean 2, standard deviation 1: shape about 2.1, scale about 2.26.
-  const auto answer = Read(ZqWeibullParam(2, 1));
-  ASSERT_EQ(answer.cells.size(), 2u);
-  EXPECT_NEAR(answer.cells[0], 2.2578, 1e-3);
-  EXPECT_NEAR(answer.cells[1], 2.1013, 1e-3);
-  const auto exponential = Read(ZqWeibullParam(1, 1));
-  ASSERT_EQ(exponential.cells.size(), 2u);
-  EXPECT_NEAR(exponential.cells[0], 1, 1e-9);
-  EXPECT_NEAR(exponential.cells[1], 1, 1e-9);
+  const auto fitted = TakeColumn(ZqWeibullParam(2, 1), 2);
+  ASSERT_EQ(fitted.size(), 2u);
+  EXPECT_NEAR(fitted[0], 2.2578, 1e-3);
+  EXPECT_NEAR(fitted[1], 2.1013, 1e-3);
+  const auto exponential = TakeColumn(ZqWeibullParam(1, 1), 2);
+  ASSERT_EQ(exponential.size(), 2u);
+  EXPECT_NEAR(exponential[0], 1, 1e-9);
+  EXPECT_NEAR(exponential[1], 1, 1e-9);
 }
 
 TEST(ParameterFunctions, TriangularAnswersMinMaxMode) {
-  const auto answer = Read(ZqTriangularParam(3, 2, 0));
-  ASSERT_EQ(answer.cells.size(), 3u);
-  EXPECT_LT(answer.cells[0], answer.cells[2]);
-  EXPECT_LT(answer.cells[2], answer.cells[1]);
-  EXPECT_EQ(answer.cells[2], 3);
+  const auto fitted = TakeColumn(ZqTriangularParam(3, 2, 0), 3);
+  ASSERT_EQ(fitted.size(), 3u);
+  EXPECT_LT(fitted[0], fitted[2]);
+  EXPECT_LT(fitted[2], fitted[1]);
+  EXPECT_EQ(fitted[2], 3);
+}
+
+TEST(ParameterFunctions, TriangularSkewOfEitherSignComesBack) {
+  for (double skew : {-0.5, -0.2, 0.2, 0.5}) {
+    const auto fitted = TakeColumn(ZqTriangularParam(1, 2, skew), 3);
+    ASSERT_EQ(fitted.size(), 3u);
+    const LPXLOPER back = ZqTriangularSkew(fitted[0], fitted[1], fitted[2]);
+    ASSERT_EQ(back->xltype, xltypeNum);
+    EXPECT_NEAR(back->val.num, skew, 1e-9);
+  }
 }
 
 }  // namespace

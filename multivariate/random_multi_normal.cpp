@@ -1,0 +1,120 @@
+#include "multivariate/random_multi_normal.h"
+
+#include <new>
+
+#include "multivariate/linear_algebra.h"
+
+namespace Zq::Math {
+
+bool RandomMultiNormal::CopyFrom(const RandomMultiNormal& other) {
+  try {
+    generators_ = other.generators_;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  return AssignFrom(shift_, other.shift_) && AssignFrom(offset_, other.offset_) &&
+         AssignFrom(factor_, other.factor_);
+}
+
+bool RandomMultiNormal::InitMultiNormal(ConstVectorView mean, ConstMatrixView covariance, NormalMethod method,
+                                        Switch antithetic, Switch resampling, std::int32_t size, std::int32_t seed1,
+                                        std::int32_t seed2, RandomAlgorithm algorithm) {
+  const std::int32_t d = mean.Length();
+  try {
+    generators_.clear();
+    generators_.resize(static_cast<std::size_t>(d));
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  for (std::int32_t i = 0; i < d; ++i) {
+    // seed2 + i wraps in 32 bits.
+    const auto seed = static_cast<std::int32_t>(static_cast<std::uint32_t>(seed2) + static_cast<std::uint32_t>(i));
+    if (!generators_[i].InitNormal(seed1, seed, algorithm, method, antithetic, DISABLED, 0, 0.0, 1.0)) return false;
+  }
+  return BuildFactor(mean, covariance, resampling, size);
+}
+
+bool RandomMultiNormal::BuildFactor(ConstVectorView mean, ConstMatrixView covariance, Switch resampling,
+                                    std::int32_t size) {
+  const std::int32_t d = mean.Length();
+  if (covariance.Rows() != d || covariance.Columns() != d) return false;
+  Matrix a;
+  Vector w(d, Init::Uninitialised);
+  Matrix v(d, d, Init::Uninitialised);
+  if (!AssignFrom(a, covariance) || w.Length() != d || v.Rows() != d) return false;
+  if (!SingularValueDecompose(a, w, v)) return false;
+  if (!AssignFrom(shift_, mean)) return false;
+  if (!factor_.AssignShape(d, d, 0.0)) return false;
+  RootScaledColumns(factor_, v, w);  // L0 = V diag(sqrt w)
+  if (resampling != ENABLED) return offset_.AssignSize(d, 0.0);
+  return ResampledFactor(factor_, size);
+}
+
+// Replays the coming sample from a copy, measures its mean and population
+// covariance S = B B^T and sets offset = mean, factor = L0 B^-1.
+bool RandomMultiNormal::ResampledFactor(ConstMatrixView target, std::int32_t size) {
+  const std::int32_t d = Dimension();
+  if (size < 1) return false;
+  Vector sum(d, Init::Zero);
+  Matrix products(d, d, Init::Zero);
+  Matrix sample(d, d, Init::Zero);
+  {
+    RandomMultiNormal copy;
+    Vector t(d, Init::Zero);
+    Vector work(d, Init::Zero);
+    if (sum.Length() != d || products.Rows() != d || sample.Rows() != d || t.Length() != d ||
+        work.Length() != d || !copy.CopyFrom(*this)) {
+      return false;
+    }
+    if (!copy.shift_.AssignSize(d, 0.0) || !copy.offset_.AssignSize(d, 0.0) || !copy.factor_.AssignShape(d, d, 0.0)) {
+      return false;
+    }
+    FillView(copy.factor_.Diagonal(), 1.0);
+    for (std::int32_t draw = 0; draw < size; ++draw) {
+      copy.NextVector(t, work);
+      for (std::int32_t i = 0; i < d; ++i) {
+        sum[i] += t[i];
+        for (std::int32_t j = i; j < d; ++j) products(i, j) += t[i] * t[j];
+      }
+    }
+  }
+  if (!offset_.AssignSize(d)) return false;
+  for (std::int32_t i = 0; i < d; ++i) offset_[i] = sum[i] / size;
+  for (std::int32_t i = 0; i < d; ++i) {
+    for (std::int32_t j = i; j < d; ++j) sample(i, j) = (products(i, j) - sum[i] * sum[j] / size) / size;
+    for (std::int32_t j = 0; j < i; ++j) sample(i, j) = sample(j, i);
+  }
+  Vector w(d, Init::Uninitialised);
+  Matrix v(d, d, Init::Uninitialised);
+  Matrix root(d, d, Init::Zero);
+  if (w.Length() != d || v.Rows() != d || root.Rows() != d) return false;
+  if (!SingularValueDecompose(sample, w, v)) return false;
+  RootScaledColumns(root, v, w);
+  if (!Invert(root, root)) return false;
+  Matrix product;
+  if (!MatrixProduct(target, root, product)) return false;
+  CopyInto(product, factor_);
+  return true;
+}
+
+void RandomMultiNormal::NextVector(VectorView x, VectorView z) {
+  const std::int32_t d = Dimension();
+  for (std::int32_t i = 0; i < d; ++i) z[i] = generators_[i].NextNormal() - offset_[i];
+  CopyInto(shift_, x);
+  if (factor_.PackedRowMajor() && x.Packed() && z.Packed()) {
+    const double* row = factor_.Data();
+    for (std::int32_t i = 0; i < d; ++i, row += d) {
+      double sum = 0.0;
+      for (std::int32_t j = 0; j < d; ++j) sum += row[j] * z.begin[j];
+      x.begin[i] = x.begin[i] + sum;
+    }
+    return;
+  }
+  for (std::int32_t i = 0; i < d; ++i) {
+    double sum = 0.0;
+    for (std::int32_t j = 0; j < d; ++j) sum += factor_(i, j) * z[j];
+    x[i] = x[i] + sum;
+  }
+}
+
+}  // namespace Zq::Math

@@ -1,0 +1,50 @@
+// ZqRandMultiNorm: Size correlated normal vectors, one per row.
+#include <cstdint>
+
+#include "addin/call_frame.h"
+#include "multivariate/array_argument.h"
+#include "multivariate/random_multi_normal.h"
+#include "random/worksheet_algorithm.h"
+
+namespace {
+
+// The mean's dimension: its row count, or its column count when it is one
+// row. An argument without values has none.
+std::int32_t MeanDimension(const FP* mean) {
+  if (mean == nullptr || mean->rows == 0 || mean->columns == 0) return 0;
+  return mean->rows == 1 ? mean->columns : mean->rows;
+}
+
+}  // namespace
+
+ZQ_WORKSHEET ZqRandMultiNorm(short size, const FP* cov, const FP* mean, short algorithm, std::int32_t seed1,
+                             std::int32_t seed2, short useInverse, short useAntithetic, short useResampling) {
+  return ZQ_FRAME([&](Zq::Addin::Result& out) {
+    namespace M = Zq::Math;
+    const std::int32_t d = MeanDimension(mean);
+    const auto engine = Zq::Addin::WorksheetAlgorithm(algorithm);
+    const M::ConstMatrixView covariance = Zq::Addin::MatrixArgument(cov);
+    if (!engine || size <= 0 || d == 0 || covariance.Rows() != d || covariance.Columns() != d) return out.Error();
+    // The first d doubles of the mean in row order: never more than it holds.
+    const M::ConstVectorView meanValues(FpValues(mean), 1, d);
+    M::Matrix covarianceCopy(d, d, M::Init::Zero);
+    M::Vector meanCopy(d, M::Init::Zero);
+    M::Vector x(d, M::Init::Zero);
+    M::Vector z(d, M::Init::Zero);
+    if (covarianceCopy.Empty() || meanCopy.Length() != d || x.Length() != d || z.Length() != d) return out.Error();
+    M::CopyInto(covariance, covarianceCopy);
+    M::CopyInto(meanValues, meanCopy);
+    M::RandomMultiNormal sampler;
+    if (!sampler.InitMultiNormal(meanCopy, covarianceCopy, useInverse != 0 ? M::INV : M::BOX_MULLER,
+                                 useAntithetic != 0 ? M::ENABLED : M::DISABLED,
+                                 useResampling != 0 ? M::ENABLED : M::DISABLED, size, seed1, seed2, *engine)) {
+      return out.Error();
+    }
+    return out.Array(size, d, [&](XLOPER* cells) {
+      for (short row = 0; row < size; ++row) {
+        sampler.NextVector(x, z);
+        for (std::int32_t i = 0; i < d; ++i) Zq::Addin::StoreNumber(x[i], *cells++);
+      }
+    });
+  });
+}
