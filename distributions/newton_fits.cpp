@@ -1,4 +1,5 @@
 // The fits whose moment equations need a root search.
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -42,11 +43,13 @@ bool JohnsonSUParam(double mean, double stdev, double skew, double kurt, double&
     if (!SolveOne(equation, w0, 1e-7, kTolF, w)) return false;
     const double m = JohnsonSUAuxiliary(w, beta2);
     const double s = skew > 0 ? 1.0 : -1.0;
-    const double q = std::sqrt((w + 1) * ((w - 1) / m - 1) / (2 * w));
+    // Near zero skew, q^2 and w - 1 - m are zero up to rounding, which can
+    // leave them slightly negative: that is the symmetric limit, not a failure.
+    const double q = std::sqrt(std::max(0.0, (w + 1) * ((w - 1) / m - 1) / (2 * w)));
     delta = 1 / std::sqrt(std::log(w));
     gamma = -s * std::log(q + std::sqrt(q * q + 1)) * delta;
     lambda = std::sqrt(2 * m / (w + 1)) * stdev / (w - 1);
-    xi = mean - std::sqrt(w - 1 - m) * s * stdev / (w - 1);
+    xi = mean - std::sqrt(std::max(0.0, w - 1 - m)) * s * stdev / (w - 1);
   } else if (beta1 == 0) {
     const double w = std::sqrt(std::sqrt(2 * (beta2 - 1)) - 1);
     delta = 1 / std::sqrt(std::log(w));

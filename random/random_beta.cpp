@@ -15,9 +15,11 @@ double RandomBeta::NextVariate() {
   return NextBC();
 }
 
+// With a parameter near 0, w = a exp(v) can overflow; the ratio then takes
+// its limit instead of inf / inf.
 double RandomBeta::Result(double w) const {
-  if (a_ == alpha) return w / (b_ + w);
-  return b_ / (b_ + w);
+  if (a_ == alpha) return std::isinf(w) ? 1 : w / (b_ + w);
+  return std::isinf(w) ? 0 : b_ / (b_ + w);
 }
 
 double RandomBeta::NextBB() {

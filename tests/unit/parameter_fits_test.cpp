@@ -236,4 +236,16 @@ TEST(ParameterFits, JohnsonSUEdges) {
   EXPECT_FALSE(JohnsonSUParam(0, 1, 1.001 * skew, kurt, g, d, l, x));
 }
 
+// A skewness that is zero up to rounding (as moments of symmetric data come
+// out) gives the symmetric fit, from either side.
+TEST(ParameterFits, JohnsonSUTinySkewIsTheSymmetricLimit) {
+  for (double kurt : {1.5, 5.0, 20.0, 60.0, 400.0})
+    for (double skew : {1e-16, -1e-16, 1e-15, -1e-15, 1e-12}) {
+      double g = kNaN, d = kNaN, l = kNaN, x = kNaN;
+      ASSERT_TRUE(JohnsonSUParam(0.3, 1.2, skew, kurt, g, d, l, x)) << kurt << " " << skew;
+      EXPECT_NEAR(g, 0, 1e-5) << kurt << " " << skew;
+      EXPECT_NEAR(x, 0.3, 1e-5) << kurt << " " << skew;
+    }
+}
+
 }  // namespace
