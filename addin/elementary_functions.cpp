@@ -14,6 +14,9 @@
 // not certain (a few calls in a hundred) does the full one run, which keeps
 // the cost within a small multiple of the C library's.
 // Special arguments (zeros, infinities, NaN) follow the C standard.
+// Outside Windows the add-in's export list (addin/zqrand.map) keeps these
+// names local, so that its calls do not resolve to the C library that the
+// loading process brought in.
 #include <bit>
 #include <cstdint>
 

@@ -17,8 +17,6 @@ constexpr double kTolX = 1e-10;
 constexpr double kTolF = 1e-14;
 constexpr double kFirstSplice = 1.9;
 
-double Phi(double z) { return 0.398942280401433 * std::exp((-0.5 * z) * z); }
-
 double Power(double z, int n) {
   double result = 1;
   for (int k = 0; k < n; ++k) result *= z;
@@ -26,15 +24,15 @@ double Power(double z, int n) {
 }
 
 // Raw moments m1 ... m4 (index 0 unused) and the central moments built on them.
-struct Moments {
+struct FamilyMoments {
   double m[5];
   double variance;
   double third;
   double fourth;
 };
 
-Moments MomentsOf(double pU, double pL) {
-  Moments s{};
+FamilyMoments MomentsOf(double pU, double pL) {
+  FamilyMoments s{};
   for (int n = 1; n <= 4; ++n) s.m[n] = NormParetoMoment(pU, pL, n);
   const double m1 = s.m[1], m2 = s.m[2], m3 = s.m[3], m4 = s.m[4];
   s.variance = m2 - m1 * m1;
@@ -43,15 +41,14 @@ Moments MomentsOf(double pU, double pL) {
   return s;
 }
 
-// Upper splice point z: tail probability, index.
+// Tail probabilities of the splice points, the lower one mirrored to zL > 0.
 double UpperP(double zU) { return 1 - NormCdf(zU); }
-// Lower splice point mirrored to zL > 0.
 double LowerP(double zL) { return NormCdf(-zL); }
 
 }  // namespace
 
 double MomentRate(TailSide side, int n, double z0) {
-  const double pdf = Phi(z0);
+  const double pdf = NormPdf(z0);
   const double h = pdf / (1 - NormCdf(z0));
   const double alpha = z0 * h;
   const double zn = Power(z0, n);
@@ -76,11 +73,11 @@ Equation2 TailPairEquations(double zU, double zL, double skew2, double kurtosis)
   Equation2 e{};
   const double pU = UpperP(zU);
   const double pL = LowerP(zL);
-  if (!(zU * Phi(zU) / pU > 4) || !(zL * Phi(zL) / (1 - NormCdf(zL)) > 4)) {
+  if (!(zU * NormPdf(zU) / pU > 4) || !(zL * NormPdf(zL) / (1 - NormCdf(zL)) > 4)) {
     e.value[0] = e.value[1] = kNaN;
     return e;
   }
-  const Moments s = MomentsOf(pU, pL);
+  const FamilyMoments s = MomentsOf(pU, pL);
   const double m1 = s.m[1], m2 = s.m[2], m3 = s.m[3];
   const double w = s.variance, c3 = s.third;
   e.value[0] = c3 * c3 - skew2 * w * w * w;
@@ -112,10 +109,11 @@ bool NormParetoMomentFit(double mean, double sd, double skew, double exkurt, Nor
   double zU = v;
   double zL = v;
   if (skew2 != 0) {
-    // The equations see only the squared skewness, so a root and its mirror
-    // image (the tails swapped) both solve them. The search starts with the
-    // heavier tail below, which it reaches from every sign of target, and a
-    // positive target takes the mirror image of what it finds.
+    // The equations see only the squared skewness: a root and its mirror
+    // image (the tails swapped) both solve them. The search always starts
+    // with the lower tail the heavier, from where it converges for the
+    // widest range of targets; a root whose skewness has the wrong sign is
+    // replaced by its mirror image.
     zL = v - 0.1;
     auto pair = [&](double u, double l) { return TailPairEquations(u, l, skew2, kurtosis); };
     if (!SolveTwo(pair, zU, zL, kTolX, kTolF)) return false;
@@ -124,8 +122,8 @@ bool NormParetoMomentFit(double mean, double sd, double skew, double exkurt, Nor
 
   const double pU = UpperP(zU);
   const double pL = LowerP(zL);
-  const double alphaU = zU * Phi(zU) / pU;
-  const double alphaL = zL * Phi(zL) / (1 - NormCdf(zL));
+  const double alphaU = zU * NormPdf(zU) / pU;
+  const double alphaL = zL * NormPdf(zL) / (1 - NormCdf(zL));
   const double m1 = NormParetoMoment(pU, pL, 1);
   const double m2 = NormParetoMoment(pU, pL, 2);
   params.pU = pU;

@@ -130,12 +130,14 @@ LfmStatistics Simulate(const LfmInputs& in, Source& source) {
     halfVarianceDt[i - 1] = 0.5 * s * s * dt;
     volatilityRootDt[i - 1] = s * sqrtDt;
   }
-  // X[i][b] and accrual[i][b] = 0.5 * X[i][b] + 1 of lane b, lanes side by
-  // side. accrual[e + 1] is also the discount divisor 1 + 0.5 * Y[e].
+  // X(i)[b] and accrual(i)[b] = 0.5 * X(i)[b] + 1 of lane b, lanes side by
+  // side. accrual(e + 1) is also the discount divisor 1 + 0.5 * Y[e].
   std::vector<double> xStore(static_cast<std::size_t>(n + 1) * kLanes);
   std::vector<double> accrualStore(static_cast<std::size_t>(n + 1) * kLanes);
-  double(*X)[kLanes] = reinterpret_cast<double(*)[kLanes]>(xStore.data());
-  double(*accrual)[kLanes] = reinterpret_cast<double(*)[kLanes]>(accrualStore.data());
+  double* const xLanes = xStore.data();
+  double* const accrualLanes = accrualStore.data();
+  const auto X = [xLanes](int i) { return xLanes + static_cast<std::size_t>(i) * kLanes; };
+  const auto accrual = [accrualLanes](int i) { return accrualLanes + static_cast<std::size_t>(i) * kLanes; };
   const double logInitialRate = std::log(in.initialRate);
   const auto rho = [&](int row, int column) { return in.correlation[static_cast<std::size_t>(row) * n + column]; };
   const std::int64_t normalsPerPath = static_cast<std::int64_t>(n) * in.steps;
@@ -146,11 +148,11 @@ LfmStatistics Simulate(const LfmInputs& in, Source& source) {
     source.StartGroup(first, active, normalsPerPath);
     double P[kLanes], Q[kLanes], plus[kLanes], minus[kLanes], A[kLanes], U[kLanes];
     for (int b = 0; b < kLanes; ++b) {
-      X[0][b] = in.initialRate;
-      accrual[0][b] = 0.5 * X[0][b] + 1;
+      X(0)[b] = in.initialRate;
+      accrual(0)[b] = 0.5 * X(0)[b] + 1;
       for (int i = 1; i <= n; ++i) {
-        X[i][b] = 0;
-        accrual[i][b] = 1;
+        X(i)[b] = 0;
+        accrual(i)[b] = 1;
       }
       P[b] = Q[b] = 1;
       plus[b] = minus[b] = A[b] = U[b] = 0;
@@ -161,20 +163,20 @@ LfmStatistics Simulate(const LfmInputs& in, Source& source) {
         if (k >= q - 1) {
           for (int l = q - 1; l <= k; ++l) {
             const double c = rho(k, l) * 0.5 * sk;
-            for (int b = 0; b < kLanes; ++b) plus[b] += c * X[l][b] / accrual[l][b] * dt;
+            for (int b = 0; b < kLanes; ++b) plus[b] += c * X(l)[b] / accrual(l)[b] * dt;
           }
         } else {
           for (int l = k + 1; l <= q - 2; ++l) {
             const double c = rho(l, k) * 0.5 * sk;
-            for (int b = 0; b < kLanes; ++b) minus[b] += c * X[l][b] / accrual[l][b] * dt;
+            for (int b = 0; b < kLanes; ++b) minus[b] += c * X(l)[b] / accrual(l)[b] * dt;
           }
         }
         for (int b = 0; b < kLanes; ++b) {
           const double z = source.Next(b);
-          const double logX = (k == 0 ? logInitialRate : std::log(X[k][b])) + sk * (plus[b] - minus[b]) -
+          const double logX = (k == 0 ? logInitialRate : std::log(X(k)[b])) + sk * (plus[b] - minus[b]) -
                               halfVarianceDt[k] + volatilityRootDt[k] * z;
-          X[k + 1][b] = std::exp(logX);
-          accrual[k + 1][b] = 0.5 * X[k + 1][b] + 1;
+          X(k + 1)[b] = std::exp(logX);
+          accrual(k + 1)[b] = 0.5 * X(k + 1)[b] + 1;
         }
       }
       // Once Q has reached 0 it stays 0 and leaves A unchanged, unless a
@@ -183,14 +185,14 @@ LfmStatistics Simulate(const LfmInputs& in, Source& source) {
       bool quiet = true;
       for (int b = 0; b < kLanes; ++b) {
         quiet = quiet && Q[b] == 0;
-        for (int e = 1; quiet && e <= n; ++e) quiet = !std::isnan(accrual[e][b]);
+        for (int e = 1; quiet && e <= n; ++e) quiet = !std::isnan(accrual(e)[b]);
       }
       for (int l = 0; l < n; ++l) {
-        for (int b = 0; b < kLanes; ++b) P[b] = P[b] / accrual[l + 1][b];
+        for (int b = 0; b < kLanes; ++b) P[b] = P[b] / accrual(l + 1)[b];
         if (quiet) continue;
         for (int m = 0; m < n; ++m) {
           for (int e = 0; e <= m; ++e) {
-            for (int b = 0; b < kLanes; ++b) Q[b] = Q[b] / accrual[e + 1][b];
+            for (int b = 0; b < kLanes; ++b) Q[b] = Q[b] / accrual(e + 1)[b];
           }
           for (int b = 0; b < kLanes; ++b) A[b] += 0.5 * Q[b];
         }

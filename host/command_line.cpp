@@ -42,7 +42,11 @@ bool ParseOptions(const std::vector<std::string>& arguments, Options& options, s
       options.formulas.push_back(a);
     } else if (a == "--") {
       formulasOnly = true;
-    } else if (a == "--addin" && i + 1 < arguments.size()) {
+    } else if (a == "--addin") {
+      if (i + 1 == arguments.size()) {
+        err << "zqhost: --addin needs the add-in's path\n" << kUsage;
+        return false;
+      }
       options.addinPath = arguments[++i];
     } else if (a == "--json") {
       options.json = true;

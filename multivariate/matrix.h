@@ -225,6 +225,7 @@ template <class T>
 class BasicVector {
  public:
   BasicVector() = default;
+  // Exactly n elements; empty when the storage cannot be had.
   BasicVector(std::int32_t n, Init init) {
     AssignSize(n, init == Init::Zero ? std::optional<T>(T{}) : std::nullopt);
   }

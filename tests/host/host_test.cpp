@@ -185,6 +185,7 @@ TEST(CommandLine, StandardInputWithCommentsEchoedAndErrorsCounted) {
 TEST(CommandLine, UsageErrorsAndLoadFailures) {
   EXPECT_EQ(RunHost({"--bogus"}).exitCode, kExitUsage);
   EXPECT_EQ(RunHost({"--all"}).exitCode, kExitUsage);
+  EXPECT_EQ(RunHost({"--addin"}).exitCode, kExitUsage);
   std::istringstream in;
   std::ostringstream out;
   std::ostringstream err;
