@@ -1,0 +1,176 @@
+// The add-in's exp, log, pow, sinh, cosh, tanh and tan against the frozen
+// copy of their earlier versions: the faster quick passes must not change a
+// single bit. Every function sees random doubles of every magnitude and
+// dense samples of the ranges where rounding or reduction is delicate.
+// ZQ_IDENTITY_COUNT raises the number of arguments per group (the default
+// keeps the run short; a one-off check by hand uses millions).
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+#include "tests/unit/elementary_reference.h"
+
+namespace {
+
+using Zq::Test::ReferenceCosh;
+using Zq::Test::ReferenceExp;
+using Zq::Test::ReferenceLog;
+using Zq::Test::ReferencePow;
+using Zq::Test::ReferenceSinh;
+using Zq::Test::ReferenceTan;
+using Zq::Test::ReferenceTanh;
+
+long Count() {
+  const char* text = std::getenv("ZQ_IDENTITY_COUNT");
+  return text != nullptr ? std::atol(text) : 20000;
+}
+
+class Stream {
+ public:
+  explicit Stream(std::uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ull + 1) {}
+  std::uint64_t Bits() {
+    state_ ^= state_ << 13;
+    state_ ^= state_ >> 7;
+    state_ ^= state_ << 17;
+    return state_;
+  }
+  double Unit() { return static_cast<double>(Bits() >> 11) * 0x1.0p-53; }
+  double In(double low, double high) { return low + (high - low) * Unit(); }
+  // Any double at all, NaNs and infinities included.
+  double AnyDouble() { return std::bit_cast<double>(Bits()); }
+  // A magnitude spread evenly over the exponents 2^low .. 2^high, either sign.
+  double Spread(int low, int high) {
+    const double m = std::ldexp(1.0 + Unit(), low + static_cast<int>(Bits() % static_cast<std::uint64_t>(high - low + 1)));
+    return (Bits() & 1) != 0 ? -m : m;
+  }
+  // x moved by a few units in the last place.
+  double Near(double x) {
+    const std::int64_t steps = static_cast<std::int64_t>(Bits() % 2001) - 1000;
+    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(x) + static_cast<std::uint64_t>(steps));
+  }
+
+ private:
+  std::uint64_t state_;
+};
+
+// Counts the arguments where the two functions differ in any bit, and
+// reports the first few.
+class Comparison {
+ public:
+  void Check(double now, double before, const std::string& call) {
+    if (std::bit_cast<std::uint64_t>(now) == std::bit_cast<std::uint64_t>(before)) return;
+    if (++mismatches_ <= 5) ADD_FAILURE() << call << ": " << now << " now, " << before << " before";
+  }
+  ~Comparison() { EXPECT_EQ(mismatches_, 0); }
+
+ private:
+  long mismatches_ = 0;
+};
+
+std::string Text(double x) {
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%a", x);
+  return buffer;
+}
+
+using Unary = std::function<double(double)>;
+
+void CompareOn(const Unary& now, const Unary& before, const char* name, const std::function<double(Stream&)>& argument,
+               std::uint64_t seed) {
+  Stream stream(seed);
+  Comparison comparison;
+  for (long i = 0, n = Count(); i < n; ++i) {
+    const double x = argument(stream);
+    comparison.Check(now(x), before(x), std::string(name) + "(" + Text(x) + ")");
+  }
+}
+
+// The arguments every function sees: all doubles, and magnitudes from
+// subnormal to huge.
+void CompareEverywhere(const Unary& now, const Unary& before, const char* name) {
+  CompareOn(now, before, name, [](Stream& s) { return s.AnyDouble(); }, 1);
+  CompareOn(now, before, name, [](Stream& s) { return s.Spread(-1074, 12); }, 2);
+  CompareOn(now, before, name, [](Stream& s) { return s.Spread(-40, 3); }, 3);
+  const double specials[] = {0.0, -0.0, INFINITY, -INFINITY, NAN, -NAN, 1.0, -1.0, 0x1.0p-1074, -0x1.0p-1074, 0x1.fffffffffffffp+1023};
+  Comparison comparison;
+  for (double x : specials) comparison.Check(now(x), before(x), std::string(name) + "(" + Text(x) + ")");
+}
+
+TEST(ElementaryIdentity, ExpMatchesEarlierVersion) {
+  const Unary now = [](double x) { return std::exp(x); };
+  CompareEverywhere(now, ReferenceExp, "exp");
+  CompareOn(now, ReferenceExp, "exp", [](Stream& s) { return s.In(-750.0, 712.0); }, 10);
+  CompareOn(now, ReferenceExp, "exp", [](Stream& s) { return s.In(-20.0, 20.0); }, 11);
+  // Around overflow, the subnormal range's start and end, and whole
+  // multiples of log 2 / 64.
+  const double edges[] = {0x1.62e42fefa39efp+9, -0x1.6232bdd7abcd2p+9, -0x1.74385446d71c3p+9, -0x1.74910d52d3051p+9};
+  CompareOn(now, ReferenceExp, "exp", [&](Stream& s) { return s.Near(edges[s.Bits() % 4]); }, 12);
+  CompareOn(now, ReferenceExp, "exp",
+            [](Stream& s) { return s.Near(static_cast<double>(static_cast<int>(s.Bits() % 65536) - 32768) * 0x1.62e42fefa39efp-7); }, 13);
+}
+
+TEST(ElementaryIdentity, LogMatchesEarlierVersion) {
+  const Unary now = [](double x) { return std::log(x); };
+  CompareEverywhere(now, ReferenceLog, "log");
+  CompareOn(now, ReferenceLog, "log", [](Stream& s) { return s.In(0.0, 4.0); }, 20);
+  CompareOn(now, ReferenceLog, "log", [](Stream& s) { return 1.0 + s.Spread(-60, -1); }, 21);
+  CompareOn(now, ReferenceLog, "log", [](Stream& s) { return s.Near(1.0); }, 22);
+  CompareOn(now, ReferenceLog, "log", [](Stream& s) { return std::ldexp(s.In(0.5, 1.0), -1074 + static_cast<int>(s.Bits() % 60)); }, 23);
+}
+
+TEST(ElementaryIdentity, PowMatchesEarlierVersion) {
+  Stream stream(30);
+  Comparison comparison;
+  const auto check = [&](double x, double y) {
+    comparison.Check(std::pow(x, y), ReferencePow(x, y), "pow(" + Text(x) + ", " + Text(y) + ")");
+  };
+  // Whole and half exponents over a grid of bases, either sign.
+  for (int i = -40; i <= 40; ++i) {
+    for (int j = -200; j <= 200; ++j) {
+      const double x = i / 4.0, y = j / 2.0;
+      check(x, y);
+      check(x + 1.0 / 3, y);
+    }
+  }
+  for (long i = 0, n = Count(); i < n; ++i) {
+    check(stream.AnyDouble(), stream.AnyDouble());
+    check(stream.In(0.0, 10.0), stream.In(-100.0, 100.0));
+    check(stream.Spread(-1074, 1023), stream.Spread(-8, 3));
+    check(1.0 + stream.Spread(-60, -4), stream.Spread(0, 60));
+    check(-stream.In(0.0, 20.0), static_cast<double>(static_cast<int>(stream.Bits() % 400) - 200));
+  }
+}
+
+TEST(ElementaryIdentity, HyperbolicFunctionsMatchEarlierVersions) {
+  const Unary sinhNow = [](double x) { return std::sinh(x); };
+  const Unary coshNow = [](double x) { return std::cosh(x); };
+  const Unary tanhNow = [](double x) { return std::tanh(x); };
+  CompareEverywhere(sinhNow, ReferenceSinh, "sinh");
+  CompareEverywhere(coshNow, ReferenceCosh, "cosh");
+  CompareEverywhere(tanhNow, ReferenceTanh, "tanh");
+  const auto moderate = [](Stream& s) { return s.In(-40.0, 40.0); };
+  const auto large = [](Stream& s) { return s.In(-712.0, 712.0); };
+  CompareOn(sinhNow, ReferenceSinh, "sinh", moderate, 40);
+  CompareOn(sinhNow, ReferenceSinh, "sinh", large, 41);
+  CompareOn(coshNow, ReferenceCosh, "cosh", moderate, 42);
+  CompareOn(coshNow, ReferenceCosh, "cosh", large, 43);
+  CompareOn(tanhNow, ReferenceTanh, "tanh", moderate, 44);
+}
+
+TEST(ElementaryIdentity, TanMatchesEarlierVersion) {
+  const Unary now = [](double x) { return std::tan(x); };
+  CompareEverywhere(now, ReferenceTan, "tan");
+  CompareOn(now, ReferenceTan, "tan", [](Stream& s) { return s.In(-10.0, 10.0); }, 50);
+  CompareOn(now, ReferenceTan, "tan", [](Stream& s) { return s.In(-1e6, 1e6); }, 51);
+  // Next to multiples of pi/2, where the reduced argument nearly vanishes.
+  CompareOn(now, ReferenceTan, "tan",
+            [](Stream& s) { return s.Near(static_cast<double>(s.Bits() % 2000000) * 0x1.921fb54442d18p+0); }, 52);
+  CompareOn(now, ReferenceTan, "tan", [](Stream& s) { return s.Spread(20, 1023); }, 53);
+}
+
+}  // namespace
