@@ -185,20 +185,30 @@ const PowerTable& PowersOfTwo() {
   return table;
 }
 
-// e^x to about 2^-66: x = (64 m + j) log2 / 64 + r with |r| <= log2 / 128,
-// e^x = 2^m 2^(j/64) e^r, e^r - 1 = r + r^2/2 + ... with r in double-double
-// and the rest of the series in double.
+// log 2 / 64 as a 36-bit head, whose products with whole numbers below 2^17
+// are exact, and a tail.
+constexpr double kLn2Over64Head = 0x1.62e42fefap-7;
+constexpr double kLn2Over64Tail = 0x1.cf79abc9e3b3ap-46;
+
+// e^x to about 2^-66 for |x| < 747: x = (64 m + j) log2 / 64 + r with
+// |r| <= log2 / 128, e^x = 2^m 2^(j/64) (1 + r + q) with q = e^r - 1 - r
+// (below 2^-15) in double. The reduction is exact up to 2^-79: k times the
+// head is exact and so is its difference with x, which is close to it.
 Exponential QuickExpParts(DD x) {
   const double kd = Nearest(x.hi * (64.0 * kInvLn2));
   const int k = static_cast<int>(kd);
   const int j = k & 63;
-  const DD r = Subtract(x, Multiply(DD{kLn2.hi / 64.0, kLn2.lo / 64.0}, kd));
+  const DD r = TwoSum(x.hi - kd * kLn2Over64Head, x.lo - kd * kLn2Over64Tail);
   const double h = r.hi;
-  const double series =
-      h * h * (0.5 + h * (1.0 / 6 + h * (1.0 / 24 + h * (1.0 / 120 + h * (1.0 / 720 + h * (1.0 / 5040))))));
-  const DD p = Add(r, series);
+  const double q =
+      r.lo + h * (r.lo + h * (0.5 + h * (1.0 / 6 + h * (1.0 / 24 + h * (1.0 / 120 + h * (1.0 / 720 + h * (1.0 / 5040)))))));
+  // t (1 + h + q) = t.hi + t.hi h + (t.hi q + t.lo (1 + h + q)), the first
+  // product exact.
   const DD& t = PowersOfTwo().values[j];
-  return {Add(t, Multiply(t, p)), (k - j) / 64};
+  const DD th = TwoProduct(t.hi, h);
+  const DD head = FastTwoSum(t.hi, th.hi);
+  const double tail = th.lo + (t.hi * q + t.lo * (1.0 + (h + q)));
+  return {FastTwoSum(head.hi, head.lo + tail), (k - j) / 64};
 }
 
 // The quick value when its rounding is certain (and the result normal).
@@ -258,8 +268,13 @@ DD LogDD(double x) {
   return Add(Add(Multiply(kLn2, static_cast<double>(e)), LogPoints().values[j - kFirstPoint]), f);
 }
 
-// log(x) to about 2^-68 relative, as LogDD but with the series beyond its
-// first term in double.
+// log 2 as a 42-bit head, whose products with exponents are exact, and a tail.
+constexpr double kLn2Head = 0x1.62e42fefa38p-1;
+constexpr double kLn2Tail = 0x1.ef35793c76730p-45;
+
+// log(x) to about 2^-72 relative, as LogDD but cheaper: s = (m - c) / (m + c)
+// by one division and one correction, the series beyond 2s in double, and
+// the large parts e log 2 + log c + 2s added exactly.
 DD QuickLogDD(double x) {
   int e = 0;
   if (x < 0x1.0p-1022) {
@@ -275,11 +290,22 @@ DD QuickLogDD(double x) {
   }
   const int j = static_cast<int>(Nearest(m * 64.0));
   const double c = j / 64.0;
-  const DD s = Divide(DD{m - c, 0.0}, TwoSum(m, c));
-  const double s2 = s.hi * s.hi;
-  const double series = 2.0 * s.hi * s2 * (1.0 / 3 + s2 * (1.0 / 5 + s2 * (1.0 / 7 + s2 * (1.0 / 9))));
-  const DD f = Add(Multiply(s, 2.0), series);
-  return Add(Add(Multiply(kLn2, static_cast<double>(e)), LogPoints().values[j - kFirstPoint]), f);
+  // m - c is exact; s.lo corrects the quotient for its remainder and for
+  // the low part of m + c.
+  const double d = m - c;
+  const DD sum = TwoSum(m, c);
+  const double s = d / sum.hi;
+  const DD p = TwoProduct(s, sum.hi);
+  const double sLow = (((d - p.hi) - p.lo) - s * sum.lo) / sum.hi;
+  const double s2 = s * s;
+  const double series = 2.0 * s * s2 * (1.0 / 3 + s2 * (1.0 / 5 + s2 * (1.0 / 7 + s2 * (1.0 / 9))));
+  // |log x| >= 2^-7 unless e = 0 and c = 1, where the table term is zero:
+  // the parts' rounding errors stay far below 2^-72 of the result.
+  const DD& point = LogPoints().values[j - kFirstPoint];
+  const double ed = static_cast<double>(e);
+  const DD large = TwoSum(ed * kLn2Head, point.hi);
+  const DD all = TwoSum(large.hi, 2.0 * s);
+  return FastTwoSum(all.hi, all.lo + (large.lo + (ed * kLn2Tail + (point.lo + (2.0 * sLow + series)))));
 }
 
 bool IsInteger(double y) {
