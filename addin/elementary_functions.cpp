@@ -490,7 +490,7 @@ double sinh(double x) {
     // (e^a - e^-a) / 2 loses up to log2(coth a) bits to cancellation.
     const Exponential q = QuickExpParts(DD{a, 0.0});
     const DD e = Scale(q.mantissa, q.power);
-    const DD quick = Multiply(Subtract(e, Divide(DD{1.0, 0.0}, e)), 0.5);
+    const DD quick = Multiply(Subtract(e, QuickDivide(DD{1.0, 0.0}, e)), 0.5);
     if (RoundsSafely(quick, kQuickError * (1.0 + 1.0 / a))) return WithSign(quick.hi, x);
   } else if (QuickResult(QuickExpParts(Subtract(DD{a, 0.0}, kLn2)), kQuickError, magnitude)) {
     return WithSign(magnitude, x);
@@ -516,7 +516,7 @@ double cosh(double x) {
   if (a < kOneExponential) {
     const Exponential q = QuickExpParts(DD{a, 0.0});
     const DD quickE = Scale(q.mantissa, q.power);
-    const DD quick = Multiply(Add(quickE, Divide(DD{1.0, 0.0}, quickE)), 0.5);
+    const DD quick = Multiply(Add(quickE, QuickDivide(DD{1.0, 0.0}, quickE)), 0.5);
     if (RoundsSafely(quick, kQuickError)) return quick.hi;
     const DD e = ExpDD(DD{a, 0.0});
     return Multiply(Add(e, Divide(DD{1.0, 0.0}, e)), 0.5).hi;
@@ -544,7 +544,7 @@ double tanh(double x) {
     // u / (u + 2) with u = e^2a - 1, which loses up to log2(1 + 1/2a) bits.
     const Exponential q = QuickExpParts(DD{2.0 * a, 0.0});
     const DD u = Add(Scale(q.mantissa, q.power), -1.0);
-    const DD quick = Divide(u, Add(u, 2.0));
+    const DD quick = QuickDivide(u, Add(u, 2.0));
     if (RoundsSafely(quick, kQuickError * (2.0 + 1.0 / a))) return WithSign(quick.hi, x);
   }
   // tanh a = u / (u + 2) with u = e^2a - 1.
