@@ -565,8 +565,8 @@ double tan(double x) {
   r = Subtract(r, TwoProduct(k, kPiOver2[1]));
   r = Add(r, -k * kPiOver2[2]);
   const bool odd = IsOddInteger(k);
-  // tan is odd: work with |r| and give the result r's sign.
   if (Abs(r.hi) < kTangentTableEnd) {
+    // tan is odd: work with |r| and give the result r's sign.
     const bool negativeR = r.hi < 0;
     const TangentParts parts = QuickTangentParts(negativeR ? Negate(r) : r);
     const DD ratio = odd ? Negate(QuickDivide(parts.denominator, parts.numerator))
