@@ -115,7 +115,9 @@ double PoissonCdf(std::int32_t k, double lambda) {
     sum = term + sum;
     if (std::isnan(sum)) break;
   }
-  return sum;
+  // Rounding in the terms (large means lose digits in their logarithms) can
+  // carry the sum past 1; a probability never exceeds it.
+  return sum > 1.0 ? 1.0 : sum;
 }
 
 double BetaPdf(double x, double alpha, double beta) {

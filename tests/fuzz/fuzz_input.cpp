@@ -129,8 +129,9 @@ const FP* ReadArray(Reader& reader, std::vector<std::unique_ptr<double[]>>& arra
 }
 
 void Append(std::vector<std::uint8_t>& out, const void* bytes, std::size_t size) {
-  const auto* begin = static_cast<const std::uint8_t*>(bytes);
-  out.insert(out.end(), begin, begin + size);
+  const std::size_t end = out.size();
+  out.resize(end + size);
+  std::memcpy(out.data() + end, bytes, size);
 }
 
 template <class T>

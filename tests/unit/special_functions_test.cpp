@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <boost/math/distributions/beta.hpp>
 #include <boost/math/distributions/poisson.hpp>
 #include <boost/math/special_functions/beta.hpp>
@@ -74,13 +76,13 @@ TEST(SpecialFunctions, PoissonAgreesWithOracleIncludingLargeCounts) {
 }
 
 // The cumulative sum with its early stops must equal, bit for bit, the
-// in-order sum of every mass term up to k.
+// in-order sum of every mass term up to k (never above 1).
 TEST(SpecialFunctions, PoissonCdfEarlyStopsAreBitIdentical) {
   for (double lambda : {0.5, 9.0, 63.0, 170.5, 746.0, 1500.0, 20000.0}) {
     for (std::int32_t k : {0, 3, 40, 171, 745, 1200, 1600, 19000, 21000, 24000}) {
       double sum = 0.0;
       for (std::int32_t i = 0; i <= k; ++i) sum = PoissonPmf(i, lambda) + sum;
-      EXPECT_EQ(PoissonCdf(k, lambda), sum) << k << " " << lambda;
+      EXPECT_EQ(PoissonCdf(k, lambda), std::min(sum, 1.0)) << k << " " << lambda;
     }
   }
 }
@@ -92,6 +94,7 @@ TEST(SpecialFunctions, PoissonCdfOfTheLargestCountEndsWithTheRightValue) {
   EXPECT_NEAR(PoissonCdf(kMaxCount, 50.0), 1.0, 2e-10);
   EXPECT_NEAR(PoissonCdf(kMaxCount, 1e5), 1.0, 1e-8);
   EXPECT_NEAR(PoissonCdf(kMaxCount, 2e9), 1.0, 1e-5);
+  for (double lambda : {1e5, 1e7, 2e9}) EXPECT_LE(PoissonCdf(kMaxCount, lambda), 1.0) << lambda;
   EXPECT_EQ(PoissonCdf(kMaxCount, 1e12), 0.0);
   const boost::math::poisson_distribution<double> oracle(2.1e9);
   EXPECT_NEAR(PoissonCdf(2100050000, 2.1e9), boost::math::cdf(oracle, 2100050000.0), 1e-5);
