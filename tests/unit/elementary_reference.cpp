@@ -7,23 +7,12 @@
 #include <bit>
 #include <cstdint>
 
+#include "addin/double_double.h"
+
 namespace Zq::Test {
 namespace {
 
-// An unevaluated sum hi + lo with |lo| <= ulp(hi) / 2.
-struct DD {
-  double hi;
-  double lo;
-};
-
-constexpr double kInfinity = __builtin_inf();
-constexpr double kNaN = __builtin_nan("");
-
-constexpr DD kLn2{0x1.62e42fefa39efp-1, 0x1.abc9e3b39803fp-56};
-constexpr double kInvLn2 = 0x1.71547652b82fep+0;
-// pi / 2 as the sum of three doubles, and 2 / pi.
-constexpr double kPiOver2[3] = {0x1.921fb54442d18p+0, 0x1.1a62633145c07p-54, -0x1.f1976b7ed8fbcp-110};
-constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
+using namespace Zq::Math::DoubleDouble;
 
 // Below these magnitudes the functions equal their argument (or 1) after
 // rounding; above these they overflow or reach their limit.
@@ -36,90 +25,6 @@ constexpr double kOneExponential = 37.0;
 constexpr double kTanhIsOne = 40.0;
 // Below this the hyperbolic functions come from their own series.
 constexpr double kSmallHyperbolic = 0x1.0p-4;
-
-bool IsNaN(double x) { return x != x; }
-bool SignBit(double x) { return (std::bit_cast<std::uint64_t>(x) >> 63) != 0; }
-double Abs(double x) { return x < 0 ? -x : x; }
-
-DD TwoSum(double a, double b) {
-  const double s = a + b;
-  const double v = s - a;
-  return {s, (a - (s - v)) + (b - v)};
-}
-
-// Needs |a| >= |b| (or a == 0).
-DD FastTwoSum(double a, double b) {
-  const double s = a + b;
-  return {s, b - (s - a)};
-}
-
-// Veltkamp's split: a = hi + lo with hi holding the upper 26 bits.
-void Split(double a, double& hi, double& lo) {
-  const double c = 134217729.0 * a;
-  hi = c - (c - a);
-  lo = a - hi;
-}
-
-// Dekker's exact product: a * b = p.hi + p.lo.
-DD TwoProduct(double a, double b) {
-  const double p = a * b;
-  double ah, al, bh, bl;
-  Split(a, ah, al);
-  Split(b, bh, bl);
-  return {p, ((ah * bh - p) + ah * bl + al * bh) + al * bl};
-}
-
-DD Add(DD a, DD b) {
-  DD s = TwoSum(a.hi, b.hi);
-  const DD t = TwoSum(a.lo, b.lo);
-  s = FastTwoSum(s.hi, s.lo + t.hi);
-  return FastTwoSum(s.hi, s.lo + t.lo);
-}
-
-DD Add(DD a, double b) { return Add(a, DD{b, 0.0}); }
-DD Negate(DD a) { return {-a.hi, -a.lo}; }
-DD Subtract(DD a, DD b) { return Add(a, Negate(b)); }
-
-DD Multiply(DD a, DD b) {
-  const DD p = TwoProduct(a.hi, b.hi);
-  return FastTwoSum(p.hi, p.lo + (a.hi * b.lo + a.lo * b.hi));
-}
-
-DD Multiply(DD a, double b) {
-  const DD p = TwoProduct(a.hi, b);
-  return FastTwoSum(p.hi, p.lo + a.lo * b);
-}
-
-DD Divide(DD a, double b) {
-  const double q = a.hi / b;
-  const DD p = TwoProduct(q, b);
-  return FastTwoSum(q, (((a.hi - p.hi) - p.lo) + a.lo) / b);
-}
-
-DD Divide(DD a, DD b) {
-  const double q1 = a.hi / b.hi;
-  DD r = Subtract(a, Multiply(b, q1));
-  const double q2 = r.hi / b.hi;
-  r = Subtract(r, Multiply(b, q2));
-  const double q3 = r.hi / b.hi;
-  return Add(FastTwoSum(q1, q2), q3);
-}
-
-// 2^k for -1022 <= k <= 1023, exactly.
-double PowerOfTwo(int k) { return std::bit_cast<double>(static_cast<std::uint64_t>(k + 1023) << 52); }
-
-// x * 2^k with a single rounding (only where the result is subnormal or
-// overflows), for x of magnitude about 1 and -1130 < k < 2046.
-double Scale(double x, int k) {
-  if (k > 1023) return x * PowerOfTwo(1023) * PowerOfTwo(k - 1023);
-  if (k < -1022) return x * PowerOfTwo(k + 600) * PowerOfTwo(-600);
-  return x * PowerOfTwo(k);
-}
-
-DD Scale(DD x, int k) { return {Scale(x.hi, k), Scale(x.lo, k)}; }
-
-// The nearest integer to x (|x| < 2^52), ties away from zero.
-double Nearest(double x) { return static_cast<double>(static_cast<std::int64_t>(x < 0 ? x - 0.5 : x + 0.5)); }
 
 // e^r - 1 for |r| <= 0.36: a Taylor series on r / 256, then eight doublings
 // of the argument through e^2s - 1 = (e^s - 1)(e^s - 1 + 2). Accurate
