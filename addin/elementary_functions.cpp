@@ -150,10 +150,16 @@ const LogTable& LogPoints() {
   return table;
 }
 
-// log(x) for finite x > 0: x = m * 2^e with m in [sqrt(1/2), sqrt(2)),
-// m = c (1 + f) with c the nearest table point, and
-// log x = e log 2 + log c + 2 atanh((m - c) / (m + c)).
-DD LogDD(double x) {
+// x = m * 2^e with m in [sqrt(1/2), sqrt(2)), and c = j / 64 the table
+// point nearest to m.
+struct LogReduction {
+  int e;
+  double m;
+  int j;
+  double c;
+};
+
+LogReduction ReduceForLog(double x) {
   int e = 0;
   if (x < 0x1.0p-1022) {
     x *= 0x1.0p54;
@@ -168,6 +174,14 @@ DD LogDD(double x) {
   }
   const int j = static_cast<int>(Nearest(m * 64.0));
   const double c = j / 64.0;
+  return {e, m, j, c};
+}
+
+// log(x) for finite x > 0: x = m * 2^e with m in [sqrt(1/2), sqrt(2)),
+// m = c (1 + f) with c the nearest table point, and
+// log x = e log 2 + log c + 2 atanh((m - c) / (m + c)).
+DD LogDD(double x) {
+  const auto [e, m, j, c] = ReduceForLog(x);
   // m - c is exact: m and c are within a factor of two of each other.
   const DD f = TwiceAtanh(Divide(DD{m - c, 0.0}, TwoSum(m, c)), 8);
   return Add(Add(Multiply(kLn2, static_cast<double>(e)), LogPoints().values[j - kFirstPoint]), f);
@@ -181,20 +195,7 @@ constexpr double kLn2Tail = 0x1.ef35793c76730p-45;
 // by one division and one correction, the series beyond 2s in double, and
 // the large parts e log 2 + log c + 2s added exactly.
 DD QuickLogDD(double x) {
-  int e = 0;
-  if (x < 0x1.0p-1022) {
-    x *= 0x1.0p54;
-    e = -54;
-  }
-  const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
-  e += static_cast<int>(bits >> 52) - 1023;
-  double m = std::bit_cast<double>((bits & 0x000FFFFFFFFFFFFFull) | 0x3FF0000000000000ull);
-  if (m > 0x1.6a09e667f3bcdp+0) {
-    m *= 0.5;
-    ++e;
-  }
-  const int j = static_cast<int>(Nearest(m * 64.0));
-  const double c = j / 64.0;
+  const auto [e, m, j, c] = ReduceForLog(x);
   // m - c is exact; s.lo corrects the quotient for its remainder and for
   // the low part of m + c.
   const double d = m - c;
