@@ -15,11 +15,8 @@ namespace Zq::Math {
 namespace {
 
 constexpr double kTolF = 1e-14;
-// How closely a fitted distribution must reproduce the target moments: the
-// formulas' equations stand on NormCdf, whose error moves a fit by up to
-// about 1e-5; the stable ones are solved to rounding.
-constexpr double kFormulaReproduced = 1e-4;
-constexpr double kStableReproduced = 1e-9;
+// How closely a fitted truncated normal must give back the target moments.
+constexpr double kReproduced = 1e-9;
 
 bool Finite(std::initializer_list<double> values) {
   for (double v : values)
@@ -92,14 +89,16 @@ bool TriangularParam(double mean, double stdev, double skew, double& min, double
 
 namespace {
 
-// Moments of the truncated normal against (x0, x1) with mu = mean + stdev x0
-// and sigma = stdev e^x1, as residuals in units of the target deviation.
-// The density is exp(-(x - mu)^2 / (2 sigma^2)) over its mass, so the
-// derivative of an expectation E g by mu is Cov(g, X - mu)/sigma^2 and by
-// sigma Cov(g, (X - mu)^2)/sigma^3: all from the central moments.
-Equation2 StableTruncNormEquations(double x0, double x1, double min, double max, double mean, double stdev) {
+// The truncated normal's moments (as its worksheet functions give them)
+// against (x0, x1), with mu = mean + stdev x0 and sigma = stdev e^x1, as
+// residuals in units of the target deviation. The derivatives come from the
+// stable moments: the density is exp(-(x - mu)^2 / (2 sigma^2)) over its
+// mass, so d/dmu of an expectation E g is Cov(g, X - mu)/sigma^2 and d/dsigma
+// is Cov(g, (X - mu)^2)/sigma^3, both from the central moments.
+Equation2 CheckedTruncNormEquations(double x0, double x1, double min, double max, double mean, double stdev) {
   const double mu = mean + stdev * x0;
   const double sigma = stdev * std::exp(x1);
+  const Moments value = TruncNormMoments(min, max, mu, sigma);
   const Moments m = StableTruncNormMoments(min, max, mu, sigma);
   const double m2 = m.stdev * m.stdev;
   const double m3 = m.skew * m2 * m.stdev;
@@ -112,8 +111,8 @@ Equation2 StableTruncNormEquations(double x0, double x1, double min, double max,
   const double stdevByMu = m3 / s2 / (2.0 * m.stdev);
   const double stdevBySigma = (m4 - m2 * m2 + 2.0 * d * m3) / s3 / (2.0 * m.stdev);
   Equation2 e{};
-  e.value[0] = (m.mean - mean) / stdev;
-  e.value[1] = (m.stdev - stdev) / stdev;
+  e.value[0] = (value.mean - mean) / stdev;
+  e.value[1] = (value.stdev - stdev) / stdev;
   e.jacobian[0][0] = meanByMu;
   e.jacobian[0][1] = meanBySigma * sigma / stdev;
   e.jacobian[1][0] = stdevByMu;
@@ -129,12 +128,13 @@ bool Reproduces(double min, double max, double mean, double stdev, double mu, do
 
 }  // namespace
 
-// The equations stand on the closed formulas and NormCdf. Their solution
-// stands where its distribution has the target moments to the formulas'
-// accuracy; elsewhere (a narrow window against sigma, a mean near a bound)
-// the stable moments are solved, from that solution when it has a positive
-// sigma. Targets the family cannot reach (a deviation above the uniform's)
-// make both searches fail or miss the targets: #VALUE!, never a sigma <= 0.
+// The text's equations stand on the closed formulas and NormCdf. Their
+// solution stands where the truncated normal's moment functions give the
+// targets back for it (where the formulas hold); elsewhere (a window narrow
+// against sigma, a mean near a bound) the moment functions themselves are
+// solved, from that solution when its sigma is positive. Targets the family
+// cannot reach (a deviation above the uniform's) make both searches fail or
+// miss the targets: #VALUE!, never a sigma <= 0.
 bool TruncNormParam(double min, double max, double mean, double stdev, double& mu, double& sigma) {
   const double variance = stdev * stdev;
   auto equations = [&](double alpha, double beta) {
@@ -147,17 +147,17 @@ bool TruncNormParam(double min, double max, double mean, double stdev, double& m
   if (SolveTwo(equations, alpha, beta, 1e-10, kTolF)) {
     sigma = (min - max) / (alpha - beta);
     mu = (alpha * max - beta * min) / (alpha - beta);
-    if (Reproduces(min, max, mean, stdev, mu, sigma, kFormulaReproduced)) return true;
+    if (Reproduces(min, max, mean, stdev, mu, sigma, kReproduced)) return true;
     if (Finite({mu, sigma}) && sigma > 0) {
       x0 = (mu - mean) / stdev;
       x1 = std::log(sigma / stdev);
     }
   }
-  auto stable = [&](double u, double v) { return StableTruncNormEquations(u, v, min, max, mean, stdev); };
-  if (!SolveTwo(stable, x0, x1, 1e-12, 1e-13)) return false;
+  auto checked = [&](double u, double v) { return CheckedTruncNormEquations(u, v, min, max, mean, stdev); };
+  if (!SolveTwo(checked, x0, x1, 1e-12, 1e-13)) return false;
   mu = mean + stdev * x0;
   sigma = stdev * std::exp(x1);
-  return Reproduces(min, max, mean, stdev, mu, sigma, kStableReproduced);
+  return Reproduces(min, max, mean, stdev, mu, sigma, kReproduced);
 }
 
 bool WeibullParam(double mean, double stdev, double& scale, double& shape) {
