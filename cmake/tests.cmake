@@ -5,7 +5,8 @@ enable_testing()
 file(GLOB_RECURSE ZQ_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
 add_executable(zqtests ${ZQ_TEST_SOURCES} $<TARGET_OBJECTS:zqcore>)
 target_include_directories(zqtests PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(zqtests PRIVATE zqstandin GTest::gtest GTest::gtest_main)
+# GNU MPFR is the oracle for the correctly rounded elementary functions.
+target_link_libraries(zqtests PRIVATE zqstandin GTest::gtest GTest::gtest_main mpfr gmp)
 include(GoogleTest)
 gtest_discover_tests(zqtests DISCOVERY_TIMEOUT 60)
 
