@@ -33,3 +33,8 @@ foreach(case ${ZQ_CONFORMANCE_CASES})
            COMMAND ${CMAKE_COMMAND} -DHOST=$<TARGET_FILE:zqhost> -DADDIN=$<TARGET_FILE:zqrand> -DCASE=${case}
                    -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/conformance.cmake)
 endforeach()
+
+# The add-in's results are the same bits on every platform only while it
+# imports no inexact C-library maths function.
+add_test(NAME maths_imports
+         COMMAND ${CMAKE_COMMAND} -DNM=${CMAKE_NM} -DADDIN=$<TARGET_FILE:zqrand> -P ${CMAKE_SOURCE_DIR}/cmake/maths_imports.cmake)
