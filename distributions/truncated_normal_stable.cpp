@@ -138,9 +138,12 @@ Moments FromUnit(const UnitMoments& m, double origin, double span) {
   return {origin + span * m.mean, span * std::sqrt(m.m2), m.m3 / (m.m2 * std::sqrt(m.m2)), m.m4 / (m.m2 * m.m2) - 3.0};
 }
 
-// alpha >= 0: the density falls from a across the window.
+// alpha >= 0: the density falls from a across the window. With alpha past
+// the range of doubles the window holds an exponential tail too steep to
+// resolve: its limit, a point at a with the exponential's shape.
 Moments UpperMoments(double a, double b, double mu, double sigma) {
   const Window w = Standardise(a, b, mu, sigma);
+  if (w.alpha == INFINITY) return {a, 0.0, 2.0, 6.0};
   const double reach = Reach(w.alpha, kMomentReach);
   const bool clipped = reach < w.width;
   const double h = clipped ? reach : w.width;
@@ -172,6 +175,8 @@ double StableTruncNormCdf(double x, double a, double b, double mu, double sigma)
   if (x <= a) return 0.0;
   if (x >= b) return 1.0;
   const Window w = Standardise(a, b, mu, sigma);
+  if (w.alpha == INFINITY) return 1.0;
+  if (w.beta == -INFINITY) return 0.0;
   const double z = (x - mu) / sigma;
   const double below = NormalMassRatio(w.alpha, z, (x - a) / sigma, w.alpha, w.beta, w.width);
   if (below <= 0.5) return below;
@@ -186,6 +191,10 @@ double StableTruncNormPdf(double x, double a, double b, double mu, double sigma)
 
 double StableTruncNormQuantile(double prob, double a, double b, double mu, double sigma) {
   const Window w = Standardise(a, b, mu, sigma);
+  // Windows beyond the range of doubles in standard units: all mass at the
+  // bound nearer mu.
+  if (w.alpha == INFINITY) return a;
+  if (w.beta == -INFINITY) return b;
   const Bracket e = Effective(w, kReach);
   const double z = prob <= 0.5 ? LowerQuantile(prob, w, e) : UpperQuantile(1.0 - prob, w, e);
   const double x = mu + sigma * z;
