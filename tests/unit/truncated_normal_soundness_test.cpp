@@ -130,6 +130,16 @@ TEST(TruncatedNormalSoundness, SamplerDrawsTheDistributionOfTheMomentFunctions) 
   }
 }
 
+// With the standardised bounds past the range of doubles the whole mass
+// sits at the bound nearer mu.
+TEST(TruncatedNormalSoundness, WindowsBeyondDoublesArePointsAtTheNearBound) {
+  EXPECT_EQ(TruncNormQuantile(0.5, -1e-300, 1e-300, 1e300, 1e-11), 1e-300);
+  EXPECT_EQ(TruncNormQuantile(0.5, 1e300, 1e301, -1e300, 1e-11), 1e300);
+  const Moments m = TruncNormMoments(-1e-300, 1e-300, 1e300, 1e-11);
+  EXPECT_EQ(m.mean, 1e-300);
+  EXPECT_EQ(m.stdev, 0.0);
+}
+
 // Fitted parameters reproduce their targets, or the fit answers #VALUE!;
 // never a sigma <= 0.
 TEST(TruncatedNormalSoundness, FitsReachTheirTargetsOrFail) {
