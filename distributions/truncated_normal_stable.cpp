@@ -42,24 +42,24 @@ double Reach(double c, double reach) {
   return 2.0 * reach / (c + std::sqrt(c * c + 2.0 * reach));
 }
 
-// The part of [alpha, beta] that can hold a quantile or a moment's mass.
+// The part of [alpha, beta] that can hold a quantile.
 struct Bracket {
   double low;
   double high;
 };
 
-Bracket Effective(const Window& w, double reach) {
-  if (w.alpha >= 0.0) return {w.alpha, std::fmin(w.beta, w.alpha + Reach(w.alpha, reach))};
-  if (w.beta <= 0.0) return {std::fmax(w.alpha, w.beta - Reach(-w.beta, reach)), w.beta};
-  const double r = Reach(0.0, reach);
+Bracket Effective(const Window& w) {
+  if (w.alpha >= 0.0) return {w.alpha, std::fmin(w.beta, w.alpha + Reach(w.alpha, kReach))};
+  if (w.beta <= 0.0) return {std::fmax(w.alpha, w.beta - Reach(-w.beta, kReach)), w.beta};
+  const double r = Reach(0.0, kReach);
   return {std::fmax(w.alpha, -r), std::fmin(w.beta, r)};
 }
 
 constexpr int kNewtonSteps = 100;
 constexpr int kHalvings = 1100;
 
-// The ln of the probability below z is log-concave in z: Newton's method
-// started below the root climbs to it without overshooting. The start is
+// The probability below z is log-concave in z: Newton's method on its
+// logarithm, started below the root, climbs to it without overshooting. The start is
 // halved towards the low end until it lies below the root.
 double LowerQuantile(double prob, const Window& w, const Bracket& e) {
   const double target = std::log(prob);
@@ -195,7 +195,7 @@ double StableTruncNormQuantile(double prob, double a, double b, double mu, doubl
   // bound nearer mu.
   if (w.alpha == INFINITY) return a;
   if (w.beta == -INFINITY) return b;
-  const Bracket e = Effective(w, kReach);
+  const Bracket e = Effective(w);
   const double z = prob <= 0.5 ? LowerQuantile(prob, w, e) : UpperQuantile(1.0 - prob, w, e);
   const double x = mu + sigma * z;
   if (x < a) return a;
