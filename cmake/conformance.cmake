@@ -1,6 +1,7 @@
 # Runs one conformance case through the host:
 #   cmake -DHOST=<zqhost> -DADDIN=<add-in> -DCASE=<dir>/<area>.zq -DWORK_DIR=<dir> -P conformance.cmake
-# The host's standard output must equal <area>.expected exactly. When
+# The host runs with --echo, so <area>.expected shows each formula above its
+# result. The host's standard output must equal <area>.expected exactly. When
 # <area>.errors exists, standard error must equal it and the host must exit
 # with 2; otherwise standard error must be empty and the exit code 0.
 # When <area>.options exists, its words are further host options (e.g.
@@ -27,7 +28,7 @@ if(NOT EXISTS "${expected_file}")
 endif()
 
 execute_process(
-  COMMAND ${HOST_PREFIX} "${HOST}" --addin "${ADDIN}" --quiet ${case_options}
+  COMMAND ${HOST_PREFIX} "${HOST}" --addin "${ADDIN}" --quiet --echo ${case_options}
   INPUT_FILE "${CASE}"
   OUTPUT_VARIABLE actual
   ERROR_VARIABLE actual_errors

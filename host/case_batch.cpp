@@ -36,7 +36,7 @@ int RunCaseBatch(const std::string& addinPath, const std::vector<std::string>& c
       status = kExitUsage;
       continue;
     }
-    std::vector<std::string> arguments{"--addin", addinPath, "--quiet"};
+    std::vector<std::string> arguments{"--addin", addinPath, "--quiet", "--echo"};
     for (std::string& option : CaseOptions(casePath)) arguments.push_back(std::move(option));
     StandIn::ClearRecords();
     exitCode << RunCommandLine(arguments, addinPath, in, out, errors) << '\n';

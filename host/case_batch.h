@@ -1,7 +1,7 @@
 // Runs several conformance cases in one host process, each exactly as a
-// separate `zqhost --addin PATH --quiet [OPTIONS] <CASE` run would (fresh
-// load of the add-in, fresh stand-in records), writing its standard output,
-// standard error and exit code to files. Where starting a process is
+// separate `zqhost --addin PATH --quiet --echo [OPTIONS] <CASE` run would
+// (fresh load of the add-in, fresh stand-in records), writing its standard
+// output, standard error and exit code to files. Where starting a process is
 // expensive (a 32-bit host under CPU emulation) one start serves every case.
 #pragma once
 
