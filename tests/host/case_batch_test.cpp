@@ -51,7 +51,7 @@ TEST_F(CaseBatch, EachCaseMatchesItsOwnRunWithItsOptions) {
   WriteFile(directory_ / "unknown.zq", "NOSUCHFUNCTION(1)\n");
   std::ostringstream err;
   const int status = Zq::Host::RunCaseBatch(
-      ZQ_ADDIN_PATH,
+      {ZQ_ADDIN_PATH}, {},
       {(directory_ / "numbers.zq").string(), (directory_ / "wizard.zq").string(),
        (directory_ / "unknown.zq").string(), (directory_ / "numbers.zq").string()},
       (directory_ / "out").string(), err);
@@ -72,7 +72,7 @@ TEST_F(CaseBatch, UnreadableCaseIsReportedAndTheOthersStillRun) {
   WriteFile(directory_ / "numbers.zq", "ZQRAND(1,0,0,0)\n");
   std::ostringstream err;
   const int status = Zq::Host::RunCaseBatch(
-      ZQ_ADDIN_PATH, {(directory_ / "missing.zq").string(), (directory_ / "numbers.zq").string()},
+      {ZQ_ADDIN_PATH}, {}, {(directory_ / "missing.zq").string(), (directory_ / "numbers.zq").string()},
       (directory_ / "out").string(), err);
   EXPECT_EQ(status, Zq::Host::kExitUsage);
   EXPECT_NE(err.str().find("missing.zq"), std::string::npos);
