@@ -5,8 +5,10 @@
 
 namespace Zq::Extras {
 
-#if defined(_WIN32)
-const char kMainAddinFileName[] = sizeof(void*) == 8 ? "zqrand64.xll" : "zqrand32.xll";
+#if defined(_WIN64)
+const char kMainAddinFileName[] = "zqrand64.xll";
+#elif defined(_WIN32)
+const char kMainAddinFileName[] = "zqrand32.xll";
 #else
 const char kMainAddinFileName[] = "zqrand.so";
 #endif
