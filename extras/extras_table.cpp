@@ -30,10 +30,12 @@ constexpr char* Counted() {
         Counted<"ZqRand">(), Counted<"">(), Counted<"">(), Counted<help>()                                    \
   }
 
+}  // namespace
+
+// Argument names that several rows share: the eight normal-Pareto
+// parameters, and the arguments of the two samplers after them.
 #define ZQ_NORM_PARETO_PARAMS "pU, AlphaU, BetaU, pL, AlphaL, BetaL, Mu, Sigma"
 #define ZQ_RANDOM_TAIL "Algorithm, Random seed1, Random seed2, Use invert func, Use antithetic, Use resampling, Horizontal"
-
-}  // namespace
 
 const Addin::RegistrationRow ExtrasTable[kExtrasFunctionCount + 1] = {
     ZQ_EXTRA("ZqJohnsonSUNormQQ", "RBBBBB", "ZQJOHNSONSUNORMQQ", "z, Gamma, Delta, Lambda, Xi",
