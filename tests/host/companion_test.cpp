@@ -75,6 +75,16 @@ TEST_F(Companion, RegistersTheTwentyFiveAgainstTheMainAddinSoAll113AreCallable) 
   EXPECT_EQ(host_.Registrations(true).size(), 113u);
 }
 
+TEST_F(Companion, OpenedAloneItsRegistrationsLoadTheMainLibraryWithoutOpeningItAsAnAddin) {
+  std::string error;
+  ASSERT_TRUE(host_.OpenAddin(ZQ_EXTRAS_PATH, error)) << error;
+  EXPECT_EQ(host_.AutoOpenRegistrationCount(), 25u);
+  EXPECT_TRUE(host_.IsLoaded(ZQ_ADDIN_PATH));
+  EXPECT_EQ(host_.OpenAddinCount(), 1u);
+  EXPECT_EQ(Number(host_.Evaluate(kOptionValue)), "10.450575619322237");
+  EXPECT_EQ(host_.Evaluate("ZQNORMINV(0.975)").error, "unknown function ZQNORMINV");
+}
+
 TEST_F(Companion, WithoutTheMainAddinBesideItOneMessageAndNothingRegistered) {
   const fs::path folder = fs::temp_directory_path() / "zq_companion_alone";
   fs::remove_all(folder);
