@@ -76,8 +76,9 @@ TEST_F(CaseBatch, APassRunsEveryCaseAgainWithItsOptionsIntoItsOwnFiles) {
                                             {(directory_ / "option.zq").string()}, (directory_ / "out").string(), err);
   EXPECT_EQ(status, Zq::Host::kExitOk);
   const fs::path out = directory_ / "out";
-  EXPECT_EQ(ReadFile(out / "option.out"), "10.450575619322237\n");  // the host's own registration
-  EXPECT_EQ(ReadFile(out / "option.extras.out"), "10.450575619322237\n");
+  const std::string echoed = "=ZQOPTIONBS(1,100,100,1,0.2,0.05,0)\n10.450575619322237\n";
+  EXPECT_EQ(ReadFile(out / "option.out"), echoed);  // the host's own registration
+  EXPECT_EQ(ReadFile(out / "option.extras.out"), echoed);
   EXPECT_EQ(ReadFile(out / "option.extras.exit"), "0\n");
   EXPECT_EQ(ReadFile(out / "option.alone.out"), "");
   EXPECT_EQ(ReadFile(out / "option.alone.exit"), "2\n");
