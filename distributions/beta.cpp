@@ -9,7 +9,7 @@
 
 namespace Zq::Math {
 
-bool BetaShapesValid(double alpha, double beta) { return IsPositiveParameter(alpha) && IsPositiveParameter(beta); }
+bool BetaShapesValid(double alpha, double beta) { return IsPositiveOrNaN(alpha) && IsPositiveOrNaN(beta); }
 
 Moments BetaMoments(double a, double b) {
   const double sum = a + b;

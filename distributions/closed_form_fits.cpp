@@ -20,7 +20,7 @@ bool BetaParam(double mean, double stdev, double& alpha, double& beta) {
 
 bool GumbelParam(double mean, double stdev, double& alpha, double& beta) {
   if (stdev <= 0) return false;
-  beta = stdev * std::sqrt(6.0) / kDistributionPi;
+  beta = stdev * std::sqrt(6.0) / kTruncatedPi;
   alpha = mean - kEulerGamma * beta;
   return std::isfinite(alpha) && std::isfinite(beta) && beta > 0;
 }
@@ -28,7 +28,7 @@ bool GumbelParam(double mean, double stdev, double& alpha, double& beta) {
 bool LogisticParam(double mean, double stdev, double& m, double& b) {
   if (stdev <= 0) return false;
   m = mean;
-  b = stdev * std::sqrt(3.0) / kDistributionPi;
+  b = stdev * std::sqrt(3.0) / kTruncatedPi;
   return std::isfinite(m) && std::isfinite(b) && b > 0;
 }
 

@@ -2,6 +2,9 @@
 // on its parameters and probabilities, and the value of pi its formulas use.
 #pragma once
 
+#include "distributions/parameter_checks.h"
+#include "distributions/pinned_constants.h"
+
 namespace Zq::Math {
 
 // Mean, standard deviation, skewness and excess kurtosis (0 for a normal).
@@ -11,14 +14,5 @@ struct Moments {
   double skew;
   double kurt;
 };
-
-// A parameter that must be positive has to exceed 1e-12. NaN is not
-// rejected here: it makes the result non-finite instead.
-inline bool IsPositiveParameter(double value) { return !(value <= 1e-12); }
-
-// A probability strictly between 0 and 1 (NaN passes, as above).
-inline bool IsOpenProbability(double prob) { return !(prob <= 0.0 || prob >= 1.0); }
-
-inline constexpr double kDistributionPi = 3.14159265358979;
 
 }  // namespace Zq::Math

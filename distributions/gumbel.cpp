@@ -25,7 +25,7 @@ double GumbelPdf(double x, double alpha, double beta) {
 double GumbelInv(double prob, double alpha, double beta) { return alpha - beta * std::log(-std::log(prob)); }
 
 Moments GumbelMoments(double alpha, double beta) {
-  return {alpha + kEuler * beta, beta * kDistributionPi / std::sqrt(6.0),
+  return {alpha + kEuler * beta, beta * kTruncatedPi / std::sqrt(6.0),
           std::sqrt(6.0) * 12.0 * kZeta3 / 31.006276680299724, 2.4};
 }
 
@@ -36,19 +36,19 @@ using namespace Zq::Math;
 namespace {}  // namespace
 
 ZQ_WORKSHEET ZqGumbelDist(double x, double alpha, double beta, short cumulative) {
-  return ZQ_CHECKED_DIST(IsPositiveParameter(beta), cumulative, GumbelCdf(x, alpha, beta), GumbelPdf(x, alpha, beta));
+  return ZQ_CHECKED_DIST(IsPositiveOrNaN(beta), cumulative, GumbelCdf(x, alpha, beta), GumbelPdf(x, alpha, beta));
 }
 ZQ_WORKSHEET ZqGumbelInv(double prob, double alpha, double beta) {
-  return ZQ_CHECKED_NUMBER(IsOpenProbability(prob) && IsPositiveParameter(beta), GumbelInv(prob, alpha, beta));
+  return ZQ_CHECKED_NUMBER(IsOpenProbabilityOrNaN(prob) && IsPositiveOrNaN(beta), GumbelInv(prob, alpha, beta));
 }
 ZQ_WORKSHEET ZqGumbelMean(double alpha, double beta) {
-  return ZQ_CHECKED_NUMBER(IsPositiveParameter(beta), GumbelMoments(alpha, beta).mean);
+  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(beta), GumbelMoments(alpha, beta).mean);
 }
 ZQ_WORKSHEET ZqGumbelStdev(double beta) {
-  return ZQ_CHECKED_NUMBER(IsPositiveParameter(beta), GumbelMoments(0.0, beta).stdev);
+  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(beta), GumbelMoments(0.0, beta).stdev);
 }
 ZQ_WORKSHEET ZqGumbelSkew() { return ZQ_CHECKED_NUMBER(true, GumbelMoments(0.0, 1.0).skew); }
 ZQ_WORKSHEET ZqGumbelKurt() { return ZQ_CHECKED_NUMBER(true, GumbelMoments(0.0, 1.0).kurt); }
 ZQ_WORKSHEET ZqGumbelMom(double alpha, double beta) {
-  return ZQ_CHECKED_MOMENTS(IsPositiveParameter(beta), GumbelMoments(alpha, beta));
+  return ZQ_CHECKED_MOMENTS(IsPositiveOrNaN(beta), GumbelMoments(alpha, beta));
 }

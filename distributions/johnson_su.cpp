@@ -172,28 +172,28 @@ Moments JohnsonSUMoments(double gamma, double delta, double lambda, double xi) {
 using namespace Zq::Math;
 
 ZQ_WORKSHEET ZqJohnsonSUDist(double x, double gamma, double delta, double lambda, double xi, short cumulative) {
-  return ZQ_CHECKED_DIST(IsPositiveParameter(delta), cumulative, JohnsonSUCdf(x, gamma, delta, lambda, xi),
+  return ZQ_CHECKED_DIST(IsPositiveOrNaN(delta), cumulative, JohnsonSUCdf(x, gamma, delta, lambda, xi),
                          JohnsonSUPdf(x, gamma, delta, lambda, xi));
 }
 ZQ_WORKSHEET ZqJohnsonSUInv(double prob, double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(IsOpenProbability(prob) && IsPositiveParameter(delta),
+  return ZQ_CHECKED_NUMBER(IsOpenProbabilityOrNaN(prob) && IsPositiveOrNaN(delta),
                            JohnsonSUInv(prob, gamma, delta, lambda, xi));
 }
 ZQ_WORKSHEET ZqJohnsonSUNormQQ(double z, double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(IsPositiveParameter(delta), JohnsonSUFromNormal(z, gamma, delta, lambda, xi));
+  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUFromNormal(z, gamma, delta, lambda, xi));
 }
 ZQ_WORKSHEET ZqJohnsonSUMean(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(IsPositiveParameter(delta), JohnsonSUMoments(gamma, delta, lambda, xi).mean);
+  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi).mean);
 }
 ZQ_WORKSHEET ZqJohnsonSUStdev(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(IsPositiveParameter(delta), JohnsonSUMoments(gamma, delta, lambda, xi).stdev);
+  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi).stdev);
 }
 ZQ_WORKSHEET ZqJohnsonSUSkew(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(IsPositiveParameter(delta), JohnsonSUMoments(gamma, delta, lambda, xi).skew);
+  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi).skew);
 }
 ZQ_WORKSHEET ZqJohnsonSUKurt(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(IsPositiveParameter(delta), JohnsonSUMoments(gamma, delta, lambda, xi).kurt);
+  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi).kurt);
 }
 ZQ_WORKSHEET ZqJohnsonSUMom(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_MOMENTS(IsPositiveParameter(delta), JohnsonSUMoments(gamma, delta, lambda, xi));
+  return ZQ_CHECKED_MOMENTS(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi));
 }

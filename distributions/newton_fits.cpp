@@ -121,7 +121,7 @@ Equation2 CheckedTruncNormEquations(double x0, double x1, double min, double max
 }
 
 bool Reproduces(double min, double max, double mean, double stdev, double mu, double sigma, double tolerance) {
-  if (!Finite({mu, sigma}) || !IsPositiveParameter(sigma)) return false;
+  if (!Finite({mu, sigma}) || !IsPositiveOrNaN(sigma)) return false;
   const Moments fitted = TruncNormMoments(min, max, mu, sigma);
   return std::fabs(fitted.mean - mean) <= tolerance * stdev && std::fabs(fitted.stdev - stdev) <= tolerance * stdev;
 }

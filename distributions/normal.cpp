@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+#include "distributions/pinned_constants.h"
+
 namespace Zq::Math {
 
 namespace {
@@ -145,7 +147,7 @@ double BiNormQuadrature(double a, double b, double rho) {
     }
     sum += kWeight[j] * inner;
   }
-  return sum * s / 3.14159265358979;
+  return sum * s / kTruncatedPi;
 }
 
 double BiNormSplit(double a, double b, double rho) {

@@ -6,6 +6,7 @@
 
 #include "addin/call_frame.h"
 #include "distributions/normal_pareto_fit.h"
+#include "distributions/parameter_checks.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ LPXLOPER Pair(Zq::Addin::Result& out, double first, double second) {
 LPXLOPER TailColumn(Zq::Addin::Result& out, TailSide side, const FP* data, double p, double mu, double sigma) {
   if (data == nullptr) return out.Error();
   const bool line = (data->rows == 1 && data->columns >= 2) || (data->columns == 1 && data->rows >= 2);
-  if (!line || !(p > 0 && p < 1)) return out.Error();
+  if (!line || !Zq::Math::IsOpenProbability(p)) return out.Error();
   const std::int32_t n = static_cast<std::int32_t>(data->rows) * data->columns;
   double alpha = 0, beta = 0;
   if (!Zq::Math::TailRegression(side, FpValues(data), n, p, mu, sigma, alpha, beta)) return out.Error();
@@ -32,7 +33,7 @@ LPXLOPER TailColumn(Zq::Addin::Result& out, TailSide side, const FP* data, doubl
 ZQ_WORKSHEET ZqNormParetoParam(double mean, double sd, double skew, double exkurt) {
   return ZQ_FRAME([&](Zq::Addin::Result& out) {
     // A standard deviation must be positive: the body's scale is derived from it.
-    if (!(sd > 1e-12)) return out.Error();
+    if (!Zq::Math::IsPositive(sd)) return out.Error();
     Zq::Math::NormParetoParams f{};
     if (!Zq::Math::NormParetoMomentFit(mean, sd, skew, exkurt, f)) return out.Error();
     const double values[8] = {f.pU, f.alphaU, f.betaU, f.pL, f.alphaL, f.betaL, f.mu, f.sigma};

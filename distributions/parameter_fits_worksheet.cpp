@@ -5,16 +5,15 @@
 #include <cstddef>
 
 #include "addin/call_frame.h"
+#include "distributions/parameter_checks.h"
 #include "distributions/parameter_fits.h"
 
 namespace {
 
-constexpr double kPositive = 1e-12;
-
 // Runs a fit that writes N parameters; its result becomes the column.
 template <std::size_t N, class Fit>
 LPXLOPER FitColumn(Zq::Addin::Result& out, double stdev, Fit&& fit) {
-  if (!(stdev > kPositive)) return out.Error();
+  if (!Zq::Math::IsPositive(stdev)) return out.Error();
   std::array<double, N> p{};
   if (!fit(p)) return out.Error();
   std::size_t k = 0;

@@ -75,7 +75,7 @@ ZQ_WORKSHEET ZqTriangularDist(double x, double a, double b, double c, short cumu
                          TriangularPdf(x, a, b, c));
 }
 ZQ_WORKSHEET ZqTriangularInv(double prob, double a, double b, double c) {
-  return ZQ_CHECKED_NUMBER(IsOpenProbability(prob) && TriangularShapeValid(a, b, c), TriangularInv(prob, a, b, c));
+  return ZQ_CHECKED_NUMBER(IsOpenProbabilityOrNaN(prob) && TriangularShapeValid(a, b, c), TriangularInv(prob, a, b, c));
 }
 ZQ_WORKSHEET ZqTriangularMean(double a, double b, double c) {
   return ZQ_CHECKED_NUMBER(TriangularShapeValid(a, b, c), TriangularMoments(a, b, c).mean);

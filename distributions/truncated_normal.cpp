@@ -71,7 +71,7 @@ double Checked(double formula, double stable, double tolerance) {
 
 }  // namespace
 
-bool TruncNormParametersValid(double a, double b, double sigma) { return !(b <= a) && IsPositiveParameter(sigma); }
+bool TruncNormParametersValid(double a, double b, double sigma) { return !(b <= a) && IsPositiveOrNaN(sigma); }
 
 double TruncNormCdf(double x, double a, double b, double mu, double sigma) {
   const Standardised s = Standardise(a, b, mu, sigma);

@@ -14,7 +14,7 @@ double Gamma(double v) { return std::exp(LogGamma(v)); }
 
 }  // namespace
 
-bool WeibullParametersValid(double k, double theta) { return IsPositiveParameter(k) && IsPositiveParameter(theta); }
+bool WeibullParametersValid(double k, double theta) { return IsPositiveOrNaN(k) && IsPositiveOrNaN(theta); }
 
 double WeibullCdf(double x, double k, double theta) { return 1.0 - std::exp(-std::pow(x / theta, k)); }
 
@@ -56,7 +56,7 @@ ZQ_WORKSHEET ZqWeibullDist(double x, double phi, double gamma, short cumulative)
                          WeibullPdf(x, phi, gamma));
 }
 ZQ_WORKSHEET ZqWeibullInv(double prob, double alpha, double beta) {
-  return ZQ_CHECKED_NUMBER(!(prob < 0.0 || prob >= 1.0) && WeibullParametersValid(alpha, beta),
+  return ZQ_CHECKED_NUMBER(IsProbabilityBelowOneOrNaN(prob) && WeibullParametersValid(alpha, beta),
                            WeibullInv(prob, alpha, beta));
 }
 ZQ_WORKSHEET ZqWeibullMean(double alpha, double beta) {

@@ -7,12 +7,13 @@
 #include <cmath>
 #include <limits>
 
+#include "distributions/pinned_constants.h"
+
 namespace Zq::Math {
 
 namespace ImpliedVolatilityDetail {
 
 constexpr double kTolerance = 1.1920928955078125e-07;  // 2^-23
-constexpr double kUpperLimit = 3.4028234663852886e+38;
 constexpr int kMaxIterations = 200;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
@@ -34,7 +35,7 @@ double Newton(const Value& value, const Vega& vega, double target, double sigma)
 // no probe up or down finds a difference.
 template <class Value>
 int Direction(const Value& value, double x0, double f0) {
-  for (double x = 2 * x0; std::isfinite(x) && x < kUpperLimit; x *= 2) {
+  for (double x = 2 * x0; std::isfinite(x) && x < kFloatMax; x *= 2) {
     const double f = value(x);
     if (!std::isfinite(f)) break;
     if (std::fabs(f - f0) > kTolerance) return f0 < f ? 1 : -1;
@@ -62,7 +63,7 @@ double Bisection(const Value& value, double target, double x0) {
     lo = hi;
     fLo = fHi;
     hi = 2 * hi;
-    if (!std::isfinite(hi) || !(hi < kUpperLimit)) return kNaN;
+    if (!std::isfinite(hi) || !(hi < kFloatMax)) return kNaN;
     fHi = f(hi);
     if (!std::isfinite(fHi)) return kNaN;
   }

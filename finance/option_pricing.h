@@ -5,25 +5,28 @@
 
 namespace Zq::Math {
 
-// What an option kernel returns.
-enum OptionOutput : int {
-  OPTION_VALUE = 0,
-  OPTION_DELTA = 1,
-  OPTION_GAMMA = 2,
-  OPTION_VEGA = 3,
-  OPTION_TIME = 4,       // dV/dT, T the time to expiry
-  OPTION_RATE = 5,       // dV/dr (domestic rate for currencies)
-  OPTION_RATE2 = 6,      // dV/dr again, or dV/drf for currencies
-  OPTION_IMPLIED_VOL = 7 // the volatility argument then carries a target price
+// What an option kernel returns; the worksheet's output code is the value.
+enum class OptionOutput : int {
+  Value = 0,
+  Delta = 1,
+  Gamma = 2,
+  Vega = 3,
+  Time = 4,       // dV/dT, T the time to expiry
+  Rate = 5,       // dV/dr (domestic rate for currencies)
+  Rate2 = 6,      // dV/dr again, or dV/drf for currencies
+  ImpliedVol = 7  // the volatility argument then carries a target price
 };
 
+// A code that names an OptionOutput (0 to 7).
+constexpr bool IsOptionOutputCode(int code) { return code >= 0 && code <= static_cast<int>(OptionOutput::ImpliedVol); }
+
 double BlackScholesValue(bool isCall, double spot, double strike, double expiry, double volatility, double rate,
-                         int output);
+                         OptionOutput output);
 
 double BlackFuturesValue(bool isCall, double forward, double strike, double expiry, double volatility, double rate,
-                         int output);
+                         OptionOutput output);
 
 double GarmanKohlhagenValue(bool isCall, double spot, double strike, double expiry, double volatility,
-                            double foreignRate, double domesticRate, int output);
+                            double foreignRate, double domesticRate, OptionOutput output);
 
 }  // namespace Zq::Math

@@ -5,31 +5,33 @@
 
 namespace {
 
-bool ValidOutputCode(short output) { return output >= Zq::Math::OPTION_VALUE && output <= Zq::Math::OPTION_IMPLIED_VOL; }
+using Zq::Math::IsOptionOutputCode;
+
+Zq::Math::OptionOutput Output(short code) { return static_cast<Zq::Math::OptionOutput>(code); }
 
 }  // namespace
 
 ZQ_WORKSHEET ZqOptionBS(short callFlag, double spot, double strike, double expiry, double volatility, double rate,
                         short output) {
   return ZQ_FRAME([&](Zq::Addin::Result& out) {
-    if (!ValidOutputCode(output)) return out.Error();
-    return out.Number(Zq::Math::BlackScholesValue(callFlag != 0, spot, strike, expiry, volatility, rate, output));
+    if (!IsOptionOutputCode(output)) return out.Error();
+    return out.Number(Zq::Math::BlackScholesValue(callFlag != 0, spot, strike, expiry, volatility, rate, Output(output)));
   });
 }
 
 ZQ_WORKSHEET ZqOptionBF(short callFlag, double forward, double strike, double expiry, double volatility, double rate,
                         short output) {
   return ZQ_FRAME([&](Zq::Addin::Result& out) {
-    if (!ValidOutputCode(output)) return out.Error();
-    return out.Number(Zq::Math::BlackFuturesValue(callFlag != 0, forward, strike, expiry, volatility, rate, output));
+    if (!IsOptionOutputCode(output)) return out.Error();
+    return out.Number(Zq::Math::BlackFuturesValue(callFlag != 0, forward, strike, expiry, volatility, rate, Output(output)));
   });
 }
 
 ZQ_WORKSHEET ZqOptionGK(short callFlag, double spot, double strike, double expiry, double volatility,
                         double foreignRate, double domesticRate, short output) {
   return ZQ_FRAME([&](Zq::Addin::Result& out) {
-    if (!ValidOutputCode(output)) return out.Error();
+    if (!IsOptionOutputCode(output)) return out.Error();
     return out.Number(Zq::Math::GarmanKohlhagenValue(callFlag != 0, spot, strike, expiry, volatility, foreignRate,
-                                                     domesticRate, output));
+                                                     domesticRate, Output(output)));
   });
 }

@@ -11,14 +11,14 @@
 #include "random/variate_sample.h"
 
 using Zq::Addin::ClassSample;
-using Zq::Addin::kPositiveParameter;
 using Zq::Addin::Result;
+using Zq::Math::IsPositive;
 using Zq::Addin::SampleEngine;
 
 ZQ_WORKSHEET ZqRandBeta(short size, double alpha, double beta, short algorithm, std::int32_t seed1, std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
     const auto engine = SampleEngine(algorithm, size);
-    if (!engine || !(alpha > kPositiveParameter) || !(beta > kPositiveParameter)) return out.Error();
+    if (!engine || !IsPositive(alpha) || !IsPositive(beta)) return out.Error();
     Zq::Math::RandomBeta generator;
     generator.alpha = alpha;
     generator.beta = beta;
@@ -31,7 +31,7 @@ ZQ_WORKSHEET ZqRandGumbel(short size, double alpha, double beta, short algorithm
                           std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
     const auto engine = SampleEngine(algorithm, size);
-    if (!engine || !(alpha > kPositiveParameter) || !(beta > kPositiveParameter)) return out.Error();
+    if (!engine || !IsPositive(alpha) || !IsPositive(beta)) return out.Error();
     Zq::Math::RandomGumbel generator;
     generator.alpha = alpha;
     generator.beta = beta;
@@ -42,7 +42,7 @@ ZQ_WORKSHEET ZqRandGumbel(short size, double alpha, double beta, short algorithm
 ZQ_WORKSHEET ZqRandLogistic(short size, double m, double b, short algorithm, std::int32_t seed1, std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
     const auto engine = SampleEngine(algorithm, size);
-    if (!engine || !(b > kPositiveParameter)) return out.Error();
+    if (!engine || !IsPositive(b)) return out.Error();
     Zq::Math::RandomLogistic generator;
     generator.m = m;
     generator.b = b;
@@ -53,7 +53,7 @@ ZQ_WORKSHEET ZqRandLogistic(short size, double m, double b, short algorithm, std
 ZQ_WORKSHEET ZqRandPoisson(short size, double mean, short algorithm, std::int32_t seed1, std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
     const auto engine = SampleEngine(algorithm, size);
-    if (!engine || !(mean > kPositiveParameter)) return out.Error();
+    if (!engine || !IsPositive(mean)) return out.Error();
     Zq::Math::RandomPoisson generator;
     generator.mean = mean;
     return ClassSample(out, generator, *engine, seed1, seed2, size);
@@ -77,7 +77,7 @@ ZQ_WORKSHEET ZqRandWeibull(short size, double alpha, double beta, short algorith
                            std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
     const auto engine = SampleEngine(algorithm, size);
-    if (!engine || !(alpha > kPositiveParameter) || !(beta > kPositiveParameter)) return out.Error();
+    if (!engine || !IsPositive(alpha) || !IsPositive(beta)) return out.Error();
     Zq::Math::RandomWeibull generator;
     generator.alpha = alpha;
     generator.beta = beta;

@@ -11,9 +11,9 @@
 
 namespace {
 
-using Zq::Addin::kPositiveParameter;
 using Zq::Addin::NormalOptions;
 using Zq::Addin::Result;
+using Zq::Math::IsPositive;
 using Zq::Addin::SampleEngine;
 using Zq::Addin::StandardNormals;
 
@@ -46,7 +46,7 @@ LPXLOPER NormParetoSample(Result& out, short size, const Zq::Math::NormParetoPar
 ZQ_WORKSHEET ZqRandLogNorm(short size, double m, double s, short algorithm, std::int32_t seed1, std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
     const auto engine = SampleEngine(algorithm, size);
-    if (!engine || !(s > kPositiveParameter)) return out.Error();
+    if (!engine || !IsPositive(s)) return out.Error();
     return NormalSample(out, *engine, seed1, seed2, size, NormalOptions{true, false, false}, [&](double z) {
       const double y = m + s * z;
       return y > kLogNormalExponentLimit ? std::numeric_limits<double>::quiet_NaN() : std::exp(y);
@@ -59,7 +59,7 @@ ZQ_WORKSHEET ZqRandJohnsonSU(short size, double gamma, double delta, double lamb
                              short resampling) {
   return ZQ_FRAME([&](Result& out) {
     const auto engine = SampleEngine(algorithm, size);
-    if (!engine || !(delta > kPositiveParameter) || !(lambda > kPositiveParameter)) return out.Error();
+    if (!engine || !IsPositive(delta) || !IsPositive(lambda)) return out.Error();
     const NormalOptions options{invert != 0, antithetic != 0, resampling != 0};
     return NormalSample(out, *engine, seed1, seed2, size, options,
                         [&](double z) { return xi + lambda * std::sinh((z - gamma) / delta); });
@@ -92,7 +92,7 @@ ZQ_WORKSHEET ZqRandTruncNorm(short size, double min, double max, double mu, doub
                              std::int32_t seed1, std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
     const auto engine = SampleEngine(algorithm, size);
-    if (!engine || !(sigma > kPositiveParameter) || !(max > min)) return out.Error();
+    if (!engine || !IsPositive(sigma) || !(max > min)) return out.Error();
     Zq::Math::RandomUniform uniform;
     if (!uniform.SetSeed(*engine, seed1, seed2)) return out.Error();
     const Zq::Math::TruncNormQuantiles quantile(min, max, mu, sigma);

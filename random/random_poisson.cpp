@@ -2,13 +2,10 @@
 
 #include <cmath>
 
+#include "distributions/pinned_constants.h"
 #include "distributions/special_functions.h"
 
 namespace Zq::Math {
-
-namespace {
-constexpr double kPi = 3.14159265358979;
-}  // namespace
 
 double RandomPoisson::NextVariate() {
   if (!prepared) {
@@ -41,7 +38,7 @@ double RandomPoisson::NextByRejection() {
     double y;
     double e;
     do {
-      y = std::tan(kPi * NextUniform());
+      y = std::tan(kTruncatedPi * NextUniform());
       e = sq_ * y + mean;
     } while (e < 0);
     e = std::floor(e);

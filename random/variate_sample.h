@@ -8,13 +8,12 @@
 #include <optional>
 
 #include "addin/call_frame.h"
+#include "distributions/parameter_checks.h"
+#include "distributions/pinned_constants.h"
 #include "random/random_normal.h"
 #include "random/worksheet_algorithm.h"
 
 namespace Zq::Addin {
-
-// Parameters that must be positive have to exceed this.
-constexpr double kPositiveParameter = 1e-12;
 
 // The engine for a call, or nothing when Algorithm or Size is invalid.
 inline std::optional<Math::RandomAlgorithm> SampleEngine(short algorithm, short size) {
@@ -23,15 +22,15 @@ inline std::optional<Math::RandomAlgorithm> SampleEngine(short algorithm, short 
   return engine;
 }
 
-// A generator class's sample: the largest single-precision value is taken
-// for a failed draw and, like a non-finite one, becomes #VALUE! in its cell.
+// A generator class's sample: a failed draw (Math::kFloatMax), like a
+// non-finite one, becomes #VALUE! in its cell.
 template <class Generator>
 LPXLOPER ClassSample(Result& out, Generator& generator, Math::RandomAlgorithm engine, std::int32_t seed1,
                      std::int32_t seed2, short size) {
   if (!generator.SetSeed(engine, seed1, seed2)) return out.Error();
   return out.Column(size, [&] {
     const double v = generator.NextVariate();
-    return v == 3.4028234663852886e38 ? std::numeric_limits<double>::quiet_NaN() : v;
+    return v == Math::kFloatMax ? std::numeric_limits<double>::quiet_NaN() : v;
   });
 }
 

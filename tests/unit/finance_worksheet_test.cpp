@@ -31,11 +31,11 @@ TEST(OptionWorksheet, OutputCodesFlagsAndErrors) {
     EXPECT_TRUE(IsValueError(ZqOptionGK(1, 100, 100, 1, 0.2, 0.02, 0.05, output)));
   }
   EXPECT_EQ(ZqOptionBS(-7, 100, 90, 1, 0.2, 0.05, 0)->val.num,
-            Zq::Math::BlackScholesValue(true, 100, 90, 1, 0.2, 0.05, 0));
+            Zq::Math::BlackScholesValue(true, 100, 90, 1, 0.2, 0.05, Zq::Math::OptionOutput::Value));
   EXPECT_EQ(ZqOptionBF(0, 100, 90, 1, 0.2, 0.05, 3)->val.num,
-            Zq::Math::BlackFuturesValue(false, 100, 90, 1, 0.2, 0.05, 3));
+            Zq::Math::BlackFuturesValue(false, 100, 90, 1, 0.2, 0.05, Zq::Math::OptionOutput::Vega));
   EXPECT_EQ(ZqOptionGK(0, 1.3, 1.2, 2, 0.1, 0.01, 0.03, 6)->val.num,
-            Zq::Math::GarmanKohlhagenValue(false, 1.3, 1.2, 2, 0.1, 0.01, 0.03, 6));
+            Zq::Math::GarmanKohlhagenValue(false, 1.3, 1.2, 2, 0.1, 0.01, 0.03, Zq::Math::OptionOutput::Rate2));
   EXPECT_TRUE(IsValueError(ZqOptionBS(1, 100, 100, -1, 0.2, 0.05, 0)));
   EXPECT_TRUE(IsValueError(ZqOptionBS(1, 100, 100, 1, 0.0, 0.05, 0)));
   EXPECT_TRUE(IsValueError(ZqOptionBS(1, 100, 100, 0, 0.2, 0.05, 7)));
