@@ -1,7 +1,8 @@
 // The frame every worksheet function follows: the Function Wizard guard,
 // argument checks, computation, and a result in the function's own static
 // record (a number, #VALUE!, or a freshly allocated array that Excel hands
-// back to xlAutoFree).
+// back to xlAutoFree). Each function is declared in
+// addin/worksheet_functions.h and defined as
 //
 //   ZQ_WORKSHEET ZqThing(double x, short flag) {
 //     return ZQ_FRAME([&](Zq::Addin::Result& out) {
@@ -16,10 +17,8 @@
 #include <new>
 #include <utility>
 
+#include "addin/worksheet_functions.h"
 #include "addin/xlcall.h"
-
-// Declares an exported worksheet function with Excel's calling convention.
-#define ZQ_WORKSHEET extern "C" ZQ_EXPORT LPXLOPER ZQ_CALL
 
 namespace Zq::Addin {
 

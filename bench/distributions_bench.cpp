@@ -6,14 +6,7 @@
 #include <cstdint>
 
 #include "addin/entry_points.h"
-
-extern "C" {
-LPXLOPER ZqBetaDist(double, double, double, short);
-LPXLOPER ZqJohnsonSUMom(double, double, double, double);
-LPXLOPER ZqTruncNormInv(double, double, double, double, double);
-LPXLOPER ZqWeibullMom(double, double);
-LPXLOPER ZqPoissonDist(std::int32_t, double, short);
-}
+#include "addin/worksheet_functions.h"
 
 namespace {
 

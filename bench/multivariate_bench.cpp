@@ -12,12 +12,8 @@
 #include <vector>
 
 #include "addin/entry_points.h"
+#include "addin/worksheet_functions.h"
 #include "multivariate/random_multi_normal.h"
-
-extern "C" {
-LPXLOPER ZqRandMultiNorm(short, const FP*, const FP*, short, std::int32_t, std::int32_t, short, short, short);
-LPXLOPER ZqPCA(const FP*);
-}
 
 namespace {
 

@@ -7,10 +7,9 @@
 #include <vector>
 
 #include "addin/entry_points.h"
+#include "addin/worksheet_functions.h"
 #include "distributions/normal.h"
 #include "random/random_normal.h"
-
-extern "C" LPXLOPER ZqRandNorm(short, short, std::int32_t, std::int32_t, short, short, short);
 
 namespace {
 

@@ -6,13 +6,7 @@
 #include <cstdint>
 
 #include "addin/entry_points.h"
-
-extern "C" {
-LPXLOPER ZqRandBeta(short, double, double, short, std::int32_t, std::int32_t);
-LPXLOPER ZqRandPoisson(short, double, short, std::int32_t, std::int32_t);
-LPXLOPER ZqRandJohnsonSU(short, double, double, double, double, short, std::int32_t, std::int32_t, short, short, short);
-LPXLOPER ZqRandTruncNorm(short, double, double, double, double, short, std::int32_t, std::int32_t);
-}
+#include "addin/worksheet_functions.h"
 
 namespace {
 

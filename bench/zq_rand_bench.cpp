@@ -5,10 +5,8 @@
 #include <vector>
 
 #include "addin/entry_points.h"
+#include "addin/worksheet_functions.h"
 #include "random/random_uniform.h"
-
-extern "C" LPXLOPER ZqRand(short size, short algorithm, std::int32_t seed1, std::int32_t seed2);
-
 
 namespace {
 

@@ -6,14 +6,10 @@
 #include <vector>
 
 #include "addin/call_frame.h"
+#include "addin/worksheet_functions.h"
 #include "multivariate/statistics.h"
 #include "tests/unit/array_argument_support.h"
 #include "tests/unit/worksheet_result_support.h"
-
-ZQ_WORKSHEET ZqMultiCorrel(const FP* data, short calcMean, short calcStdev);
-ZQ_WORKSHEET ZqMultiCovarp(const FP* data, short calcMean);
-ZQ_WORKSHEET ZqCor2Cov(const FP* stdev, const FP* correlation);
-ZQ_WORKSHEET ZqCov2Cor(const FP* covariance, short calcStdev);
 
 namespace Zq::Math {
 namespace {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "addin/worksheet_functions.h"
 #include "distributions/beta.h"
 #include "distributions/gumbel.h"
 #include "distributions/johnson_su.h"
@@ -19,59 +20,6 @@
 #include "distributions/weibull.h"
 #include "host/standin/standin.h"
 #include "tests/unit/worksheet_test_support.h"
-
-extern "C" {
-LPXLOPER ZQ_CALL ZqBetaMean(double, double);
-LPXLOPER ZQ_CALL ZqBetaStdev(double, double);
-LPXLOPER ZQ_CALL ZqBetaSkew(double, double);
-LPXLOPER ZQ_CALL ZqBetaKurt(double, double);
-LPXLOPER ZQ_CALL ZqBetaMom(double, double);
-LPXLOPER ZQ_CALL ZqGumbelMean(double, double);
-LPXLOPER ZQ_CALL ZqGumbelStdev(double);
-LPXLOPER ZQ_CALL ZqGumbelSkew();
-LPXLOPER ZQ_CALL ZqGumbelKurt();
-LPXLOPER ZQ_CALL ZqGumbelMom(double, double);
-LPXLOPER ZQ_CALL ZqJohnsonSUMean(double, double, double, double);
-LPXLOPER ZQ_CALL ZqJohnsonSUStdev(double, double, double, double);
-LPXLOPER ZQ_CALL ZqJohnsonSUSkew(double, double, double, double);
-LPXLOPER ZQ_CALL ZqJohnsonSUKurt(double, double, double, double);
-LPXLOPER ZQ_CALL ZqJohnsonSUMom(double, double, double, double);
-LPXLOPER ZQ_CALL ZqLogisticMean(double);
-LPXLOPER ZQ_CALL ZqLogisticStdev(double);
-LPXLOPER ZQ_CALL ZqLogisticSkew();
-LPXLOPER ZQ_CALL ZqLogisticKurt();
-LPXLOPER ZQ_CALL ZqLogisticMom(double, double);
-LPXLOPER ZQ_CALL ZqLogNormMean(double, double);
-LPXLOPER ZQ_CALL ZqLogNormStdev(double, double);
-LPXLOPER ZQ_CALL ZqLogNormSkew(double);
-LPXLOPER ZQ_CALL ZqLogNormKurt(double);
-LPXLOPER ZQ_CALL ZqLogNormMom(double, double);
-LPXLOPER ZQ_CALL ZqPoissonMean(double);
-LPXLOPER ZQ_CALL ZqPoissonStdev(double);
-LPXLOPER ZQ_CALL ZqPoissonSkew(double);
-LPXLOPER ZQ_CALL ZqPoissonKurt(double);
-LPXLOPER ZQ_CALL ZqPoissonMom(double);
-LPXLOPER ZQ_CALL ZqTriangularMean(double, double, double);
-LPXLOPER ZQ_CALL ZqTriangularStdev(double, double, double);
-LPXLOPER ZQ_CALL ZqTriangularSkew(double, double, double);
-LPXLOPER ZQ_CALL ZqTriangularKurt();
-LPXLOPER ZQ_CALL ZqTriangularMom(double, double, double);
-LPXLOPER ZQ_CALL ZqTruncNormMean(double, double, double, double);
-LPXLOPER ZQ_CALL ZqTruncNormStdev(double, double, double, double);
-LPXLOPER ZQ_CALL ZqTruncNormSkew(double, double, double, double);
-LPXLOPER ZQ_CALL ZqTruncNormKurt(double, double, double, double);
-LPXLOPER ZQ_CALL ZqTruncNormMom(double, double, double, double);
-LPXLOPER ZQ_CALL ZqWeibullMean(double, double);
-LPXLOPER ZQ_CALL ZqWeibullStdev(double, double);
-LPXLOPER ZQ_CALL ZqWeibullSkew(double, double);
-LPXLOPER ZQ_CALL ZqWeibullKurt(double, double);
-LPXLOPER ZQ_CALL ZqWeibullMom(double, double);
-LPXLOPER ZQ_CALL ZqBetaDist(double, double, double, short);
-LPXLOPER ZQ_CALL ZqWeibullDist(double, double, double, short);
-LPXLOPER ZQ_CALL ZqWeibullInv(double, double, double);
-LPXLOPER ZQ_CALL ZqPoissonDist(std::int32_t, double, short);
-LPXLOPER ZQ_CALL ZqTruncNormInv(double, double, double, double, double);
-}
 
 namespace Zq::Math {
 namespace {

@@ -6,17 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "addin/registration.h"
+#include "addin/worksheet_functions.h"
 #include "finance/option_pricing.h"
 #include "tests/unit/array_argument_support.h"
 #include "tests/unit/worksheet_test_support.h"
-
-extern "C" {
-LPXLOPER ZQ_CALL ZqOptionBS(short, double, double, double, double, double, short);
-LPXLOPER ZQ_CALL ZqOptionBF(short, double, double, double, double, double, short);
-LPXLOPER ZQ_CALL ZqOptionGK(short, double, double, double, double, double, double, short);
-LPXLOPER ZQ_CALL ZqMonteCarloLFM(const FP*, double, double, double, std::int32_t, std::int32_t, std::int32_t,
-                                 std::int32_t, short, short, short, short);
-}
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "addin/worksheet_functions.h"
 #include "distributions/johnson_su.h"
 #include "distributions/logistic.h"
 #include "distributions/normal.h"
@@ -18,23 +19,6 @@
 #include "distributions/triangular.h"
 #include "distributions/weibull.h"
 #include "tests/unit/worksheet_test_support.h"
-
-extern "C" {
-LPXLOPER ZQ_CALL ZqTruncNormKurt(double, double, double, double);
-LPXLOPER ZQ_CALL ZqTruncNormSkew(double, double, double, double);
-LPXLOPER ZQ_CALL ZqTruncNormStdev(double, double, double, double);
-LPXLOPER ZQ_CALL ZqTruncNormMean(double, double, double, double);
-LPXLOPER ZQ_CALL ZqTruncNormInv(double, double, double, double, double);
-LPXLOPER ZQ_CALL ZqTruncNormDist(double, double, double, double, double, short);
-LPXLOPER ZQ_CALL ZqBiNormDist(double, double, double, short);
-LPXLOPER ZQ_CALL ZqJohnsonSUMean(double, double, double, double);
-LPXLOPER ZQ_CALL ZqJohnsonSUSkew(double, double, double, double);
-LPXLOPER ZQ_CALL ZqBetaDist(double, double, double, short);
-LPXLOPER ZQ_CALL ZqWeibullInv(double, double, double);
-LPXLOPER ZQ_CALL ZqLogisticInv(double, double, double);
-LPXLOPER ZQ_CALL ZqTriangularStdev(double, double, double);
-LPXLOPER ZQ_CALL ZqTriangularInv(double, double, double, double);
-}
 
 namespace Zq::Math {
 namespace {

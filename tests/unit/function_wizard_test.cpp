@@ -3,10 +3,9 @@
 #include <cstdint>
 
 #include "addin/call_frame.h"
+#include "addin/worksheet_functions.h"
 #include "host/standin/standin.h"
 #include "tests/unit/worksheet_test_support.h"
-
-extern "C" LPXLOPER ZqRand(short size, short algorithm, std::int32_t seed1, std::int32_t seed2);
 
 namespace {
 

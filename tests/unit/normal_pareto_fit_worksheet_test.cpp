@@ -4,20 +4,10 @@
 #include <cmath>
 #include <vector>
 
+#include "addin/worksheet_functions.h"
 #include "addin/xlcall.h"
 #include "tests/unit/array_argument_support.h"
 #include "tests/unit/worksheet_test_support.h"
-
-extern "C" {
-LPXLOPER ZqNormParetoParam(double, double, double, double);
-LPXLOPER ZqNormParetoUpperParam(const FP*, double, double, double);
-LPXLOPER ZqNormParetoLowerParam(const FP*, double, double, double);
-LPXLOPER ZqNormParetoMiddleParam(double, double, double, double, double, double);
-LPXLOPER ZqNormParetoMean(double, double, double, double);
-LPXLOPER ZqNormParetoStdev(double, double, double);
-LPXLOPER ZqNormParetoSkew(double, double);
-LPXLOPER ZqNormParetoKurt(double, double);
-}
 
 namespace {
 

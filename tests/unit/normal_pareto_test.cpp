@@ -6,25 +6,10 @@
 #include <boost/math/quadrature/gauss_kronrod.hpp>
 
 #include "addin/entry_points.h"
+#include "addin/worksheet_functions.h"
 #include "distributions/normal.h"
 #include "distributions/normal_pareto.h"
 #include "tests/unit/worksheet_test_support.h"
-
-extern "C" {
-LPXLOPER ZqNormParetoDist(double, double, double, double, double, double, double, double, double);
-LPXLOPER ZqNormParetoDistDash(double, double, double, double, double, double, double, double, double);
-LPXLOPER ZqNormPareto(double, double, double, double, double, double, double, double, double);
-LPXLOPER ZqNormParetoInv(double, double, double, double, double, double, double, double, double);
-LPXLOPER ZqNormParetoOrgDist(double, double, double, double, double, double, double, double, double);
-LPXLOPER ZqNormParetoOrgDistDash(double, double, double, double, double, double, double, double, double);
-LPXLOPER ZqNormParetoOrg(double, double, double, double, double, double, double, double, double);
-LPXLOPER ZqNormParetoOrgInv(double, double, double, double, double, double, double, double, double);
-LPXLOPER ZqNormParetoMean(double, double, double, double);
-LPXLOPER ZqNormParetoStdev(double, double, double);
-LPXLOPER ZqNormParetoSkew(double, double);
-LPXLOPER ZqNormParetoKurt(double, double);
-LPXLOPER ZqNormParetoOrgMean(double, double, double, double, double, double);
-}
 
 namespace Zq::Math {
 namespace {

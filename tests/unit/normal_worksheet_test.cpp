@@ -4,15 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "addin/worksheet_functions.h"
 #include "distributions/normal.h"
 #include "tests/unit/worksheet_test_support.h"
-
-extern "C" {
-LPXLOPER ZQ_CALL ZqRandNorm(short, short, std::int32_t, std::int32_t, short, short, short);
-LPXLOPER ZQ_CALL ZqNormDist(double, short);
-LPXLOPER ZQ_CALL ZqNormInv(double);
-LPXLOPER ZQ_CALL ZqBiNormDist(double, double, double, short);
-}
 
 namespace {
 

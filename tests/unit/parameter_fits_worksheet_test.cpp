@@ -4,20 +4,9 @@
 
 #include <cmath>
 
+#include "addin/worksheet_functions.h"
 #include "addin/xlcall.h"
 #include "tests/unit/worksheet_test_support.h"
-
-extern "C" {
-LPXLOPER ZQ_CALL ZqBetaParam(double, double);
-LPXLOPER ZQ_CALL ZqGumbelParam(double, double);
-LPXLOPER ZQ_CALL ZqLogisticParam(double, double);
-LPXLOPER ZQ_CALL ZqLogNormParam(double, double);
-LPXLOPER ZQ_CALL ZqJohnsonSUParam(double, double, double, double);
-LPXLOPER ZQ_CALL ZqTriangularParam(double, double, double);
-LPXLOPER ZQ_CALL ZqTruncNormParam(double, double, double, double);
-LPXLOPER ZQ_CALL ZqWeibullParam(double, double);
-LPXLOPER ZQ_CALL ZqTriangularSkew(double, double, double);
-}
 
 namespace {
 

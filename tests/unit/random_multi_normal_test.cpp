@@ -1,3 +1,4 @@
+#include "addin/worksheet_functions.h"
 #include "multivariate/random_multi_normal.h"
 
 #include <gtest/gtest.h>
@@ -10,11 +11,6 @@
 #include "addin/call_frame.h"
 #include "tests/unit/array_argument_support.h"
 #include "tests/unit/worksheet_result_support.h"
-
-ZQ_WORKSHEET ZqRandMultiNorm(short size, const FP* cov, const FP* mean, short algorithm, std::int32_t seed1,
-                             std::int32_t seed2, short useInverse, short useAntithetic, short useResampling);
-ZQ_WORKSHEET ZqRandNorm(short size, short algorithm, std::int32_t seed1, std::int32_t seed2, short useInverse,
-                        short useAntithetic, short useResampling);
 
 namespace Zq::Math {
 namespace {

@@ -1,3 +1,4 @@
+#include "addin/worksheet_functions.h"
 #include "multivariate/symmetric_eigen.h"
 
 #include <gtest/gtest.h>
@@ -10,8 +11,6 @@
 #include "multivariate/matrix_result.h"
 #include "tests/unit/array_argument_support.h"
 #include "tests/unit/worksheet_result_support.h"
-
-ZQ_WORKSHEET ZqPCA(const FP* matrix);
 
 namespace Zq::Math {
 namespace {

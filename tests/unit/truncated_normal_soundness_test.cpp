@@ -12,21 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "addin/worksheet_functions.h"
 #include "distributions/parameter_fits.h"
 #include "distributions/truncated_normal.h"
 #include "distributions/truncated_normal_quantile.h"
 #include "tests/unit/sample_statistics.h"
 #include "tests/unit/worksheet_test_support.h"
-
-extern "C" {
-LPXLOPER ZQ_CALL ZqRandTruncNorm(short, double, double, double, double, short, std::int32_t, std::int32_t);
-LPXLOPER ZQ_CALL ZqTruncNormMean(double, double, double, double);
-LPXLOPER ZQ_CALL ZqTruncNormStdev(double, double, double, double);
-LPXLOPER ZQ_CALL ZqTruncNormSkew(double, double, double, double);
-LPXLOPER ZQ_CALL ZqTruncNormKurt(double, double, double, double);
-LPXLOPER ZQ_CALL ZqTruncNormMom(double, double, double, double);
-LPXLOPER ZQ_CALL ZqTruncNormParam(double, double, double, double);
-}
 
 namespace Zq::Math {
 namespace {

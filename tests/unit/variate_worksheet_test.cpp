@@ -7,6 +7,7 @@
 
 #include <boost/math/distributions/normal.hpp>
 
+#include "addin/worksheet_functions.h"
 #include "distributions/normal.h"
 #include "distributions/normal_pareto.h"
 #include "distributions/truncated_normal_quantile.h"
@@ -20,23 +21,6 @@
 #include "tests/unit/worksheet_test_support.h"
 
 using std::int32_t;
-
-extern "C" {
-LPXLOPER ZqRandBeta(short, double, double, short, int32_t, int32_t);
-LPXLOPER ZqRandGumbel(short, double, double, short, int32_t, int32_t);
-LPXLOPER ZqRandJohnsonSU(short, double, double, double, double, short, int32_t, int32_t, short, short, short);
-LPXLOPER ZqRandLogistic(short, double, double, short, int32_t, int32_t);
-LPXLOPER ZqRandLogNorm(short, double, double, short, int32_t, int32_t);
-LPXLOPER ZqRandPoisson(short, double, short, int32_t, int32_t);
-LPXLOPER ZqRandTriangular(short, double, double, double, short, int32_t, int32_t);
-LPXLOPER ZqRandTruncNorm(short, double, double, double, double, short, int32_t, int32_t);
-LPXLOPER ZqRandWeibull(short, double, double, short, int32_t, int32_t);
-LPXLOPER ZqRandNormPareto(short, double, double, double, double, double, double, double, double, short, int32_t,
-                          int32_t, short, short, short, short);
-LPXLOPER ZqRandNormParetoOrg(short, double, double, double, double, double, double, double, double, short, int32_t,
-                             int32_t, short, short, short, short);
-LPXLOPER ZqRandNorm(short, short, int32_t, int32_t, short, short, short);
-}
 
 namespace Zq::Math {
 namespace {

@@ -2,9 +2,8 @@
 
 #include <cstdint>
 
+#include "addin/worksheet_functions.h"
 #include "tests/unit/worksheet_test_support.h"
-
-extern "C" LPXLOPER ZqRand(short size, short algorithm, std::int32_t seed1, std::int32_t seed2);
 
 namespace {
 
