@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Structural gate of a Windows add-in, read from its PE tables with objdump:
 # it must import exactly KERNEL32, msvcrt and USER32 (the calls named below
-# among them) plus Excel's XLCALL32 by ordinals 2 and 3 only, and export
-# exactly the four entry points and, for the add-in itself (zqrand*.xll),
-# the 113 worksheet functions, undecorated. The companion (zqextras*.xll)
-# exports the entry points alone.
+# among them, and no inexact maths function) plus Excel's XLCALL32 by
+# ordinals 2 and 3 only, and export exactly the four entry points and, for
+# the add-in itself (zqrand*.xll), the 113 worksheet functions, undecorated.
+# The companion (zqextras*.xll) exports the entry points alone.
 #   check_xll.sh FILE.xll 32|64
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -55,6 +55,12 @@ fi
 for call in "${calls[@]}"; do
   grep -qx "$call" "$work/imports" || fail "does not import $call"
 done
+# No inexact maths function from msvcrt: its last bits differ from other C
+# libraries' (the same list as the Linux add-in's maths_imports test).
+inexact="$(paste -sd'|' "$root/cmake/inexact_maths_functions.txt")"
+if grep -E "^MSVCRT\.DLL:_?($inexact)[fl]?\$" "$work/imports" >"$work/inexact"; then
+  fail "imports inexact C-library maths functions: $(cut -d: -f2 "$work/inexact" | tr '\n' ' ')"
+fi
 
 # Exports: exactly the entry points and, for the add-in itself, the
 # worksheet functions of both tables.
