@@ -3,9 +3,10 @@
 // add-in exports without registering, with the main add-in's file as their
 // module, so that Excel calls straight into the main library. It shows no
 // notice of its own unless the main add-in is missing.
-#include <cstring>
-#include <new>
 
+#include <cstddef>
+
+#include "addin/add_in_title.h"
 #include "addin/entry_points.h"
 #include "addin/platform.h"
 #include "addin/temp_pool.h"
@@ -15,6 +16,7 @@
 namespace Zq::Extras {
 namespace {
 
+using Addin::AnswerAddInManagerInfo;
 using Addin::CallExcel;
 using Addin::TempText;
 
@@ -86,26 +88,7 @@ int ZQ_CALL xlAutoClose() {
   return 1;
 }
 
-LPXLOPER ZQ_CALL xlAddInManagerInfo(LPXLOPER action) {
-  static XLOPER converted;
-  converted.xltype = xltypeErr;
-  converted.val.err = xlerrValue;
-  CallExcel(xlCoerce, &converted, 2, action, Zq::Addin::TempInteger(static_cast<short>(xltypeInt)));
-  if (converted.xltype == xltypeInt && converted.val.w == 1) {
-    const std::size_t length = sizeof(kTitle) - 1;
-    char* text = new (std::nothrow) char[length + 1];
-    if (text != nullptr) {
-      text[0] = static_cast<char>(length);
-      std::memcpy(text + 1, kTitle, length);
-      AddInTitle.val.str = text;
-      AddInTitle.xltype = xltypeStr | xlbitDLLFree;
-      return &AddInTitle;
-    }
-  }
-  AddInTitle.val.err = xlerrValue;
-  AddInTitle.xltype = xltypeErr;
-  return &AddInTitle;
-}
+LPXLOPER ZQ_CALL xlAddInManagerInfo(LPXLOPER action) { return AnswerAddInManagerInfo(action, kTitle, AddInTitle); }
 
 // The only record the companion hands out for release is its title.
 void ZQ_CALL xlAutoFree(LPXLOPER record) {
