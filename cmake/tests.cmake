@@ -57,7 +57,7 @@ add_test(NAME maths_imports
          COMMAND ${CMAKE_COMMAND} -DNM=${CMAKE_NM} -DADDIN=$<TARGET_FILE:zqrand> -P ${CMAKE_SOURCE_DIR}/cmake/maths_imports.cmake)
 
 # A registration row's type text must fit its function's C++ types: the row
-# of tests/build/registration_row_check.cpp compiles with a fitting type text
+# of tests/compile_checks/registration_row_check.cpp compiles with a fitting type text
 # and is refused with one that does not.
 foreach(check "fits;RBB;FALSE" "refused;RBI;TRUE")
   list(GET check 0 outcome)
@@ -65,6 +65,6 @@ foreach(check "fits;RBB;FALSE" "refused;RBI;TRUE")
   list(GET check 2 must_fail)
   add_test(NAME registration_row.${outcome}
            COMMAND ${CMAKE_CXX_COMPILER} -std=c++20 -fsyntax-only -I${CMAKE_SOURCE_DIR}
-                   "-DZQ_TYPE_TEXT=\"${type_text}\"" ${CMAKE_SOURCE_DIR}/tests/build/registration_row_check.cpp)
+                   "-DZQ_TYPE_TEXT=\"${type_text}\"" ${CMAKE_SOURCE_DIR}/tests/compile_checks/registration_row_check.cpp)
   set_tests_properties(registration_row.${outcome} PROPERTIES WILL_FAIL ${must_fail})
 endforeach()
