@@ -57,8 +57,8 @@ add_test(NAME maths_imports
          COMMAND ${CMAKE_COMMAND} -DNM=${CMAKE_NM} -DADDIN=$<TARGET_FILE:zqrand> -P ${CMAKE_SOURCE_DIR}/cmake/maths_imports.cmake)
 
 # A registration row's type text must fit its function's C++ types: the row
-# of tests/compile_checks/registration_row_check.cpp compiles with a fitting type text
-# and is refused with one that does not.
+# of tests/compile_checks/registration_row_check.cpp compiles with a fitting
+# type text and is refused with one that does not.
 foreach(check "fits;RBB;FALSE" "refused;RBI;TRUE")
   list(GET check 0 outcome)
   list(GET check 1 type_text)
