@@ -11,6 +11,6 @@ endif()
 # add-in's objects but the simulation's own, since the add-in defines its
 # own functions under the C library's names.
 add_executable(zqlibmbench EXCLUDE_FROM_ALL bench/elementary_bench.cpp bench/lfm_bench.cpp finance/lfm_simulation.cpp
-               finance/lfm_generators.cpp distributions/normal.cpp)
+               finance/lfm_generators.cpp distributions/normal.cpp random/mersenne_twister.cpp)
 target_include_directories(zqlibmbench PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(zqlibmbench PRIVATE benchmark::benchmark benchmark::benchmark_main)

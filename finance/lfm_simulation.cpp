@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "distributions/normal.h"
+#include "random/mersenne_twister.h"
 
 namespace Zq::Math {
 
@@ -35,6 +36,7 @@ class MersenneLane {
   void StartPath(std::int32_t path) {
     const std::uint32_t key[2] = {seed_, static_cast<std::uint32_t>(antithetic_ ? path / 2 : path)};
     twister_.InitByArray(key, 2);
+    read_ = MersenneTwister::kStateSize;
     hasCached_ = false;
     negate_ = antithetic_ && path % 2 == 1;
   }
@@ -45,7 +47,13 @@ class MersenneLane {
   }
 
  private:
-  double Uniform() { return (twister_.Next() + 0.5) * 2.3283064365386963e-10; }  // 2^-32
+  double Uniform() {
+    if (read_ == MersenneTwister::kStateSize) {
+      twister_.NextBlock(words_);
+      read_ = 0;
+    }
+    return (words_[read_++] + 0.5) * 2.3283064365386963e-10;  // 2^-32
+  }
 
   double Polar() {
     if (hasCached_) {
@@ -64,7 +72,9 @@ class MersenneLane {
     return b * f;
   }
 
-  MersenneTwister32 twister_;
+  MersenneTwister twister_;
+  std::uint32_t words_[MersenneTwister::kStateSize];
+  int read_ = MersenneTwister::kStateSize;
   std::uint32_t seed_ = 0;
   bool inversion_ = false;
   bool antithetic_ = false;
