@@ -11,6 +11,7 @@
 #include <boost/math/distributions/triangular.hpp>
 #include <boost/math/distributions/weibull.hpp>
 
+#include "distributions/special_functions.h"
 #include "random/random_beta.h"
 #include "random/random_gumbel.h"
 #include "random/random_logistic.h"
@@ -195,6 +196,37 @@ TEST(RandomPoisson, MultipliesUniformsBelowTwelveAndRejectsFromTwelve) {
   EXPECT_EQ(Draw(below, 50), ByProduct(11.9, 50));
   RandomPoisson at = Poisson(12);
   EXPECT_NE(Draw(at, 50), ByProduct(12, 50));
+}
+
+// The rejection method with its acceptance ratio computed afresh at every
+// try: the weights a generator remembers per count must be the same bits.
+std::vector<double> ByRejection(double mean, int count) {
+  RandomUniform uniform;
+  uniform.SetSeed(MT2002, 11, 29);
+  const double sq = std::sqrt(2 * mean), logMean = std::log(mean), g = mean * logMean - LogGamma(mean + 1);
+  std::vector<double> sample(count);
+  for (double& k : sample) {
+    for (;;) {
+      double y;
+      do {
+        y = std::tan(3.14159265358979 * uniform.NextUniform());
+        k = sq * y + mean;
+      } while (k < 0);
+      k = std::floor(k);
+      if (!(uniform.NextUniform() > 0.9 * (1 + y * y) * std::exp(k * logMean - LogGamma(k + 1) - g))) break;
+    }
+  }
+  return sample;
+}
+
+TEST(RandomPoisson, RememberedWeightsGiveTheDirectDraws) {
+  // Counts inside the window around the mean, partly and mostly outside it,
+  // and a mean too large for whole counts to be remembered.
+  for (double mean : {12.0, 50.0, 700.0, 1e6, 0x1.0p53}) {
+    SCOPED_TRACE(testing::Message() << "mean " << mean);
+    RandomPoisson generator = Poisson(mean);
+    EXPECT_EQ(Draw(generator, 5000), ByRejection(mean, 5000));
+  }
 }
 
 TEST(RandomPoisson, TinyMeanGivesZeroAlmostAlways) {
