@@ -2,11 +2,14 @@
 // is arranged for speed. Most of a path's time is the chain of divisions
 // Q = Q / (1 + 0.5 * Y[e]), each waiting for the previous one, so paths run
 // in lock-step groups of kLanes: the chains of different paths are
-// independent and the processor overlaps them, while each path still sees
-// exactly its own operations in its own order. Per-rate constants and the
-// accrual factors 0.5 * X + 1 are hoisted, the statistics are accumulated
-// in path order, and the path loop allocates nothing.
+// independent and the processor overlaps them (two to a packed division),
+// while each path still sees exactly its own operations in its own order.
+// The group's twisters are seeded together for the same reason. Per-rate
+// constants and the accrual factors 0.5 * X + 1 are hoisted, the statistics
+// are accumulated in path order, and the path loop allocates nothing.
 #include "finance/lfm_simulation.h"
+
+#include <emmintrin.h>
 
 #include <cmath>
 #include <cstddef>
@@ -22,7 +25,7 @@ namespace Zq::Math {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr int kLanes = 4;
+constexpr int kLanes = 8;
 
 // Scheme 1's normals for one path: MT19937 re-seeded from {seed, path}.
 class MersenneLane {
@@ -33,9 +36,14 @@ class MersenneLane {
     antithetic_ = antithetic;
   }
 
-  void StartPath(std::int32_t path) {
-    const std::uint32_t key[2] = {seed_, static_cast<std::uint32_t>(antithetic_ ? path / 2 : path)};
-    twister_.InitByArray(key, 2);
+  // The key of a path's twister; the path then starts with Restart.
+  void Key(std::int32_t path, std::uint32_t* key) const {
+    key[0] = seed_;
+    key[1] = static_cast<std::uint32_t>(antithetic_ ? path / 2 : path);
+  }
+  MersenneTwister* Twister() { return &twister_; }
+
+  void Restart(std::int32_t path) {
     read_ = MersenneTwister::kStateSize;
     hasCached_ = false;
     negate_ = antithetic_ && path % 2 == 1;
@@ -91,7 +99,14 @@ class MersenneSource {
   }
 
   void StartGroup(std::int32_t firstPath, int /*active*/, std::int64_t /*normalsPerPath*/) {
-    for (int b = 0; b < kLanes; ++b) lanes_[b].StartPath(firstPath + b);
+    std::uint32_t keys[kLanes][2];
+    MersenneTwister* twisters[kLanes];
+    for (int b = 0; b < kLanes; ++b) {
+      lanes_[b].Key(firstPath + b, keys[b]);
+      twisters[b] = lanes_[b].Twister();
+      lanes_[b].Restart(firstPath + b);
+    }
+    MersenneTwister::InitByArrays(twisters, kLanes, keys[0], 2);
   }
   void EndGroup(int /*active*/) {}
   double Next(int lane) { return lanes_[lane].Next(); }
@@ -153,9 +168,10 @@ LfmStatistics Simulate(const LfmInputs& in, Source& source) {
   const std::int64_t normalsPerPath = static_cast<std::int64_t>(n) * in.steps;
 
   double sumU = 0, sumU2 = 0;
-  for (std::int32_t first = 0; first < in.paths; first += kLanes) {
+  // 64-bit, so that stepping past the largest path count cannot overflow.
+  for (std::int64_t first = 0; first < in.paths; first += kLanes) {
     const int active = in.paths - first < kLanes ? static_cast<int>(in.paths - first) : kLanes;
-    source.StartGroup(first, active, normalsPerPath);
+    source.StartGroup(static_cast<std::int32_t>(first), active, normalsPerPath);
     double P[kLanes], Q[kLanes], plus[kLanes], minus[kLanes], A[kLanes], U[kLanes];
     for (int b = 0; b < kLanes; ++b) {
       X(0)[b] = in.initialRate;
@@ -200,11 +216,21 @@ LfmStatistics Simulate(const LfmInputs& in, Source& source) {
       for (int l = 0; l < n; ++l) {
         for (int b = 0; b < kLanes; ++b) P[b] = P[b] / accrual(l + 1)[b];
         if (quiet) continue;
+        __m128d q[kLanes / 2], a[kLanes / 2];
+        for (int h = 0; h < kLanes / 2; ++h) {
+          q[h] = _mm_loadu_pd(Q + 2 * h);
+          a[h] = _mm_loadu_pd(A + 2 * h);
+        }
         for (int m = 0; m < n; ++m) {
           for (int e = 0; e <= m; ++e) {
-            for (int b = 0; b < kLanes; ++b) Q[b] = Q[b] / accrual(e + 1)[b];
+            const double* divisor = accrual(e + 1);
+            for (int h = 0; h < kLanes / 2; ++h) q[h] = _mm_div_pd(q[h], _mm_loadu_pd(divisor + 2 * h));
           }
-          for (int b = 0; b < kLanes; ++b) A[b] += 0.5 * Q[b];
+          for (int h = 0; h < kLanes / 2; ++h) a[h] = _mm_add_pd(a[h], _mm_mul_pd(_mm_set1_pd(0.5), q[h]));
+        }
+        for (int h = 0; h < kLanes / 2; ++h) {
+          _mm_storeu_pd(Q + 2 * h, q[h]);
+          _mm_storeu_pd(A + 2 * h, a[h]);
         }
       }
       for (int b = 0; b < kLanes; ++b) {

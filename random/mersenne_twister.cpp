@@ -127,26 +127,37 @@ const BlockFunction kBlock = ChooseBlock();
 }  // namespace
 
 void MersenneTwister::InitByArray(const std::uint32_t* key, int length) {
-  std::uint32_t* const s = state_;
-  for (int i = 0; i < kN; ++i) s[i] = kArrayStart[i];
+  MersenneTwister* const self = this;
+  InitByArrays(&self, 1, key, length);
+}
+
+void MersenneTwister::InitByArrays(MersenneTwister* const* engines, int count, const std::uint32_t* keys, int length) {
+  for (int e = 0; e < count; ++e) {
+    for (int i = 0; i < kN; ++i) engines[e]->state_[i] = kArrayStart[i];
+  }
+  const auto wrap = [&](int& i) {
+    if (++i < kN) return;
+    for (int e = 0; e < count; ++e) engines[e]->state_[0] = engines[e]->state_[kN - 1];
+    i = 1;
+  };
   int i = 1;
   int j = 0;
   for (int k = kN > length ? kN : length; k > 0; --k) {
-    s[i] = (s[i] ^ ((s[i - 1] ^ (s[i - 1] >> 30)) * 1664525u)) + key[j] + static_cast<std::uint32_t>(j);
-    if (++i >= kN) {
-      s[0] = s[kN - 1];
-      i = 1;
+    for (int e = 0; e < count; ++e) {
+      std::uint32_t* const s = engines[e]->state_;
+      s[i] = (s[i] ^ ((s[i - 1] ^ (s[i - 1] >> 30)) * 1664525u)) + keys[e * length + j] + static_cast<std::uint32_t>(j);
     }
+    wrap(i);
     if (++j >= length) j = 0;
   }
   for (int k = kN - 1; k > 0; --k) {
-    s[i] = (s[i] ^ ((s[i - 1] ^ (s[i - 1] >> 30)) * 1566083941u)) - static_cast<std::uint32_t>(i);
-    if (++i >= kN) {
-      s[0] = s[kN - 1];
-      i = 1;
+    for (int e = 0; e < count; ++e) {
+      std::uint32_t* const s = engines[e]->state_;
+      s[i] = (s[i] ^ ((s[i - 1] ^ (s[i - 1] >> 30)) * 1566083941u)) - static_cast<std::uint32_t>(i);
     }
+    wrap(i);
   }
-  s[0] = 0x80000000u;
+  for (int e = 0; e < count; ++e) engines[e]->state_[0] = 0x80000000u;
 }
 
 void MersenneTwister::InitByMultiplier(std::uint32_t first) {

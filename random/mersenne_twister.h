@@ -16,6 +16,12 @@ class MersenneTwister {
   // The published array initialisation, from the state of 19650218.
   void InitByArray(const std::uint32_t* key, int length);
 
+  // The array initialisation of `count` engines at once, engine e from the
+  // key at keys + e * length: the same states as one by one, faster, since
+  // each initialisation is a chain of dependent steps and the processor
+  // overlaps the chains of different engines.
+  static void InitByArrays(MersenneTwister* const* engines, int count, const std::uint32_t* keys, int length);
+
   // The 1998 seeding: `first`, then each word 69069 times the one before.
   void InitByMultiplier(std::uint32_t first);
 

@@ -50,6 +50,26 @@ TEST(MersenneTwister, BlocksAreThePlainSequence) {
   }
 }
 
+TEST(MersenneTwister, EnginesInitialisedTogetherAreTheEnginesInitialisedAlone) {
+  for (int length : {1, 2, 3, 630}) {
+    constexpr int kEngines = 5;
+    std::vector<std::uint32_t> keys(static_cast<std::size_t>(kEngines) * length);
+    for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = static_cast<std::uint32_t>(i * 40503u + 17u);
+    MersenneTwister together[kEngines];
+    MersenneTwister* engines[kEngines];
+    for (int e = 0; e < kEngines; ++e) engines[e] = &together[e];
+    MersenneTwister::InitByArrays(engines, kEngines, keys.data(), length);
+    for (int e = 0; e < kEngines; ++e) {
+      ZqTest::PlainMersenneTwister alone;
+      alone.InitByArray(keys.data() + e * length, length);
+      const std::vector<std::uint32_t> words = Blocks(together[e], 2);
+      for (std::size_t i = 0; i < words.size(); ++i) {
+        ASSERT_EQ(words[i], alone.Next()) << "key length " << length << ", engine " << e << ", word " << i;
+      }
+    }
+  }
+}
+
 TEST(MersenneTwister, ReseedingRestartsTheSequence) {
   const std::uint32_t key[2] = {7, 9};
   MersenneTwister twister;
