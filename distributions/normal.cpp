@@ -114,16 +114,17 @@ double NormCdfInv(double u) {
 }
 
 void NormCdfInv(const double* u, double* z, int count) {
+  // The central form for every value first: a loop of arithmetic alone,
+  // which the compiler runs two values to a register.
+  for (int k = 0; k < count; ++k) z[k] = CentralInverse(u[k] - 0.5);
   constexpr int kChunk = 64;
   int tails[kChunk];
   for (int start = 0; start < count; start += kChunk) {
     const int end = count - start < kChunk ? count : start + kChunk;
     int tailCount = 0;
     for (int k = start; k < end; ++k) {
-      const double y = u[k] - 0.5;
-      z[k] = CentralInverse(y);
       tails[tailCount] = k;
-      tailCount += !InCentralRegion(y);
+      tailCount += !InCentralRegion(u[k] - 0.5);
     }
     for (int t = 0; t < tailCount; ++t) {
       const int k = tails[t];
