@@ -9,7 +9,6 @@ namespace Zq::Math {
 bool RandomNormal::InitNormal(std::int32_t seed1, std::int32_t seed2, RandomAlgorithm algorithm, NormalMethod method,
                               Switch antithetic, Switch resampling, std::int32_t size, double mean, double stdev) {
   if (!SetSeed(algorithm, seed1, seed2)) return false;
-  nextAhead_ = aheadEnd_ = 0;
   hasPendingMirror_ = 0;
   shift_ = mean;
   scale_ = stdev;
@@ -22,7 +21,7 @@ bool RandomNormal::InitNormal(std::int32_t seed1, std::int32_t seed2, RandomAlgo
 }
 
 void RandomNormal::MakeAhead() {
-  const int count = aheadEnd_ == 0 ? kFirstAhead : aheadEnd_ < kMostAhead ? 2 * aheadEnd_ : kMostAhead;
+  const int count = NextAheadCount();
   if (method_ == INV) {
     double u[kMostAhead];
     for (int k = 0; k < count; ++k) u[k] = NextUniform();

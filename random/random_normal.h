@@ -38,9 +38,6 @@ class RandomNormal : public RandomUniform {
   bool Recalibrate(std::int32_t size, double mean, double stdev);
 
  private:
-  static constexpr int kFirstAhead = 4;
-  static constexpr int kMostAhead = 128;
-
   double NextStandard() {
     if (hasPendingMirror_) {
       hasPendingMirror_ = 0;
@@ -55,6 +52,9 @@ class RandomNormal : public RandomUniform {
     return z;
   }
 
+  // The coming standard values (before any mirror image) into the base's
+  // block: by inversion one per uniform, by the polar method two per
+  // accepted pair.
   void MakeAhead();
 
   NormalMethod method_ = BOX_MULLER;
@@ -65,14 +65,6 @@ class RandomNormal : public RandomUniform {
   double scale_ = 1;
   Switch resampling_ = DISABLED;
   std::int32_t sampleSize_ = 0;
-  // The coming standard values (before any mirror image), made from the
-  // uniforms a block at a time: by inversion one per uniform, by the polar
-  // method two per accepted pair. A block costs the method's work without
-  // a branch that the processor cannot foresee; blocks grow from 4 values
-  // to 128, so that a short sample makes few values in vain.
-  std::int32_t nextAhead_ = 0;
-  std::int32_t aheadEnd_ = 0;
-  double ahead_[kMostAhead] = {};
 };
 
 }  // namespace Zq::Math
