@@ -2,11 +2,12 @@
 // is arranged for speed. Most of a path's time is the chain of divisions
 // Q = Q / (1 + 0.5 * Y[e]), each waiting for the previous one, so paths run
 // in lock-step groups of kLanes: the chains of different paths are
-// independent and the processor overlaps them (two to a packed division),
-// while each path still sees exactly its own operations in its own order.
-// The group's twisters are seeded together for the same reason. Per-rate
-// constants and the accrual factors 0.5 * X + 1 are hoisted, the statistics
-// are accumulated in path order, and the path loop allocates nothing.
+// independent and the processor overlaps them (two or four to a packed
+// division, see DiscountChain), while each path still sees exactly its own
+// operations in its own order. The group's twisters are seeded together
+// for the same reason. Per-rate constants and the accrual factors
+// 0.5 * X + 1 are hoisted, the statistics are accumulated in path order,
+// and the path loop allocates nothing.
 #include "finance/lfm_simulation.h"
 
 #include <emmintrin.h>
