@@ -27,6 +27,9 @@ void PerValue(benchmark::State& state, Call&& call) {
 void BM_ZqRandBetaBB(benchmark::State& state) { PerValue(state, [] { return ZqRandBeta(kSize, 2, 5, 0, 1, 2); }); }
 BENCHMARK(BM_ZqRandBetaBB);
 
+void BM_ZqRandBeta23(benchmark::State& state) { PerValue(state, [] { return ZqRandBeta(kSize, 2, 3, 0, 1, 2); }); }
+BENCHMARK(BM_ZqRandBeta23);
+
 void BM_ZqRandBetaBC(benchmark::State& state) { PerValue(state, [] { return ZqRandBeta(kSize, 0.5, 3, 0, 1, 2); }); }
 BENCHMARK(BM_ZqRandBetaBC);
 

@@ -97,13 +97,19 @@ double NormCdf(double x) {
 
 double NormPdf(double x) { return 0.398942280401433 * std::exp(-0.5 * x * x); }
 
-double NormCdfInv(double u) {
-  const double y = u - 0.5;
-  if (std::fabs(y) < 0.42) {
-    const double r = y * y;
-    return y * (2.50662823884 + r * (-18.61500062529 + r * (41.39119773534 + r * -25.44106049637))) /
-           (1 + r * (-8.4735109309 + r * (23.08336743743 + r * (-21.06224101826 + r * 3.13082909833))));
-  }
+namespace {
+
+// NormCdfInv's two regions: a rational function of y = u - 0.5 where
+// |y| < 0.42, a polynomial in ln(-ln(min(u, 1 - u))) in the tails.
+bool InCentralRegion(double y) { return std::fabs(y) < 0.42; }
+
+double CentralInverse(double y) {
+  const double r = y * y;
+  return y * (2.50662823884 + r * (-18.61500062529 + r * (41.39119773534 + r * -25.44106049637))) /
+         (1 + r * (-8.4735109309 + r * (23.08336743743 + r * (-21.06224101826 + r * 3.13082909833))));
+}
+
+double TailInverse(double u, double y) {
   const double r = y > 0 ? 1 - u : u;
   const double s = std::log(-std::log(r));
   const double x =
@@ -115,6 +121,33 @@ double NormCdfInv(double u) {
                           s * (0.0003951896511919 +
                                s * (0.0000321767881768 + s * (0.0000002888167364 + s * 0.0000003960315187)))))));
   return y < 0 ? -x : x;
+}
+
+}  // namespace
+
+double NormCdfInv(double u) {
+  const double y = u - 0.5;
+  return InCentralRegion(y) ? CentralInverse(y) : TailInverse(u, y);
+}
+
+void NormCdfInv(const double* u, double* z, int count) {
+  // The central form for every value first: a loop of arithmetic alone,
+  // which the compiler runs two values to a register.
+  for (int k = 0; k < count; ++k) z[k] = CentralInverse(u[k] - 0.5);
+  constexpr int kChunk = 64;
+  int tails[kChunk];
+  for (int start = 0; start < count; start += kChunk) {
+    const int end = count - start < kChunk ? count : start + kChunk;
+    int tailCount = 0;
+    for (int k = start; k < end; ++k) {
+      tails[tailCount] = k;
+      tailCount += !InCentralRegion(u[k] - 0.5);
+    }
+    for (int t = 0; t < tailCount; ++t) {
+      const int k = tails[t];
+      z[k] = TailInverse(u[k], u[k] - 0.5);
+    }
+  }
 }
 
 double BiNormPdf(double a, double b, double rho) {

@@ -1,29 +1,12 @@
-// The forward-rate simulation's own random numbers: a 32-bit MT19937
-// re-seeded per path, the runtime library's classic srand/rand pair, and a
-// shuffled minimal-standard generator with polar Box-Muller normals.
+// The forward-rate simulation's own random numbers besides MT19937 (which
+// it shares with the uniform engines): the runtime library's classic
+// srand/rand pair, and a shuffled minimal-standard generator with polar
+// Box-Muller normals.
 #pragma once
 
 #include <cstdint>
 
 namespace Zq::Math {
-
-// MT19937 with the published array initialisation and 32-bit output.
-class MersenneTwister32 {
- public:
-  static constexpr int kStateSize = 624;
-
-  MersenneTwister32();
-
-  // Array initialisation from `key`; the first draw regenerates the state.
-  void InitByArray(const std::uint32_t* key, int length);
-  std::uint32_t Next();
-
- private:
-  void Regenerate();
-
-  std::uint32_t state_[kStateSize];
-  int index_;
-};
 
 // The classic runtime generator: x = x * 214013 + 2531011, output bits
 // 16..30 of x (0..32767).

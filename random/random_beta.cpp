@@ -29,21 +29,42 @@ double RandomBeta::NextBB() {
     sum_ = a_ + b_;
     scale_ = std::sqrt((sum_ - 2) / (2 * a_ * b_ - sum_));
     gamma_ = a_ + 1 / scale_;
+    nextAhead_ = aheadEnd_ = 0;
     prepared = 1;
   }
-  for (;;) {
-    const double u1 = NextUniform();
-    const double u2 = NextUniform();
-    const double v = scale_ * std::log(u1 / (1 - u1));
-    const double w = a_ * std::exp(v);
-    const double z = u1 * u1 * u2;
-    const double r = gamma_ * v - kLog4;
-    const double s = a_ + r - w;
-    if (s + kOnePlusLog5 >= 5 * z) return Result(w);
-    const double t = std::log(z);
-    if (s > t) return Result(w);
-    if (!(r + sum_ * std::log(sum_ / (b_ + w)) < t)) return Result(w);
+  if (nextAhead_ == aheadEnd_) MakeAheadBB();
+  return ahead_[nextAhead_++];
+}
+
+// Each try takes the next pair of uniforms and a rejected try is followed
+// by the next pair, so the values are the accepted tries' in stream order.
+// Rounds of tries, one per value still missing, compute their logarithms
+// and exponentials one after another, independent of the verdicts.
+void RandomBeta::MakeAheadBB() {
+  const int count = NextAheadCount();
+  double u1[kMostAhead], u2[kMostAhead], v[kMostAhead], w[kMostAhead];
+  for (int made = 0; made < count;) {
+    const int tries = count - made;
+    for (int t = 0; t < tries; ++t) {
+      u1[t] = NextUniform();
+      u2[t] = NextUniform();
+    }
+    for (int t = 0; t < tries; ++t) v[t] = scale_ * std::log(u1[t] / (1 - u1[t]));
+    for (int t = 0; t < tries; ++t) w[t] = a_ * std::exp(v[t]);
+    for (int t = 0; t < tries; ++t) {
+      const double z = u1[t] * u1[t] * u2[t];
+      const double r = gamma_ * v[t] - kLog4;
+      const double s = a_ + r - w[t];
+      bool accept = s + kOnePlusLog5 >= 5 * z;
+      if (!accept) {
+        const double logZ = std::log(z);
+        accept = s > logZ || !(r + sum_ * std::log(sum_ / (b_ + w[t])) < logZ);
+      }
+      if (accept) ahead_[made++] = Result(w[t]);
+    }
   }
+  nextAhead_ = 0;
+  aheadEnd_ = count;
 }
 
 double RandomBeta::NextBC() {

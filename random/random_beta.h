@@ -21,6 +21,8 @@ class RandomBeta : public RandomUniform {
 
  private:
   double NextBB();
+  // Algorithm BB's coming values into the base's block.
+  void MakeAheadBB();
   double NextBC();
   // w / (b + w) when the algorithm's a is alpha, else the mirror image.
   double Result(double w) const;

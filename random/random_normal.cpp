@@ -9,8 +9,6 @@ namespace Zq::Math {
 bool RandomNormal::InitNormal(std::int32_t seed1, std::int32_t seed2, RandomAlgorithm algorithm, NormalMethod method,
                               Switch antithetic, Switch resampling, std::int32_t size, double mean, double stdev) {
   if (!SetSeed(algorithm, seed1, seed2)) return false;
-  pendingSecond_ = 0;
-  hasPendingSecond_ = 0;
   hasPendingMirror_ = 0;
   shift_ = mean;
   scale_ = stdev;
@@ -22,37 +20,31 @@ bool RandomNormal::InitNormal(std::int32_t seed1, std::int32_t seed2, RandomAlgo
   return true;
 }
 
-double RandomNormal::NextStandard() {
-  if (hasPendingMirror_) {
-    hasPendingMirror_ = 0;
-    return pendingMirror_;
-  }
-  double z;
+void RandomNormal::MakeAhead() {
+  const int count = NextAheadCount();
   if (method_ == INV) {
-    z = NormCdfInv(NextUniform());
-  } else if (hasPendingSecond_) {
-    z = pendingSecond_;
-    hasPendingSecond_ = 0;
+    double u[kMostAhead];
+    for (int k = 0; k < count; ++k) u[k] = NextUniform();
+    NormCdfInv(u, ahead_, count);
   } else {
-    double p, q, s;
-    do {
-      p = 2 * NextUniform() - 1;
-      q = 2 * NextUniform() - 1;
-      s = p * p + q * q;
-    } while (s >= 1 || s == 0);
-    const double f = std::sqrt(-2 * std::log(s) / s);
-    pendingSecond_ = p * f;
-    hasPendingSecond_ = 1;
-    z = q * f;
+    // Pairs are drawn until count / 2 are accepted; a rejected pair's slot
+    // is taken by the next one.
+    double p[kMostAhead / 2], q[kMostAhead / 2], s[kMostAhead / 2];
+    for (int pairs = 0; pairs < count / 2;) {
+      p[pairs] = 2 * NextUniform() - 1;
+      q[pairs] = 2 * NextUniform() - 1;
+      s[pairs] = p[pairs] * p[pairs] + q[pairs] * q[pairs];
+      pairs += !(s[pairs] >= 1 || s[pairs] == 0);
+    }
+    for (int m = 0; m < count / 2; ++m) {
+      const double f = std::sqrt(-2 * std::log(s[m]) / s[m]);
+      ahead_[2 * m] = q[m] * f;
+      ahead_[2 * m + 1] = p[m] * f;
+    }
   }
-  if (antithetic_ == ENABLED) {
-    pendingMirror_ = -z;
-    hasPendingMirror_ = 1;
-  }
-  return z;
+  nextAhead_ = 0;
+  aheadEnd_ = count;
 }
-
-double RandomNormal::NextNormal() { return NextStandard() * scale_ + shift_; }
 
 bool RandomNormal::Recalibrate(std::int32_t size, double mean, double stdev) {
   RandomNormal scratch(*this);

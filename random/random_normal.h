@@ -30,7 +30,7 @@ class RandomNormal : public RandomUniform {
                   Switch antithetic, Switch resampling, std::int32_t size, double mean, double stdev);
 
   // shift + scale * z for the next standard value z.
-  double NextNormal();
+  double NextNormal() { return NextStandard() * scale_ + shift_; }
 
   // Draws `size` values from a scratch copy and sets scale and shift from
   // their mean and population deviation; false when the spread is not
@@ -38,11 +38,26 @@ class RandomNormal : public RandomUniform {
   bool Recalibrate(std::int32_t size, double mean, double stdev);
 
  private:
-  double NextStandard();
+  double NextStandard() {
+    if (hasPendingMirror_) {
+      hasPendingMirror_ = 0;
+      return pendingMirror_;
+    }
+    if (nextAhead_ == aheadEnd_) MakeAhead();
+    const double z = ahead_[nextAhead_++];
+    if (antithetic_ == ENABLED) {
+      pendingMirror_ = -z;
+      hasPendingMirror_ = 1;
+    }
+    return z;
+  }
+
+  // The coming standard values (before any mirror image) into the base's
+  // block: by inversion one per uniform, by the polar method two per
+  // accepted pair.
+  void MakeAhead();
 
   NormalMethod method_ = BOX_MULLER;
-  double pendingSecond_ = 0;
-  std::int32_t hasPendingSecond_ = 0;
   Switch antithetic_ = ENABLED;
   std::uint8_t hasPendingMirror_ = 0;
   double pendingMirror_ = 0;

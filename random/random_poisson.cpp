@@ -1,11 +1,17 @@
 #include "random/random_poisson.h"
 
 #include <cmath>
+#include <limits>
 
 #include "distributions/pinned_constants.h"
 #include "distributions/special_functions.h"
 
 namespace Zq::Math {
+
+namespace {
+constexpr double kNotComputed = -1;
+constexpr double kNoCounts = std::numeric_limits<double>::infinity();
+}  // namespace
 
 double RandomPoisson::NextVariate() {
   if (!prepared) {
@@ -17,6 +23,11 @@ double RandomPoisson::NextVariate() {
       sq_ = std::sqrt(2 * mean);
       logMean_ = std::log(mean);
       g_ = mean * logMean_ - LogGamma(mean + 1);
+      // Counts are whole numbers, exact in doubles below 2^53; past that
+      // (or for a NaN mean) nothing is remembered.
+      const double first = std::floor(mean) - kRememberedCounts / 2;
+      firstRemembered_ = mean < 0x1.0p52 ? (first > 0 ? first : 0) : kNoCounts;
+      for (double& w : weights_) w = kNotComputed;
     }
     prepared = 1;
   }
@@ -42,9 +53,18 @@ double RandomPoisson::NextByRejection() {
       e = sq_ * y + mean;
     } while (e < 0);
     e = std::floor(e);
-    const double t = 0.9 * (1 + y * y) * std::exp(e * logMean_ - LogGamma(e + 1) - g_);
+    const double t = 0.9 * (1 + y * y) * CountWeight(e);
     if (!(NextUniform() > t)) return e;
   }
+}
+
+double RandomPoisson::CountWeight(double e) {
+  const double index = e - firstRemembered_;
+  if (!(index >= 0 && index < kRememberedCounts)) return std::exp(e * logMean_ - LogGamma(e + 1) - g_);
+  double& weight = weights_[static_cast<int>(index)];
+  // A weight is never negative; a NaN one is computed again each time.
+  if (!(weight >= 0)) weight = std::exp(e * logMean_ - LogGamma(e + 1) - g_);
+  return weight;
 }
 
 }  // namespace Zq::Math

@@ -21,12 +21,20 @@ class RandomPoisson : public RandomUniform {
   double mean = 1;
 
  private:
+  // The rejection method's e^(e ln(mean) - ln Gamma(e + 1) - g), which
+  // depends on the count e alone: each is computed once per object for the
+  // counts of a window around the mean, where nearly all tries land.
+  static constexpr int kRememberedCounts = 1024;
+
   double NextByProduct();
   double NextByRejection();
+  double CountWeight(double e);
 
   double g_ = 0;
   double sq_ = 0;
   double logMean_ = 0;
+  double firstRemembered_ = 0;
+  double weights_[kRememberedCounts] = {};
 };
 
 }  // namespace Zq::Math

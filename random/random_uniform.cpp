@@ -1,5 +1,7 @@
 #include "random/random_uniform.h"
 
+#include <emmintrin.h>
+
 namespace Zq::Math {
 namespace {
 
@@ -24,32 +26,63 @@ std::uint32_t MixSeeds(std::int32_t seed1, std::int32_t seed2) {
   return 1664525u * combined + 1013904223u;
 }
 
+__m128d Clamp(__m128d u) {
+  return _mm_min_pd(_mm_max_pd(u, _mm_set1_pd(RandomUniform::kLowest)), _mm_set1_pd(RandomUniform::kHighest));
+}
+
+// The 1998 engine's numbers: each word times 1 / (2^32 - 1). The SIMD
+// conversion is signed, so the word is offset by 2^31 and back, exactly.
+void WordsToUniform(const std::uint32_t* words, double* out) {
+  const __m128i offset = _mm_set1_epi32(static_cast<int>(0x80000000u));
+  for (int k = 0; k < RandomUniform::kStateSize; k += 4) {
+    const __m128i w = _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(words + k)), offset);
+    const __m128d low = _mm_add_pd(_mm_cvtepi32_pd(w), _mm_set1_pd(2147483648.0));
+    const __m128d high = _mm_add_pd(_mm_cvtepi32_pd(_mm_unpackhi_epi64(w, w)), _mm_set1_pd(2147483648.0));
+    _mm_storeu_pd(out + k, Clamp(_mm_mul_pd(low, _mm_set1_pd(2.3283064370807974e-10))));
+    _mm_storeu_pd(out + k + 2, Clamp(_mm_mul_pd(high, _mm_set1_pd(2.3283064370807974e-10))));
+  }
+}
+
+// The 53-bit engine's numbers: (a * 2^26 + b) / 2^53 from the top 27 bits a
+// of one word and the top 26 bits b of the next, all exact.
+void WordPairsToUniform(const std::uint32_t* words, double* out) {
+  for (int k = 0; k < RandomUniform::kStateSize; k += 4) {
+    const __m128i w = _mm_loadu_si128(reinterpret_cast<const __m128i*>(words + k));
+    // Lanes 0 and 2 give a, lanes 1 and 3 give b.
+    const __m128i a = _mm_shuffle_epi32(_mm_srli_epi32(w, 5), _MM_SHUFFLE(3, 1, 2, 0));
+    const __m128i b = _mm_shuffle_epi32(_mm_srli_epi32(w, 6), _MM_SHUFFLE(2, 0, 3, 1));
+    const __m128d u = _mm_mul_pd(_mm_add_pd(_mm_mul_pd(_mm_cvtepi32_pd(a), _mm_set1_pd(67108864.0)), _mm_cvtepi32_pd(b)),
+                                 _mm_set1_pd(1.0 / 9007199254740992.0));
+    _mm_storeu_pd(out + k / 2, Clamp(u));
+  }
+}
+
 }  // namespace
 
 bool RandomUniform::SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2) {
   algorithm_ = algorithm;
   seed1_ = seed1;
   seed2_ = seed2;
+  seeded_ = true;
+  next_ = blockEnd_ = 0;
+  nextAhead_ = aheadEnd_ = 0;
   switch (algorithm) {
     case MT1998:
-      position_ = kStateSize;
-      state_[0] = MixSeeds(seed1, seed2) | 1u;
-      for (int i = 1; i < kStateSize; ++i) state_[i] = 69069u * state_[i - 1];
+      twister_.InitByMultiplier(MixSeeds(seed1, seed2) | 1u);
       return true;
     case MT2002: {
       const std::uint32_t key[2] = {static_cast<std::uint32_t>(seed1), static_cast<std::uint32_t>(seed2)};
-      InitByArray(key, 2);
+      twister_.InitByArray(key, 2);
       return true;
     }
     case MT2002EX: {
       // Its own array seeding with all four key words, as its lazy start-up.
       const std::uint32_t key[4] = {static_cast<std::uint32_t>(seed1), static_cast<std::uint32_t>(seed2), keyWord3_,
                                     keyWord4_};
-      InitByArray(key, 4);
+      twister_.InitByArray(key, 4);
       return true;
     }
     default: {
-      position_ = kStateSize;
       const auto v = static_cast<std::int32_t>(MixSeeds(seed1, seed2) | 1u);
       idum_ = v > 0 ? -v : v;
       idum2_ = 123456789;
@@ -60,55 +93,32 @@ bool RandomUniform::SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::
   }
 }
 
-void RandomUniform::SeedLazily() { SetSeed(algorithm_, seed1_, seed2_); }
-
-// MT19937's array initialisation; leaves the first draw to regenerate.
-void RandomUniform::InitByArray(const std::uint32_t* key, int length) {
-  state_[0] = 19650218u;
-  for (int i = 1; i < kStateSize; ++i) {
-    state_[i] = 1812433253u * (state_[i - 1] ^ (state_[i - 1] >> 30)) + static_cast<std::uint32_t>(i);
-  }
-  int i = 1;
-  int j = 0;
-  for (int k = kStateSize > length ? kStateSize : length; k > 0; --k) {
-    state_[i] = (state_[i] ^ ((state_[i - 1] ^ (state_[i - 1] >> 30)) * 1664525u)) + key[j] +
-                static_cast<std::uint32_t>(j);
-    ++i;
-    ++j;
-    if (i >= kStateSize) {
-      state_[0] = state_[kStateSize - 1];
-      i = 1;
-    }
-    if (j >= length) j = 0;
-  }
-  for (int k = kStateSize - 1; k > 0; --k) {
-    state_[i] = (state_[i] ^ ((state_[i - 1] ^ (state_[i - 1] >> 30)) * 1566083941u)) - static_cast<std::uint32_t>(i);
-    ++i;
-    if (i >= kStateSize) {
-      state_[0] = state_[kStateSize - 1];
-      i = 1;
+// A draw with the block used up: the first draw of an object never seeded,
+// a new block of a Mersenne Twister engine, or a shuffle engine's number.
+double RandomUniform::NextUncached() {
+  if (!seeded_) SetSeed(algorithm_, seed1_, seed2_);
+  std::uint32_t words[kStateSize];
+  switch (algorithm_) {
+    case MT1998:
+      twister_.NextBlock(words);
+      WordsToUniform(words, block_);
+      blockEnd_ = kStateSize;
+      break;
+    case MT2002:
+    case MT2002EX:
+      twister_.NextBlock(words);
+      WordPairsToUniform(words, block_);
+      blockEnd_ = kStateSize / 2;
+      break;
+    default: {
+      const double u = NextRan2();
+      if (u > kHighest) return kHighest;
+      if (u < kLowest) return kLowest;
+      return u;
     }
   }
-  state_[0] = 0x80000000u;
-  position_ = 1;
-}
-
-void RandomUniform::Regenerate() {
-  constexpr std::uint32_t kUpper = 0x80000000u;
-  constexpr std::uint32_t kLower = 0x7FFFFFFFu;
-  constexpr std::uint32_t kMatrix = 0x9908B0DFu;
-  constexpr int kShift = 397;
-  int k = 0;
-  for (; k < kStateSize - kShift; ++k) {
-    const std::uint32_t y = (state_[k] & kUpper) | (state_[k + 1] & kLower);
-    state_[k] = state_[k + kShift] ^ (y >> 1) ^ ((y & 1u) ? kMatrix : 0u);
-  }
-  for (; k < kStateSize - 1; ++k) {
-    const std::uint32_t y = (state_[k] & kUpper) | (state_[k + 1] & kLower);
-    state_[k] = state_[k + kShift - kStateSize] ^ (y >> 1) ^ ((y & 1u) ? kMatrix : 0u);
-  }
-  const std::uint32_t y = (state_[kStateSize - 1] & kUpper) | (state_[0] & kLower);
-  state_[kStateSize - 1] = state_[kShift - 1] ^ (y >> 1) ^ ((y & 1u) ? kMatrix : 0u);
+  next_ = 1;
+  return block_[0];
 }
 
 // Start-up of the shuffle engine from the current idum: 40 steps, the last

@@ -5,13 +5,15 @@
 
 #include <cstdint>
 
+#include "random/mersenne_twister.h"
+
 namespace Zq::Math {
 
 enum RandomAlgorithm : std::int32_t { RAN2 = 0, MT1998 = 1, MT2002 = 2, MT2002EX = 3 };
 
 class RandomUniform {
  public:
-  static constexpr int kStateSize = 624;
+  static constexpr int kStateSize = MersenneTwister::kStateSize;
   static constexpr int kShuffleSize = 32;
   static constexpr double kLowest = 1e-12;
   static constexpr double kHighest = 0.999999999999;
@@ -25,64 +27,29 @@ class RandomUniform {
   bool SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2);
 
   // The next number in [1e-12, 0.999999999999]; seeds itself on first use.
+  // The Mersenne Twister engines make their numbers a state at a time (624
+  // of the 1998 engine, 312 of the 53-bit one): most calls read the block.
   double NextUniform() {
-    double u;
-    if (position_ == -1) SeedLazily();
-    switch (algorithm_) {
-      case MT1998:
-        if (position_ >= kStateSize) {
-          Regenerate();
-          position_ = 0;
-        }
-        u = Temper(state_[position_++]) * 2.3283064370807974e-10;
-        break;
-      case MT2002:
-      case MT2002EX: {
-        const std::uint32_t a = NextWord2002() >> 5;
-        const std::uint32_t b = NextWord2002() >> 6;
-        u = (a * 67108864.0 + b) * (1.0 / 9007199254740992.0);
-        break;
-      }
-      default:
-        u = NextRan2();
-        break;
-    }
-    if (u > kHighest) return kHighest;
-    if (u < kLowest) return kLowest;
-    return u;
+    if (next_ < blockEnd_) return block_[next_++];
+    return NextUncached();
   }
 
   RandomAlgorithm Algorithm() const { return algorithm_; }
 
-  // MT19937 seeded by its array initialisation with any key, for generators
-  // that need the engine's raw 32-bit words (NextWord) rather than doubles.
-  void SeedByArray(const std::uint32_t* key, int length) {
-    algorithm_ = MT2002;
-    InitByArray(key, length);
-  }
-  std::uint32_t NextWord() { return NextWord2002(); }
+ protected:
+  // Values of a generator built on this engine, made from its uniforms a
+  // block at a time (ahead_[nextAhead_] is the next one): a block costs the
+  // generator's work without branches that the processor cannot foresee.
+  // Seeding drops them. Blocks grow from 4 values to kMostAhead, so that a
+  // short sample makes few in vain.
+  static constexpr int kMostAhead = 128;
+  int NextAheadCount() const { return aheadEnd_ == 0 ? 4 : aheadEnd_ < kMostAhead ? 2 * aheadEnd_ : kMostAhead; }
+  std::int32_t nextAhead_ = 0;
+  std::int32_t aheadEnd_ = 0;
+  double ahead_[kMostAhead] = {};
 
  private:
-  static std::uint32_t Temper(std::uint32_t y) {
-    y ^= y >> 11;
-    y ^= (y & 0xFF3A58ADu) << 7;
-    y ^= (y & 0xFFFFDF8Cu) << 15;
-    y ^= y >> 18;
-    return y;
-  }
-
-  std::uint32_t NextWord2002() {
-    if (--position_ == 0) {
-      Regenerate();
-      position_ = kStateSize;
-      readIndex_ = 0;
-    }
-    return Temper(state_[readIndex_++]);
-  }
-
-  void SeedLazily();
-  void InitByArray(const std::uint32_t* key, int length);
-  void Regenerate();
+  double NextUncached();
   void StartShuffle();
   double NextRan2();
 
@@ -91,9 +58,13 @@ class RandomUniform {
   std::int32_t seed2_ = 2179;
   std::uint32_t keyWord3_ = 0;
   std::uint32_t keyWord4_ = 0;
-  std::uint32_t state_[kStateSize] = {};
-  std::int32_t position_ = -1;
-  std::int32_t readIndex_ = 0;
+  MersenneTwister twister_;
+  bool seeded_ = false;
+  // The current block of numbers, already limited to [kLowest, kHighest];
+  // empty for the shuffle engine.
+  std::int32_t next_ = 0;
+  std::int32_t blockEnd_ = 0;
+  double block_[kStateSize] = {};
   std::int32_t idum_ = 0;
   std::int32_t idum2_ = 0;
   std::int32_t iy_ = 0;

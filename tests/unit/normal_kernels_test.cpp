@@ -1,5 +1,6 @@
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include <boost/math/distributions/normal.hpp>
 #include <boost/math/special_functions/owens_t.hpp>
@@ -37,6 +38,30 @@ TEST(NormPdf, MatchesTheDensity) {
   for (double x = -6; x <= 6; x += 0.25) {
     const double exact = std::exp(-x * x / 2) / std::sqrt(2 * M_PI);
     EXPECT_NEAR(NormPdf(x), exact, 2e-15 * exact) << x;
+  }
+}
+
+// The block form is the scalar one, element by element: both regions, the
+// switch between them, the ends and NaN, over more than one internal chunk.
+TEST(NormCdfInv, BlockGivesTheScalarBits) {
+  std::vector<double> u;
+  for (int k = 0; k <= 200; ++k) u.push_back(k / 200.0);
+  for (double edge : {0.08, 0.92}) {
+    u.push_back(edge);
+    u.push_back(std::nextafter(edge, 0.0));
+    u.push_back(std::nextafter(edge, 1.0));
+  }
+  u.push_back(1e-300);
+  u.push_back(std::numeric_limits<double>::quiet_NaN());
+  std::vector<double> z(u.size());
+  NormCdfInv(u.data(), z.data(), static_cast<int>(u.size()));
+  for (std::size_t k = 0; k < u.size(); ++k) {
+    const double expected = NormCdfInv(u[k]);
+    if (std::isnan(expected)) {
+      EXPECT_TRUE(std::isnan(z[k])) << u[k];
+    } else {
+      EXPECT_EQ(z[k], expected) << u[k];
+    }
   }
 }
 

@@ -85,6 +85,18 @@ TEST(RandomNormal, PolarPairsComeSecondValueFirst) {
   }
 }
 
+// Values are made ahead in blocks; seeding again must drop them.
+TEST(RandomNormal, SeedingAgainDropsTheValuesMadeAhead) {
+  for (NormalMethod method : {INV, BOX_MULLER}) {
+    RandomNormal reused = Seeded(MT2002, method, DISABLED);
+    for (int k = 0; k < 7; ++k) reused.NextNormal();
+    ASSERT_TRUE(reused.InitNormal(5, 6, MT1998, method, ENABLED, DISABLED, 0, 0.0, 1.0));
+    RandomNormal fresh;
+    ASSERT_TRUE(fresh.InitNormal(5, 6, MT1998, method, ENABLED, DISABLED, 0, 0.0, 1.0));
+    for (int k = 0; k < 600; ++k) ASSERT_EQ(reused.NextNormal(), fresh.NextNormal()) << k;
+  }
+}
+
 TEST(RandomNormal, CopyContinuesWithTheSameNumbers) {
   for (Switch antithetic : {ENABLED, DISABLED}) {
     RandomNormal original;

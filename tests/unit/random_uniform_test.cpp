@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "tests/unit/plain_mersenne_twister.h"
+
 namespace {
 
 using Zq::Math::RandomUniform;
@@ -31,24 +33,33 @@ TEST(RandomUniform, ReferenceOutputsWithSeedsZero) {
 
 namespace {
 
-TEST(RandomUniform, ArrayInitialisationMatchesThePublishedCheck) {
-  const std::uint32_t key[4] = {0x123, 0x234, 0x345, 0x456};
-  RandomUniform uniform;
-  uniform.SeedByArray(key, 4);
-  const std::vector<std::uint32_t> expected = {1067595299u, 955945823u, 477289528u, 4107218783u, 4228976476u};
-  for (std::uint32_t word : expected) EXPECT_EQ(uniform.NextWord(), word);
+// The 53-bit numbers over several blocks, from the word-by-word engine
+// with the key of the two seeds.
+TEST(RandomUniform, TwoSeedArrayEngineIsTheStandardWithKeyOfTheSeeds) {
+  for (std::int32_t seed2 : {7, -1}) {
+    const std::uint32_t key[2] = {5, static_cast<std::uint32_t>(seed2)};
+    ZqTest::PlainMersenneTwister reference;
+    reference.InitByArray(key, 2);
+    RandomUniform uniform;
+    uniform.SetSeed(Zq::Math::MT2002, 5, seed2);
+    for (int i = 0; i < 2000; ++i) {  // crosses several regenerations
+      const double a = reference.Next() >> 5;
+      const double b = reference.Next() >> 6;
+      ASSERT_EQ(uniform.NextUniform(), (a * 67108864.0 + b) / 9007199254740992.0);
+    }
+  }
 }
 
-TEST(RandomUniform, TwoSeedArrayEngineIsTheStandardWithKeyOfTheSeeds) {
-  const std::uint32_t key[2] = {5, 7};
-  RandomUniform reference;
-  reference.SeedByArray(key, 2);
+// The 1998 numbers over several blocks: each word times 1 / (2^32 - 1),
+// whether its top bit (which the conversion offsets) is set or not.
+TEST(RandomUniform, Mt1998IsTheStandardSequenceScaled) {
+  ZqTest::PlainMersenneTwister reference;
+  reference.InitByMultiplier(1013904223u);
   RandomUniform uniform;
-  uniform.SetSeed(Zq::Math::MT2002, 5, 7);
-  for (int i = 0; i < 2000; ++i) {  // crosses several regenerations
-    const double a = reference.NextWord() >> 5;
-    const double b = reference.NextWord() >> 6;
-    EXPECT_EQ(uniform.NextUniform(), (a * 67108864.0 + b) / 9007199254740992.0);
+  uniform.SetSeed(Zq::Math::MT1998, 0, 0);
+  for (int i = 0; i < 2000; ++i) {
+    const double u = reference.Next() * 2.3283064370807974e-10;
+    ASSERT_EQ(uniform.NextUniform(), u < 1e-12 ? 1e-12 : u > 0.999999999999 ? 0.999999999999 : u);
   }
 }
 

@@ -11,6 +11,7 @@
 #include <boost/math/distributions/triangular.hpp>
 #include <boost/math/distributions/weibull.hpp>
 
+#include "distributions/special_functions.h"
 #include "random/random_beta.h"
 #include "random/random_gumbel.h"
 #include "random/random_logistic.h"
@@ -62,6 +63,40 @@ TEST(RandomBeta, FollowsTheBetaDistributionWithBothAlgorithms) {
     SCOPED_TRACE(testing::Message() << "alpha " << c[0] << ", beta " << c[1]);
     RandomBeta generator = Beta(c[0], c[1]);
     ExpectSampleOf(Draw(generator), boost::math::beta_distribution<double>(c[0], c[1]));
+  }
+}
+
+// Algorithm BB try by try, as Cheng gives it: the generator makes its values
+// in blocks, and they must be these, in this order.
+std::vector<double> ChengBB(double alpha, double beta, int count) {
+  RandomUniform uniform;
+  uniform.SetSeed(MT2002, 11, 29);
+  const double a = std::fmin(alpha, beta), b = std::fmax(alpha, beta), sum = a + b;
+  const double scale = std::sqrt((sum - 2) / (2 * a * b - sum)), gamma = a + 1 / scale;
+  std::vector<double> sample(count);
+  for (double& x : sample) {
+    double w;
+    for (;;) {
+      const double u1 = uniform.NextUniform(), u2 = uniform.NextUniform();
+      const double v = scale * std::log(u1 / (1 - u1));
+      w = a * std::exp(v);
+      const double z = u1 * u1 * u2, r = gamma * v - 1.3862944, s = a + r - w;
+      if (s + 2.609438 >= 5 * z) break;
+      const double t = std::log(z);
+      if (s > t || !(r + sum * std::log(sum / (b + w)) < t)) break;
+    }
+    x = a == alpha ? w / (b + w) : b / (b + w);
+  }
+  return sample;
+}
+
+TEST(RandomBeta, AlgorithmBBGivesChengsValuesInOrder) {
+  for (const auto& c : {std::pair{2.0, 3.0}, std::pair{5.0, 2.0}, std::pair{1.5, 40.0}, std::pair{1.01, 1.01}}) {
+    SCOPED_TRACE(testing::Message() << "alpha " << c.first << ", beta " << c.second);
+    RandomBeta generator = Beta(c.first, c.second);
+    EXPECT_EQ(Draw(generator, 3000), ChengBB(c.first, c.second, 3000));
+    // Seeding again drops the values made ahead.
+    EXPECT_EQ(Draw(generator, 7), ChengBB(c.first, c.second, 7));
   }
 }
 
@@ -195,6 +230,37 @@ TEST(RandomPoisson, MultipliesUniformsBelowTwelveAndRejectsFromTwelve) {
   EXPECT_EQ(Draw(below, 50), ByProduct(11.9, 50));
   RandomPoisson at = Poisson(12);
   EXPECT_NE(Draw(at, 50), ByProduct(12, 50));
+}
+
+// The rejection method with its acceptance ratio computed afresh at every
+// try: the weights a generator remembers per count must be the same bits.
+std::vector<double> ByRejection(double mean, int count) {
+  RandomUniform uniform;
+  uniform.SetSeed(MT2002, 11, 29);
+  const double sq = std::sqrt(2 * mean), logMean = std::log(mean), g = mean * logMean - LogGamma(mean + 1);
+  std::vector<double> sample(count);
+  for (double& k : sample) {
+    for (;;) {
+      double y;
+      do {
+        y = std::tan(3.14159265358979 * uniform.NextUniform());
+        k = sq * y + mean;
+      } while (k < 0);
+      k = std::floor(k);
+      if (!(uniform.NextUniform() > 0.9 * (1 + y * y) * std::exp(k * logMean - LogGamma(k + 1) - g))) break;
+    }
+  }
+  return sample;
+}
+
+TEST(RandomPoisson, RememberedWeightsGiveTheDirectDraws) {
+  // Counts inside the window around the mean, partly and mostly outside it,
+  // and a mean too large for whole counts to be remembered.
+  for (double mean : {12.0, 50.0, 700.0, 1e6, 0x1.0p53}) {
+    SCOPED_TRACE(testing::Message() << "mean " << mean);
+    RandomPoisson generator = Poisson(mean);
+    EXPECT_EQ(Draw(generator, 5000), ByRejection(mean, 5000));
+  }
 }
 
 TEST(RandomPoisson, TinyMeanGivesZeroAlmostAlways) {
