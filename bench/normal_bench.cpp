@@ -34,7 +34,8 @@ void BareLoop(benchmark::State& state, Zq::Math::NormalMethod method) {
   std::vector<double> values(kSize);
   for (auto _ : state) {
     Zq::Math::RandomNormal normal;
-    normal.InitNormal(1, 2, Zq::Math::MT2002, method, Zq::Math::DISABLED, Zq::Math::DISABLED, kSize, 0, 1);
+    normal.InitNormal(1, 2, Zq::Math::RandomAlgorithm::Mt2002, method, Zq::Math::Switch::Disabled,
+                      Zq::Math::Switch::Disabled, kSize, 0, 1);
     for (double& v : values) v = normal.NextNormal();
     benchmark::DoNotOptimize(values.data());
     benchmark::ClobberMemory();
@@ -45,13 +46,13 @@ void BareLoop(benchmark::State& state, Zq::Math::NormalMethod method) {
 void BM_ZqRandNormInversion(benchmark::State& state) { EntryPoint(state, 1); }
 BENCHMARK(BM_ZqRandNormInversion);
 
-void BM_BareNormalInversion(benchmark::State& state) { BareLoop(state, Zq::Math::INV); }
+void BM_BareNormalInversion(benchmark::State& state) { BareLoop(state, Zq::Math::NormalMethod::Inversion); }
 BENCHMARK(BM_BareNormalInversion);
 
 void BM_ZqRandNormPolar(benchmark::State& state) { EntryPoint(state, 0); }
 BENCHMARK(BM_ZqRandNormPolar);
 
-void BM_BareNormalPolar(benchmark::State& state) { BareLoop(state, Zq::Math::BOX_MULLER); }
+void BM_BareNormalPolar(benchmark::State& state) { BareLoop(state, Zq::Math::NormalMethod::BoxMuller); }
 BENCHMARK(BM_BareNormalPolar);
 
 void BM_NormCdfInv(benchmark::State& state) {

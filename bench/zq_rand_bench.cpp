@@ -26,7 +26,7 @@ void BM_BareMt2002Loop(benchmark::State& state) {
   std::vector<double> values(kSize);
   for (auto _ : state) {
     Zq::Math::RandomUniform uniform;
-    uniform.SetSeed(Zq::Math::MT2002, 1, 2);
+    uniform.SetSeed(Zq::Math::RandomAlgorithm::Mt2002, 1, 2);
     for (double& value : values) value = uniform.NextUniform();
     benchmark::DoNotOptimize(values.data());
     benchmark::ClobberMemory();

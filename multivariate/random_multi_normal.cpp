@@ -29,7 +29,9 @@ bool RandomMultiNormal::InitMultiNormal(ConstVectorView mean, ConstMatrixView co
   for (std::int32_t i = 0; i < d; ++i) {
     // seed2 + i wraps in 32 bits.
     const auto seed = static_cast<std::int32_t>(static_cast<std::uint32_t>(seed2) + static_cast<std::uint32_t>(i));
-    if (!generators_[i].InitNormal(seed1, seed, algorithm, method, antithetic, DISABLED, 0, 0.0, 1.0)) return false;
+    if (!generators_[i].InitNormal(seed1, seed, algorithm, method, antithetic, Switch::Disabled, 0, 0.0, 1.0)) {
+      return false;
+    }
   }
   return BuildFactor(mean, covariance, resampling, size);
 }
@@ -46,7 +48,7 @@ bool RandomMultiNormal::BuildFactor(ConstVectorView mean, ConstMatrixView covari
   if (!AssignFrom(shift_, mean)) return false;
   if (!factor_.AssignShape(d, d, 0.0)) return false;
   RootScaledColumns(factor_, v, w);  // L0 = V diag(sqrt w)
-  if (resampling != ENABLED) return offset_.AssignSize(d, 0.0);
+  if (resampling != Switch::Enabled) return offset_.AssignSize(d, 0.0);
   return ResampledFactor(factor_, size);
 }
 

@@ -35,9 +35,10 @@ ZQ_WORKSHEET ZqRandMultiNorm(short size, const FP* cov, const FP* mean, short al
     M::CopyInto(covariance, covarianceCopy);
     M::CopyInto(meanValues, meanCopy);
     M::RandomMultiNormal sampler;
-    if (!sampler.InitMultiNormal(meanCopy, covarianceCopy, useInverse != 0 ? M::INV : M::BOX_MULLER,
-                                 useAntithetic != 0 ? M::ENABLED : M::DISABLED,
-                                 useResampling != 0 ? M::ENABLED : M::DISABLED, size, seed1, seed2, *engine)) {
+    if (!sampler.InitMultiNormal(
+            meanCopy, covarianceCopy, useInverse != 0 ? M::NormalMethod::Inversion : M::NormalMethod::BoxMuller,
+            useAntithetic != 0 ? M::Switch::Enabled : M::Switch::Disabled,
+            useResampling != 0 ? M::Switch::Enabled : M::Switch::Disabled, size, seed1, seed2, *engine)) {
       return out.Error();
     }
     return out.Array(size, d, [&](XLOPER* cells) {

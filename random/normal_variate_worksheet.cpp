@@ -94,7 +94,7 @@ ZQ_WORKSHEET ZqRandTruncNorm(short size, double min, double max, double mu, doub
     const auto engine = SampleEngine(algorithm, size);
     if (!engine || !IsPositive(sigma) || !(max > min)) return out.Error();
     Zq::Math::RandomUniform uniform;
-    if (!uniform.SetSeed(*engine, seed1, seed2)) return out.Error();
+    uniform.SetSeed(*engine, seed1, seed2);
     const Zq::Math::TruncNormQuantiles quantile(min, max, mu, sigma);
     return out.Column(size, [&] { return quantile(uniform.NextUniform()); });
   });

@@ -8,7 +8,7 @@ namespace Zq::Math {
 
 bool RandomNormal::InitNormal(std::int32_t seed1, std::int32_t seed2, RandomAlgorithm algorithm, NormalMethod method,
                               Switch antithetic, Switch resampling, std::int32_t size, double mean, double stdev) {
-  if (!SetSeed(algorithm, seed1, seed2)) return false;
+  SetSeed(algorithm, seed1, seed2);
   hasPendingMirror_ = 0;
   shift_ = mean;
   scale_ = stdev;
@@ -16,13 +16,13 @@ bool RandomNormal::InitNormal(std::int32_t seed1, std::int32_t seed2, RandomAlgo
   antithetic_ = antithetic;
   resampling_ = resampling;
   sampleSize_ = size;
-  if (resampling == ENABLED) return Recalibrate(size, mean, stdev);
+  if (resampling == Switch::Enabled) return Recalibrate(size, mean, stdev);
   return true;
 }
 
 void RandomNormal::MakeAhead() {
   const int count = NextAheadCount();
-  if (method_ == INV) {
+  if (method_ == NormalMethod::Inversion) {
     double u[kMostAhead];
     for (int k = 0; k < count; ++k) u[k] = NextUniform();
     NormCdfInv(u, ahead_, count);

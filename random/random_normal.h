@@ -9,10 +9,9 @@
 
 namespace Zq::Math {
 
-enum NormalMethod : std::int32_t { BOX_MULLER = 0, INV = 1 };
+enum class NormalMethod : std::int32_t { BoxMuller, Inversion };
 
-// Note the order: 0 means on.
-enum Switch : std::int32_t { ENABLED = 0, DISABLED = 1 };
+enum class Switch : std::int32_t { Enabled, Disabled };
 
 class RandomNormal : public RandomUniform {
  public:
@@ -25,7 +24,7 @@ class RandomNormal : public RandomUniform {
   // Seeds the engine, clears pending values and sets mean and deviation;
   // with resampling on, fixes scale and shift so that the next `size`
   // values have exactly `mean` and population deviation `stdev`. False
-  // when the engine cannot be seeded or the resampled sample has no spread.
+  // when the resampled sample has no spread.
   bool InitNormal(std::int32_t seed1, std::int32_t seed2, RandomAlgorithm algorithm, NormalMethod method,
                   Switch antithetic, Switch resampling, std::int32_t size, double mean, double stdev);
 
@@ -45,7 +44,7 @@ class RandomNormal : public RandomUniform {
     }
     if (nextAhead_ == aheadEnd_) MakeAhead();
     const double z = ahead_[nextAhead_++];
-    if (antithetic_ == ENABLED) {
+    if (antithetic_ == Switch::Enabled) {
       pendingMirror_ = -z;
       hasPendingMirror_ = 1;
     }
@@ -57,13 +56,13 @@ class RandomNormal : public RandomUniform {
   // accepted pair.
   void MakeAhead();
 
-  NormalMethod method_ = BOX_MULLER;
-  Switch antithetic_ = ENABLED;
+  NormalMethod method_ = NormalMethod::BoxMuller;
+  Switch antithetic_ = Switch::Enabled;
   std::uint8_t hasPendingMirror_ = 0;
   double pendingMirror_ = 0;
   double shift_ = 0;
   double scale_ = 1;
-  Switch resampling_ = DISABLED;
+  Switch resampling_ = Switch::Disabled;
   std::int32_t sampleSize_ = 0;
 };
 

@@ -13,9 +13,9 @@ ZQ_WORKSHEET ZqRandNorm(short size, short algorithm, std::int32_t seed1, std::in
     const auto engine = Zq::Addin::WorksheetAlgorithm(algorithm);
     if (!engine || size <= 0) return out.Error();
     RandomNormal normal;
-    if (!normal.InitNormal(seed1, seed2, *engine, useInverse != 0 ? INV : BOX_MULLER,
-                           useAntithetic != 0 ? ENABLED : DISABLED, useResampling != 0 ? ENABLED : DISABLED, size,
-                           0.0, 1.0)) {
+    if (!normal.InitNormal(seed1, seed2, *engine, useInverse != 0 ? NormalMethod::Inversion : NormalMethod::BoxMuller,
+                           useAntithetic != 0 ? Switch::Enabled : Switch::Disabled,
+                           useResampling != 0 ? Switch::Enabled : Switch::Disabled, size, 0.0, 1.0)) {
       return out.Error();
     }
     return out.Column(size, [&] { return normal.NextNormal(); });

@@ -59,7 +59,7 @@ void WordPairsToUniform(const std::uint32_t* words, double* out) {
 
 }  // namespace
 
-bool RandomUniform::SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2) {
+void RandomUniform::SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2) {
   algorithm_ = algorithm;
   seed1_ = seed1;
   seed2_ = seed2;
@@ -67,20 +67,13 @@ bool RandomUniform::SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::
   next_ = blockEnd_ = 0;
   nextAhead_ = aheadEnd_ = 0;
   switch (algorithm) {
-    case MT1998:
+    case RandomAlgorithm::Mt1998:
       twister_.InitByMultiplier(MixSeeds(seed1, seed2) | 1u);
-      return true;
-    case MT2002: {
+      break;
+    case RandomAlgorithm::Mt2002: {
       const std::uint32_t key[2] = {static_cast<std::uint32_t>(seed1), static_cast<std::uint32_t>(seed2)};
       twister_.InitByArray(key, 2);
-      return true;
-    }
-    case MT2002EX: {
-      // Its own array seeding with all four key words, as its lazy start-up.
-      const std::uint32_t key[4] = {static_cast<std::uint32_t>(seed1), static_cast<std::uint32_t>(seed2), keyWord3_,
-                                    keyWord4_};
-      twister_.InitByArray(key, 4);
-      return true;
+      break;
     }
     default: {
       const auto v = static_cast<std::int32_t>(MixSeeds(seed1, seed2) | 1u);
@@ -88,7 +81,7 @@ bool RandomUniform::SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::
       idum2_ = 123456789;
       iy_ = 0;
       StartShuffle();
-      return true;
+      break;
     }
   }
 }
@@ -99,13 +92,12 @@ double RandomUniform::NextUncached() {
   if (!seeded_) SetSeed(algorithm_, seed1_, seed2_);
   std::uint32_t words[kStateSize];
   switch (algorithm_) {
-    case MT1998:
+    case RandomAlgorithm::Mt1998:
       twister_.NextBlock(words);
       WordsToUniform(words, block_);
       blockEnd_ = kStateSize;
       break;
-    case MT2002:
-    case MT2002EX:
+    case RandomAlgorithm::Mt2002:
       twister_.NextBlock(words);
       WordPairsToUniform(words, block_);
       blockEnd_ = kStateSize / 2;

@@ -9,7 +9,9 @@
 
 namespace Zq::Math {
 
-enum RandomAlgorithm : std::int32_t { RAN2 = 0, MT1998 = 1, MT2002 = 2, MT2002EX = 3 };
+// The uniform engines. The worksheet's Algorithm codes name them in their
+// own order (random/worksheet_algorithm.h).
+enum class RandomAlgorithm : std::int32_t { Ran2, Mt1998, Mt2002 };
 
 class RandomUniform {
  public:
@@ -23,8 +25,8 @@ class RandomUniform {
   RandomUniform& operator=(const RandomUniform&) = default;
   virtual ~RandomUniform() = default;
 
-  // Stores the engine and seeds and fills the engine state; always true.
-  bool SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2);
+  // Stores the engine and seeds and fills the engine state.
+  void SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2);
 
   // The next number in [1e-12, 0.999999999999]; seeds itself on first use.
   // The Mersenne Twister engines make their numbers a state at a time (624
@@ -53,11 +55,9 @@ class RandomUniform {
   void StartShuffle();
   double NextRan2();
 
-  RandomAlgorithm algorithm_ = MT2002;
+  RandomAlgorithm algorithm_ = RandomAlgorithm::Mt2002;
   std::int32_t seed1_ = 2178;
   std::int32_t seed2_ = 2179;
-  std::uint32_t keyWord3_ = 0;
-  std::uint32_t keyWord4_ = 0;
   MersenneTwister twister_;
   bool seeded_ = false;
   // The current block of numbers, already limited to [kLowest, kHighest];

@@ -27,7 +27,7 @@ inline std::optional<Math::RandomAlgorithm> SampleEngine(short algorithm, short 
 template <class Generator>
 LPXLOPER ClassSample(Result& out, Generator& generator, Math::RandomAlgorithm engine, std::int32_t seed1,
                      std::int32_t seed2, short size) {
-  if (!generator.SetSeed(engine, seed1, seed2)) return out.Error();
+  generator.SetSeed(engine, seed1, seed2);
   return out.Column(size, [&] {
     const double v = generator.NextVariate();
     return v == Math::kFloatMax ? std::numeric_limits<double>::quiet_NaN() : v;
@@ -46,9 +46,10 @@ struct NormalOptions {
 inline std::optional<Math::RandomNormal> StandardNormals(Math::RandomAlgorithm engine, std::int32_t seed1,
                                                          std::int32_t seed2, short size, NormalOptions options) {
   Math::RandomNormal normal;
-  if (!normal.InitNormal(seed1, seed2, engine, options.invert ? Math::INV : Math::BOX_MULLER,
-                         options.antithetic ? Math::ENABLED : Math::DISABLED,
-                         options.resampling ? Math::ENABLED : Math::DISABLED, size, 0, 1)) {
+  if (!normal.InitNormal(seed1, seed2, engine,
+                         options.invert ? Math::NormalMethod::Inversion : Math::NormalMethod::BoxMuller,
+                         options.antithetic ? Math::Switch::Enabled : Math::Switch::Disabled,
+                         options.resampling ? Math::Switch::Enabled : Math::Switch::Disabled, size, 0, 1)) {
     return std::nullopt;
   }
   return normal;

@@ -1,5 +1,5 @@
 // The worksheet Algorithm argument shared by every random function:
-// 0 -> MT2002, 1 -> MT1998, 2 -> RAN2; anything else is invalid.
+// 0 -> RandomAlgorithm::Mt2002, 1 -> RandomAlgorithm::Mt1998, 2 -> RandomAlgorithm::Ran2; anything else is invalid.
 #pragma once
 
 #include <optional>
@@ -10,9 +10,9 @@ namespace Zq::Addin {
 
 inline std::optional<Math::RandomAlgorithm> WorksheetAlgorithm(short code) {
   switch (code) {
-    case 0: return Math::MT2002;
-    case 1: return Math::MT1998;
-    case 2: return Math::RAN2;
+    case 0: return Math::RandomAlgorithm::Mt2002;
+    case 1: return Math::RandomAlgorithm::Mt1998;
+    case 2: return Math::RandomAlgorithm::Ran2;
     default: return std::nullopt;
   }
 }

@@ -8,7 +8,7 @@ ZQ_WORKSHEET ZqRand(short size, short algorithm, std::int32_t seed1, std::int32_
     const auto engine = Zq::Addin::WorksheetAlgorithm(algorithm);
     if (!engine || size <= 0) return out.Error();
     Zq::Math::RandomUniform uniform;
-    if (!uniform.SetSeed(*engine, seed1, seed2)) return out.Error();
+    uniform.SetSeed(*engine, seed1, seed2);
     return out.Column(size, [&] { return uniform.NextUniform(); });
   });
 }

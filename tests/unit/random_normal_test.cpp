@@ -13,7 +13,7 @@ using namespace Zq::Math;
 
 RandomNormal Seeded(RandomAlgorithm algorithm, NormalMethod method, Switch antithetic) {
   RandomNormal normal;
-  EXPECT_TRUE(normal.InitNormal(0, 0, algorithm, method, antithetic, DISABLED, 0, 0.0, 1.0));
+  EXPECT_TRUE(normal.InitNormal(0, 0, algorithm, method, antithetic, Switch::Disabled, 0, 0.0, 1.0));
   return normal;
 }
 
@@ -27,41 +27,47 @@ std::vector<double> Draw(RandomAlgorithm algorithm, NormalMethod method, Switch 
 }
 
 TEST(RandomNormal, ReferenceOutputs) {
-  const std::vector<double> plain = Draw(MT2002, BOX_MULLER, DISABLED, DISABLED, 4);
+  const std::vector<double> plain =
+      Draw(RandomAlgorithm::Mt2002, NormalMethod::BoxMuller, Switch::Disabled, Switch::Disabled, 4);
   const double expected[] = {-0.3625903008, -0.4159747392, 0.9548649368, -0.9255024216};
   for (int k = 0; k < 4; ++k) EXPECT_NEAR(plain[k], expected[k], 5e-11);
-  const std::vector<double> mirrored = Draw(MT2002, BOX_MULLER, ENABLED, DISABLED, 4);
+  const std::vector<double> mirrored =
+      Draw(RandomAlgorithm::Mt2002, NormalMethod::BoxMuller, Switch::Enabled, Switch::Disabled, 4);
   EXPECT_EQ(mirrored, (std::vector<double>{plain[0], -plain[0], plain[1], -plain[1]}));
-  EXPECT_EQ(Draw(MT2002, BOX_MULLER, DISABLED, DISABLED, 4), plain);
+  EXPECT_EQ(Draw(RandomAlgorithm::Mt2002, NormalMethod::BoxMuller, Switch::Disabled, Switch::Disabled, 4), plain);
 }
 
 TEST(RandomNormal, ResamplingGivesExactMoments) {
-  for (RandomAlgorithm algorithm : {MT2002, MT1998, RAN2}) {
-    for (NormalMethod method : {BOX_MULLER, INV}) {
-      for (Switch antithetic : {ENABLED, DISABLED}) {
+  for (RandomAlgorithm algorithm : {RandomAlgorithm::Mt2002, RandomAlgorithm::Mt1998, RandomAlgorithm::Ran2}) {
+    for (NormalMethod method : {NormalMethod::BoxMuller, NormalMethod::Inversion}) {
+      for (Switch antithetic : {Switch::Enabled, Switch::Disabled}) {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(algorithm) << static_cast<int>(method)
+                                        << static_cast<int>(antithetic));
         RandomNormal normal;
-        ASSERT_TRUE(normal.InitNormal(7, 11, algorithm, method, antithetic, ENABLED, 501, 3.0, 2.0));
+        ASSERT_TRUE(normal.InitNormal(7, 11, algorithm, method, antithetic, Switch::Enabled, 501, 3.0, 2.0));
         double sum = 0, squares = 0;
         std::vector<double> v;
         for (int k = 0; k < 501; ++k) v.push_back(normal.NextNormal());
         for (double x : v) sum += x;
         const double mean = sum / v.size();
         for (double x : v) squares += (x - mean) * (x - mean);
-        EXPECT_NEAR(mean, 3.0, 1e-14) << algorithm << method << antithetic;
-        EXPECT_NEAR(std::sqrt(squares / v.size()), 2.0, 1e-13) << algorithm << method << antithetic;
+        EXPECT_NEAR(mean, 3.0, 1e-14);
+        EXPECT_NEAR(std::sqrt(squares / v.size()), 2.0, 1e-13);
       }
     }
   }
-  const std::vector<double> pair = Draw(MT2002, BOX_MULLER, ENABLED, ENABLED, 2);
+  const std::vector<double> pair =
+      Draw(RandomAlgorithm::Mt2002, NormalMethod::BoxMuller, Switch::Enabled, Switch::Enabled, 2);
   EXPECT_NEAR(pair[0], -1.0, 1e-15);  // the first standard value is negative
   EXPECT_NEAR(pair[1], 1.0, 1e-15);
   RandomNormal single;
-  EXPECT_FALSE(single.InitNormal(0, 0, MT2002, INV, DISABLED, ENABLED, 1, 0.0, 1.0));
+  EXPECT_FALSE(single.InitNormal(0, 0, RandomAlgorithm::Mt2002, NormalMethod::Inversion, Switch::Disabled,
+                                 Switch::Enabled, 1, 0.0, 1.0));
 }
 
 TEST(RandomNormal, InversionUsesOneUniformPerValue) {
-  for (RandomAlgorithm algorithm : {MT2002, MT1998, RAN2}) {
-    RandomNormal normal = Seeded(algorithm, INV, DISABLED);
+  for (RandomAlgorithm algorithm : {RandomAlgorithm::Mt2002, RandomAlgorithm::Mt1998, RandomAlgorithm::Ran2}) {
+    RandomNormal normal = Seeded(algorithm, NormalMethod::Inversion, Switch::Disabled);
     RandomUniform uniform;
     uniform.SetSeed(algorithm, 0, 0);
     for (int k = 0; k < 1000; ++k) ASSERT_EQ(normal.NextNormal(), NormCdfInv(uniform.NextUniform())) << k;
@@ -69,9 +75,9 @@ TEST(RandomNormal, InversionUsesOneUniformPerValue) {
 }
 
 TEST(RandomNormal, PolarPairsComeSecondValueFirst) {
-  RandomNormal normal = Seeded(RAN2, BOX_MULLER, DISABLED);
+  RandomNormal normal = Seeded(RandomAlgorithm::Ran2, NormalMethod::BoxMuller, Switch::Disabled);
   RandomUniform uniform;
-  uniform.SetSeed(RAN2, 0, 0);
+  uniform.SetSeed(RandomAlgorithm::Ran2, 0, 0);
   for (int pair = 0; pair < 200; ++pair) {
     double p, q, s;
     do {
@@ -87,20 +93,23 @@ TEST(RandomNormal, PolarPairsComeSecondValueFirst) {
 
 // Values are made ahead in blocks; seeding again must drop them.
 TEST(RandomNormal, SeedingAgainDropsTheValuesMadeAhead) {
-  for (NormalMethod method : {INV, BOX_MULLER}) {
-    RandomNormal reused = Seeded(MT2002, method, DISABLED);
+  for (NormalMethod method : {NormalMethod::Inversion, NormalMethod::BoxMuller}) {
+    RandomNormal reused = Seeded(RandomAlgorithm::Mt2002, method, Switch::Disabled);
     for (int k = 0; k < 7; ++k) reused.NextNormal();
-    ASSERT_TRUE(reused.InitNormal(5, 6, MT1998, method, ENABLED, DISABLED, 0, 0.0, 1.0));
+    ASSERT_TRUE(
+        reused.InitNormal(5, 6, RandomAlgorithm::Mt1998, method, Switch::Enabled, Switch::Disabled, 0, 0.0, 1.0));
     RandomNormal fresh;
-    ASSERT_TRUE(fresh.InitNormal(5, 6, MT1998, method, ENABLED, DISABLED, 0, 0.0, 1.0));
+    ASSERT_TRUE(
+        fresh.InitNormal(5, 6, RandomAlgorithm::Mt1998, method, Switch::Enabled, Switch::Disabled, 0, 0.0, 1.0));
     for (int k = 0; k < 600; ++k) ASSERT_EQ(reused.NextNormal(), fresh.NextNormal()) << k;
   }
 }
 
 TEST(RandomNormal, CopyContinuesWithTheSameNumbers) {
-  for (Switch antithetic : {ENABLED, DISABLED}) {
+  for (Switch antithetic : {Switch::Enabled, Switch::Disabled}) {
     RandomNormal original;
-    ASSERT_TRUE(original.InitNormal(3, 4, MT1998, BOX_MULLER, antithetic, ENABLED, 10, 2.0, 3.0));
+    ASSERT_TRUE(original.InitNormal(3, 4, RandomAlgorithm::Mt1998, NormalMethod::BoxMuller, antithetic, Switch::Enabled,
+                                    10, 2.0, 3.0));
     original.NextNormal();  // leave a polar value (or a mirror) pending
     RandomNormal copy(original);
     RandomNormal assigned;
@@ -114,9 +123,10 @@ TEST(RandomNormal, CopyContinuesWithTheSameNumbers) {
 }
 
 TEST(RandomNormal, ScaleAndShiftApplyToStandardValues) {
-  RandomNormal standard = Seeded(MT2002, INV, ENABLED);
+  RandomNormal standard = Seeded(RandomAlgorithm::Mt2002, NormalMethod::Inversion, Switch::Enabled);
   RandomNormal shifted;
-  ASSERT_TRUE(shifted.InitNormal(0, 0, MT2002, INV, ENABLED, DISABLED, 0, 5.0, 2.0));
+  ASSERT_TRUE(shifted.InitNormal(0, 0, RandomAlgorithm::Mt2002, NormalMethod::Inversion, Switch::Enabled,
+                                 Switch::Disabled, 0, 5.0, 2.0));
   for (int k = 0; k < 10; ++k) EXPECT_EQ(shifted.NextNormal(), standard.NextNormal() * 2.0 + 5.0);
 }
 

@@ -14,18 +14,18 @@ using Zq::Math::RandomUniform;
 
 std::vector<double> Draw(Zq::Math::RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2, int n) {
   RandomUniform uniform;
-  EXPECT_TRUE(uniform.SetSeed(algorithm, seed1, seed2));
+  uniform.SetSeed(algorithm, seed1, seed2);
   std::vector<double> values;
   for (int i = 0; i < n; ++i) values.push_back(uniform.NextUniform());
   return values;
 }
 
 TEST(RandomUniform, ReferenceOutputsWithSeedsZero) {
-  EXPECT_EQ(Draw(Zq::Math::MT2002, 0, 0, 3),
+  EXPECT_EQ(Draw(Zq::Math::RandomAlgorithm::Mt2002, 0, 0, 3),
             (std::vector<double>{0.1507172537105722, 0.19554272386502092, 0.16532538485071524}));
-  EXPECT_EQ(Draw(Zq::Math::MT1998, 0, 0, 3),
+  EXPECT_EQ(Draw(Zq::Math::RandomAlgorithm::Mt1998, 0, 0, 3),
             (std::vector<double>{0.6991623490348371, 0.34871351191511224, 0.6324858105817078}));
-  EXPECT_EQ(Draw(Zq::Math::RAN2, 0, 0, 3),
+  EXPECT_EQ(Draw(Zq::Math::RandomAlgorithm::Ran2, 0, 0, 3),
             (std::vector<double>{0.5635495343719192, 0.5651372396557897, 0.6538863091638015}));
 }
 
@@ -41,7 +41,7 @@ TEST(RandomUniform, TwoSeedArrayEngineIsTheStandardWithKeyOfTheSeeds) {
     ZqTest::PlainMersenneTwister reference;
     reference.InitByArray(key, 2);
     RandomUniform uniform;
-    uniform.SetSeed(Zq::Math::MT2002, 5, seed2);
+    uniform.SetSeed(Zq::Math::RandomAlgorithm::Mt2002, 5, seed2);
     for (int i = 0; i < 2000; ++i) {  // crosses several regenerations
       const double a = reference.Next() >> 5;
       const double b = reference.Next() >> 6;
@@ -56,7 +56,7 @@ TEST(RandomUniform, Mt1998IsTheStandardSequenceScaled) {
   ZqTest::PlainMersenneTwister reference;
   reference.InitByMultiplier(1013904223u);
   RandomUniform uniform;
-  uniform.SetSeed(Zq::Math::MT1998, 0, 0);
+  uniform.SetSeed(Zq::Math::RandomAlgorithm::Mt1998, 0, 0);
   for (int i = 0; i < 2000; ++i) {
     const double u = reference.Next() * 2.3283064370807974e-10;
     ASSERT_EQ(uniform.NextUniform(), u < 1e-12 ? 1e-12 : u > 0.999999999999 ? 0.999999999999 : u);
@@ -65,13 +65,14 @@ TEST(RandomUniform, Mt1998IsTheStandardSequenceScaled) {
 
 TEST(RandomUniform, DefaultObjectSeedsItselfAsMt2002With2178And2179) {
   RandomUniform lazy;
-  EXPECT_EQ(lazy.Algorithm(), Zq::Math::MT2002);
-  const auto expected = Draw(Zq::Math::MT2002, 2178, 2179, 5);
+  EXPECT_EQ(lazy.Algorithm(), Zq::Math::RandomAlgorithm::Mt2002);
+  const auto expected = Draw(Zq::Math::RandomAlgorithm::Mt2002, 2178, 2179, 5);
   for (double value : expected) EXPECT_EQ(lazy.NextUniform(), value);
 }
 
 TEST(RandomUniform, CopyContinuesWithTheSameNumbers) {
-  for (auto algorithm : {Zq::Math::MT2002, Zq::Math::MT1998, Zq::Math::RAN2}) {
+  for (auto algorithm :
+       {Zq::Math::RandomAlgorithm::Mt2002, Zq::Math::RandomAlgorithm::Mt1998, Zq::Math::RandomAlgorithm::Ran2}) {
     RandomUniform original;
     original.SetSeed(algorithm, 11, -4);
     for (int i = 0; i < 700; ++i) original.NextUniform();
@@ -87,7 +88,8 @@ TEST(RandomUniform, CopyContinuesWithTheSameNumbers) {
 }
 
 TEST(RandomUniform, ReseedingRestartsAndSeedsMatter) {
-  for (auto algorithm : {Zq::Math::MT2002, Zq::Math::MT1998, Zq::Math::RAN2}) {
+  for (auto algorithm :
+       {Zq::Math::RandomAlgorithm::Mt2002, Zq::Math::RandomAlgorithm::Mt1998, Zq::Math::RandomAlgorithm::Ran2}) {
     EXPECT_EQ(Draw(algorithm, 3, 9, 50), Draw(algorithm, 3, 9, 50));
     EXPECT_NE(Draw(algorithm, 3, 9, 5), Draw(algorithm, 3, 10, 5));
     EXPECT_NE(Draw(algorithm, 3, 9, 5), Draw(algorithm, 4, 9, 5));
@@ -113,12 +115,13 @@ TEST(RandomUniform, Mt1998StartsFromTheMixedSeedWithItsLowBitSet) {
     y ^= y >> 18;
     return y * 2.3283064370807974e-10;
   };
-  EXPECT_EQ(Draw(Zq::Math::MT1998, 0, 0, 1)[0], firstWord(1013904223u));
-  EXPECT_EQ(Draw(Zq::Math::MT1998, 0, 1, 1)[0], firstWord(1015568748u | 1u));
+  EXPECT_EQ(Draw(Zq::Math::RandomAlgorithm::Mt1998, 0, 0, 1)[0], firstWord(1013904223u));
+  EXPECT_EQ(Draw(Zq::Math::RandomAlgorithm::Mt1998, 0, 1, 1)[0], firstWord(1015568748u | 1u));
 }
 
 TEST(RandomUniform, EveryEngineStaysInsideTheOpenInterval) {
-  for (auto algorithm : {Zq::Math::MT2002, Zq::Math::MT1998, Zq::Math::RAN2}) {
+  for (auto algorithm :
+       {Zq::Math::RandomAlgorithm::Mt2002, Zq::Math::RandomAlgorithm::Mt1998, Zq::Math::RandomAlgorithm::Ran2}) {
     RandomUniform uniform;
     uniform.SetSeed(algorithm, 1, 2);
     double lowest = 1;
@@ -138,8 +141,9 @@ TEST(RandomUniform, EveryEngineStaysInsideTheOpenInterval) {
 }
 
 TEST(RandomUniform, UnknownAlgorithmValuesBehaveAsTheShuffleEngine) {
-  EXPECT_EQ(Draw(static_cast<Zq::Math::RandomAlgorithm>(7), 4, 5, 40), Draw(Zq::Math::RAN2, 4, 5, 40));
-  EXPECT_EQ(Draw(static_cast<Zq::Math::RandomAlgorithm>(-1), 4, 5, 40), Draw(Zq::Math::RAN2, 4, 5, 40));
+  EXPECT_EQ(Draw(static_cast<Zq::Math::RandomAlgorithm>(7), 4, 5, 40), Draw(Zq::Math::RandomAlgorithm::Ran2, 4, 5, 40));
+  EXPECT_EQ(Draw(static_cast<Zq::Math::RandomAlgorithm>(-1), 4, 5, 40),
+            Draw(Zq::Math::RandomAlgorithm::Ran2, 4, 5, 40));
 }
 
 }  // namespace

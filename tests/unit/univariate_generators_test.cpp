@@ -32,7 +32,7 @@ constexpr int kSampleSize = 20000;
 
 template <class Generator>
 std::vector<double> Draw(Generator& generator, int count = kSampleSize, std::int32_t seed1 = 11, std::int32_t seed2 = 29) {
-  generator.SetSeed(MT2002, seed1, seed2);
+  generator.SetSeed(RandomAlgorithm::Mt2002, seed1, seed2);
   std::vector<double> sample(count);
   for (double& x : sample) x = generator.NextVariate();
   return sample;
@@ -70,7 +70,7 @@ TEST(RandomBeta, FollowsTheBetaDistributionWithBothAlgorithms) {
 // in blocks, and they must be these, in this order.
 std::vector<double> ChengBB(double alpha, double beta, int count) {
   RandomUniform uniform;
-  uniform.SetSeed(MT2002, 11, 29);
+  uniform.SetSeed(RandomAlgorithm::Mt2002, 11, 29);
   const double a = std::fmin(alpha, beta), b = std::fmax(alpha, beta), sum = a + b;
   const double scale = std::sqrt((sum - 2) / (2 * a * b - sum)), gamma = a + 1 / scale;
   std::vector<double> sample(count);
@@ -216,7 +216,7 @@ TEST(RandomPoisson, FollowsThePoissonDistributionOnBothSidesOfTheSwitch) {
 // Counting uniforms until their product falls to exp(-mean).
 std::vector<double> ByProduct(double mean, int count) {
   RandomUniform uniform;
-  uniform.SetSeed(MT2002, 11, 29);
+  uniform.SetSeed(RandomAlgorithm::Mt2002, 11, 29);
   std::vector<double> sample(count);
   for (double& k : sample) {
     k = 0;
@@ -236,7 +236,7 @@ TEST(RandomPoisson, MultipliesUniformsBelowTwelveAndRejectsFromTwelve) {
 // try: the weights a generator remembers per count must be the same bits.
 std::vector<double> ByRejection(double mean, int count) {
   RandomUniform uniform;
-  uniform.SetSeed(MT2002, 11, 29);
+  uniform.SetSeed(RandomAlgorithm::Mt2002, 11, 29);
   const double sq = std::sqrt(2 * mean), logMean = std::log(mean), g = mean * logMean - LogGamma(mean + 1);
   std::vector<double> sample(count);
   for (double& k : sample) {

@@ -114,7 +114,7 @@ std::vector<double> ClassDraws(Generator generator, RandomAlgorithm engine, int 
 }
 
 TEST(RandomVariateWorksheet, ClassFunctionsDrawFromTheirGenerators) {
-  const RandomAlgorithm engines[] = {MT2002, MT1998, RAN2};
+  const RandomAlgorithm engines[] = {RandomAlgorithm::Mt2002, RandomAlgorithm::Mt1998, RandomAlgorithm::Ran2};
   for (short algorithm = 0; algorithm <= 2; ++algorithm) {
     const RandomAlgorithm engine = engines[algorithm];
     RandomBeta beta;
