@@ -1,6 +1,6 @@
 #include "finance/lfm_generators.h"
 
-#include <cmath>
+#include "random/polar_method.h"
 
 namespace Zq::Math {
 
@@ -36,16 +36,8 @@ double ShuffledMinimalStandard::NextNormal() {
     hasCachedNormal_ = false;
     return cachedNormal_;
   }
-  double a, b, s;
-  do {
-    a = 2 * NextUniform() - 1;
-    b = 2 * NextUniform() - 1;
-    s = a * a + b * b;
-  } while (s >= 1 || s == 0);
-  const double f = std::sqrt(-2 * std::log(s) / s);
-  cachedNormal_ = a * f;
   hasCachedNormal_ = true;
-  return b * f;
+  return PolarPair([this] { return NextUniform(); }, 0.0, cachedNormal_);
 }
 
 }  // namespace Zq::Math

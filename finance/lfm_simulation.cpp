@@ -24,6 +24,7 @@
 
 #include "distributions/normal.h"
 #include "random/mersenne_twister.h"
+#include "random/polar_method.h"
 
 namespace Zq::Math {
 
@@ -130,16 +131,8 @@ class MersenneLane {
       hasCached_ = false;
       return cached_;
     }
-    double a, b, s;
-    do {
-      a = 2 * Uniform() - 1;
-      b = 2 * Uniform() - 1;
-      s = a * a + b * b;
-    } while (s >= 1 || s <= 1.1920928955078125e-07);
-    const double f = std::sqrt(-2 * std::log(s) / s);
-    cached_ = a * f;
     hasCached_ = true;
-    return b * f;
+    return PolarPair([this] { return Uniform(); }, 1.1920928955078125e-07, cached_);
   }
 
   MersenneTwister twister_;

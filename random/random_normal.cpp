@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "distributions/normal.h"
+#include "random/polar_method.h"
 
 namespace Zq::Math {
 
@@ -34,10 +35,10 @@ void RandomNormal::MakeAhead() {
       p[pairs] = 2 * NextUniform() - 1;
       q[pairs] = 2 * NextUniform() - 1;
       s[pairs] = p[pairs] * p[pairs] + q[pairs] * q[pairs];
-      pairs += !(s[pairs] >= 1 || s[pairs] == 0);
+      pairs += PolarAccepts(s[pairs], 0.0);
     }
     for (int m = 0; m < count / 2; ++m) {
-      const double f = std::sqrt(-2 * std::log(s[m]) / s[m]);
+      const double f = PolarFactor(s[m]);
       ahead_[2 * m] = q[m] * f;
       ahead_[2 * m + 1] = p[m] * f;
     }
