@@ -33,3 +33,7 @@ foreach(case ${ZQ_CONFORMANCE_CASES})
            COMMAND ${CMAKE_COMMAND} -DHOST=$<TARGET_FILE:zqhost> -DADDIN=$<TARGET_FILE:zqrand> -DCASE=${case}
                    -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/conformance.cmake)
 endforeach()
+
+# Writes addin/elementary_tables.h (run by hand; see the generator's comment).
+add_executable(elementary_tables_generator EXCLUDE_FROM_ALL tests/tools/elementary_tables_generator.cpp)
+target_link_libraries(elementary_tables_generator PRIVATE mpfr gmp)
