@@ -37,3 +37,8 @@ endforeach()
 # Writes addin/elementary_tables.h (run by hand; see the generator's comment).
 add_executable(elementary_tables_generator EXCLUDE_FROM_ALL tests/tools/elementary_tables_generator.cpp)
 target_link_libraries(elementary_tables_generator PRIVATE mpfr gmp)
+
+# The long correct-rounding sweep against MPFR (./zq sweep).
+add_executable(zqsweep EXCLUDE_FROM_ALL tests/sweep/elementary_sweep.cpp $<TARGET_OBJECTS:zqcore>)
+target_include_directories(zqsweep PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(zqsweep PRIVATE zqstandin mpfr gmp)
