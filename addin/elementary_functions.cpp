@@ -169,8 +169,7 @@ DD QuickLogOfAny(double x) { return x >= kSmallestNormal ? Quick::Log(x) : Quick
 
 // e^a for |a| < 708 by the quick pass, as a double-double within
 // Quick::kExpError of it relative.
-DD QuickScaledExp(double a) {
-  const Quick::Exponential e = Quick::Exp(a, 0.0);
+DD Scaled(const Quick::Exponential& e) {
   const double scale = PowerOfTwo(e.power);
   return FastTwoSum(e.head * scale, e.tail * scale);
 }
@@ -191,7 +190,7 @@ bool QuickHalfExp(double a, double& result) {
 extern "C" {
 
 double exp(double x) {
-  if (Abs(x) < kQuickExpRange) {
+  if (x > -kQuickExpRange && x < kQuickExpRange) {
     const Quick::Exponential e = Quick::Exp(x, 0.0);
     double mantissa;
     if (Quick::Decide(e.head, e.tail, Quick::kExpError * e.head, mantissa)) return mantissa * PowerOfTwo(e.power);
@@ -207,7 +206,7 @@ double log(double x) {
   if (x >= kSmallestNormal && x < kInfinity) {
     const DD quick = Quick::Log(x);
     double result;
-    if (Quick::Decide(quick.hi, quick.lo, Quick::kLogError * Abs(quick.hi), result)) return result;
+    if (Quick::Decide(quick.hi, quick.lo, Quick::kLogError * quick.hi, result)) return result;
     return Accurate::Log(x, quick.hi, quick.lo);
   }
   if (IsNaN(x)) return x + x;
@@ -216,7 +215,7 @@ double log(double x) {
   if (x == kInfinity) return x;
   const DD quick = QuickLogOfAny(x);
   double result;
-  if (Quick::Decide(quick.hi, quick.lo, Quick::kLogError * Abs(quick.hi), result)) return result;
+  if (Quick::Decide(quick.hi, quick.lo, Quick::kLogError * quick.hi, result)) return result;
   return Accurate::Log(x, quick.hi, quick.lo);
 }
 
@@ -280,7 +279,8 @@ double sinh(double x) {
     if (RoundsSafely(quick, SeriesError(a2))) return WithSign(quick.hi, x);
   } else if (a < kOneExponential) {
     // (e^a - e^-a) / 2 loses up to log2(coth a) < log2(1 + 1/a) bits.
-    const DD quick = Multiply(Subtract(QuickScaledExp(a), QuickScaledExp(-a)), 0.5);
+    const Quick::ExponentialPair e = Quick::ExpPair(a);
+    const DD quick = Multiply(Subtract(Scaled(e.up), Scaled(e.down)), 0.5);
     if (RoundsSafely(quick, Quick::kExpError * (1.0 + 1.0 / a))) return WithSign(quick.hi, x);
   } else if (QuickHalfExp(a, magnitude)) {
     return WithSign(magnitude, x);
@@ -293,7 +293,8 @@ double cosh(double x) {
   const double a = Abs(x);
   if (a > kHyperbolicOverflow) return kInfinity;
   if (a < kOneExponential) {
-    const DD quick = Multiply(Add(QuickScaledExp(a), QuickScaledExp(-a)), 0.5);
+    const Quick::ExponentialPair e = Quick::ExpPair(a);
+    const DD quick = Multiply(Add(Scaled(e.up), Scaled(e.down)), 0.5);
     if (RoundsSafely(quick, Quick::kExpError)) return quick.hi;
   } else {
     double result;
@@ -316,9 +317,11 @@ double tanh(double x) {
     const DD quick = FastTwoSum(a, tail);
     if (RoundsSafely(quick, SeriesError(a2))) return WithSign(quick.hi, x);
   } else {
-    // u / (u + 2) with u = e^2a - 1, which loses up to log2(1 + 1/2a) bits.
-    const DD u = Add(QuickScaledExp(2.0 * a), -1.0);
-    const DD quick = QuickDivide(u, Add(u, 2.0));
+    // (e^a - e^-a) / (e^a + e^-a): the difference loses up to
+    // log2(coth a) < log2(1 + 1/a) bits, the sum none.
+    const Quick::ExponentialPair e = Quick::ExpPair(a);
+    const DD up = Scaled(e.up), down = Scaled(e.down);
+    const DD quick = QuickDivide(Subtract(up, down), Add(up, down));
     if (RoundsSafely(quick, Quick::kExpError * (2.0 + 1.0 / a))) return WithSign(quick.hi, x);
   }
   return WithSign(Accurate::Tanh(a), x);
