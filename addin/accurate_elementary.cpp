@@ -20,6 +20,18 @@ Wide Ln2() {
   return w;
 }
 
+// 1 + r/n (1 + r/(n+1) (...)) from the innermost step inward: Horner's
+// scheme for the Taylor series of e^r, n a constant at each step.
+template <std::uint32_t n>
+Wide TaylorStep(const Wide& r, const Wide& inner) {
+  const Wide p = Add(FromInteger(1), DivideBy<n>(Multiply(r, inner)));
+  if constexpr (n == 1) {
+    return p;
+  } else {
+    return TaylorStep<n - 1>(r, p);
+  }
+}
+
 // e^x for |x| < 2^11, to within 2^-235 relative: x = k log 2 + r with
 // |r| <= log 2 / 2 (the 256-bit log 2 makes r exact to 2^-245),
 // e^r = (e^(r/4096))^4096, and e^(r/4096) by its Taylor series to r^14,
@@ -31,8 +43,7 @@ Wide ExpWide(const Wide& x) {
   if (k < 0) kLn2 = Negate(kLn2);
   const Wide r = Scale(Subtract(x, kLn2), -12);
   const Wide one = FromInteger(1);
-  Wide p = one;
-  for (std::uint32_t n = 14; n >= 1; --n) p = Add(one, DivideSmall(Multiply(r, p), n));
+  Wide p = TaylorStep<14>(r, one);
   for (int i = 0; i < 12; ++i) p = Multiply(p, p);
   return Scale(p, k);
 }
@@ -47,7 +58,7 @@ Wide LogWide(double x, double head, double tail) {
   const Wide one = FromInteger(1);
   const Wide u = Subtract(Multiply(FromDouble(x), ExpWide(Negate(y))), one);
   const Wide u2 = Multiply(u, u);
-  return Add(Add(y, u), Subtract(DivideSmall(Multiply(u2, u), 3), Scale(u2, -1)));
+  return Add(Add(y, u), Subtract(DivideBy<3>(Multiply(u2, u)), Scale(u2, -1)));
 }
 
 struct Decomposed {

@@ -167,11 +167,17 @@ constexpr double kSmallestNormal = 0x1.0p-1022;
 // Quick log x for any finite x > 0, subnormal x scaled up first.
 DD QuickLogOfAny(double x) { return x >= kSmallestNormal ? Quick::Log(x) : Quick::Log(x * 0x1.0p54, -54); }
 
-// e^a for |a| < 708 by the quick pass, as a double-double within
-// Quick::kExpError of it relative.
-DD Scaled(const Quick::Exponential& e) {
-  const double scale = PowerOfTwo(e.power);
-  return FastTwoSum(e.head * scale, e.tail * scale);
+// e^a + e^-a (sign 1) or e^a - e^-a (sign -1) for 0 <= a < 37 (a >= 2^-4
+// for the difference) from the quick pair, as a double-double. The heads'
+// sum is exact (the larger first); the tails add with two roundings, below
+// 2^-72 of e^a + e^-a each, to the pair's own errors of 2^-69.5 of it: in
+// all within kPairError of e^a + e^-a.
+constexpr double kPairError = 0x1.0p-68;
+
+DD CombinedPair(const Quick::ExponentialPair& e, double sign) {
+  const double up = PowerOfTwo(e.up.power), down = sign * PowerOfTwo(e.down.power);
+  const DD heads = FastTwoSum(e.up.head * up, e.down.head * down);
+  return FastTwoSum(heads.hi, heads.lo + (e.up.tail * up + e.down.tail * down));
 }
 
 // e^a / 2 for 37 <= a < 708 by the quick pass when its rounding is certain:
@@ -279,9 +285,9 @@ double sinh(double x) {
     if (RoundsSafely(quick, SeriesError(a2))) return WithSign(quick.hi, x);
   } else if (a < kOneExponential) {
     // (e^a - e^-a) / 2 loses up to log2(coth a) < log2(1 + 1/a) bits.
-    const Quick::ExponentialPair e = Quick::ExpPair(a);
-    const DD quick = Multiply(Subtract(Scaled(e.up), Scaled(e.down)), 0.5);
-    if (RoundsSafely(quick, Quick::kExpError * (1.0 + 1.0 / a))) return WithSign(quick.hi, x);
+    const DD difference = CombinedPair(Quick::ExpPair(a), -1.0);
+    const DD quick{0.5 * difference.hi, 0.5 * difference.lo};
+    if (RoundsSafely(quick, kPairError * (1.0 + 1.0 / a))) return WithSign(quick.hi, x);
   } else if (QuickHalfExp(a, magnitude)) {
     return WithSign(magnitude, x);
   }
@@ -293,9 +299,9 @@ double cosh(double x) {
   const double a = Abs(x);
   if (a > kHyperbolicOverflow) return kInfinity;
   if (a < kOneExponential) {
-    const Quick::ExponentialPair e = Quick::ExpPair(a);
-    const DD quick = Multiply(Add(Scaled(e.up), Scaled(e.down)), 0.5);
-    if (RoundsSafely(quick, Quick::kExpError)) return quick.hi;
+    const DD sum = CombinedPair(Quick::ExpPair(a), 1.0);
+    const DD quick{0.5 * sum.hi, 0.5 * sum.lo};
+    if (RoundsSafely(quick, kPairError)) return quick.hi;
   } else {
     double result;
     if (QuickHalfExp(a, result)) return result;
@@ -320,9 +326,8 @@ double tanh(double x) {
     // (e^a - e^-a) / (e^a + e^-a): the difference loses up to
     // log2(coth a) < log2(1 + 1/a) bits, the sum none.
     const Quick::ExponentialPair e = Quick::ExpPair(a);
-    const DD up = Scaled(e.up), down = Scaled(e.down);
-    const DD quick = QuickDivide(Subtract(up, down), Add(up, down));
-    if (RoundsSafely(quick, Quick::kExpError * (2.0 + 1.0 / a))) return WithSign(quick.hi, x);
+    const DD quick = QuickDivide(CombinedPair(e, -1.0), CombinedPair(e, 1.0));
+    if (RoundsSafely(quick, kPairError * (2.0 + 1.0 / a))) return WithSign(quick.hi, x);
   }
   return WithSign(Accurate::Tanh(a), x);
 }

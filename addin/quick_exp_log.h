@@ -56,7 +56,10 @@ struct Reduction {
 inline Reduction Reduce(double xh, double xl) {
   using namespace ElementaryTables;
   constexpr double kSplitter = 0x1.8p16;  // rounds to multiples of 2^-36
-  const double kd = (xh * kIntervalsPerLn2 + kShifter) - kShifter;
+  const double shifted = xh * kIntervalsPerLn2 + kShifter;
+  const double kd = shifted - kShifter;
+  // k is also the low half of the shifted value's bits (two's complement).
+  const int k = static_cast<int>(static_cast<std::uint32_t>(std::bit_cast<std::uint64_t>(shifted)));
   const double r1 = xh - kd * kLn2Over256Head;
   const double rh = (r1 + kSplitter) - kSplitter;
   const double rl = (r1 - rh) - (kd * kLn2Over256Tail - xl);
@@ -64,7 +67,7 @@ inline Reduction Reduce(double xh, double xl) {
   const double r2 = r * r;
   const double even = r2 * (0.5 + r2 * (1.0 / 24 + r2 * (1.0 / 720)));
   const double odd = r * r2 * (1.0 / 6 + r2 * (1.0 / 120));
-  return {static_cast<int>(kd), rh, rl, r, even, odd};
+  return {k, rh, rl, r, even, odd};
 }
 
 inline Exponential Assemble(int k, double rh, double rl, double r, double q) {

@@ -25,16 +25,28 @@ int Bit(const Wide& a, int position) {
 // The value X * 2^(exponent - 32 n) of the integer x[0..n), truncated to
 // kBits significant bits.
 Wide Pack(const std::uint32_t* x, int n, int exponent, bool negative) {
+  Wide w;
+  w.negative = negative;
+  // The usual cases, a leading bit at the top or one below it (a product),
+  // without the general shift.
+  if ((x[n - 1] >> 31) != 0) {
+    for (int j = 0; j < kLimbs; ++j) w.limbs[j] = x[n - kLimbs + j];
+    w.exponent = exponent;
+    return w;
+  }
+  if ((x[n - 1] >> 30) != 0 && n > kLimbs) {
+    for (int j = 0; j < kLimbs; ++j) w.limbs[j] = (x[n - kLimbs + j] << 1) | (x[n - kLimbs + j - 1] >> 31);
+    w.exponent = exponent - 1;
+    return w;
+  }
   int top = 32 * n - 1;
   int q = n - 1;
   while (q >= 0 && x[q] == 0) --q;
-  Wide w;
-  if (q < 0) return w;
+  if (q < 0) return Wide{};
   top = 32 * q + 31 - std::countl_zero(x[q]);
   const int start = top - (kBits - 1);
   for (int j = 0; j < kLimbs; ++j) w.limbs[j] = BitsAt(x, n, start + 32 * j);
   w.exponent = exponent - 32 * n + top + 1;
-  w.negative = negative;
   return w;
 }
 
@@ -169,17 +181,7 @@ Wide MultiplySmall(const Wide& a, std::uint32_t n) {
   return Pack(p, kLimbs + 1, a.exponent + 32, a.negative);
 }
 
-Wide DivideSmall(const Wide& a, std::uint32_t n) {
-  // One more quotient limb below the significand keeps the full precision.
-  std::uint32_t q[kLimbs + 1];
-  std::uint64_t remainder = 0;
-  for (int i = kLimbs; i >= 0; --i) {
-    const std::uint64_t current = (remainder << 32) | (i > 0 ? a.limbs[i - 1] : 0u);
-    q[i] = static_cast<std::uint32_t>(current / n);
-    remainder = current % n;
-  }
-  return Pack(q, kLimbs + 1, a.exponent, a.negative);
-}
+Wide PackQuotient(const std::uint32_t* q, const Wide& a) { return Pack(q, kLimbs + 1, a.exponent, a.negative); }
 
 Wide Reciprocal(const Wide& a) {
   const Wide one = FromInteger(1);

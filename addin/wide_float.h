@@ -32,10 +32,29 @@ Wide Add(const Wide& a, const Wide& b);
 Wide Subtract(const Wide& a, const Wide& b);
 Wide Multiply(const Wide& a, const Wide& b);
 Wide MultiplySmall(const Wide& a, std::uint32_t n);
-Wide DivideSmall(const Wide& a, std::uint32_t n);
+// a / n for a constant n, which the compiler turns into multiplications.
+template <std::uint32_t n>
+Wide DivideBy(const Wide& a);
 // 1 / a by Newton's iteration from the double reciprocal (a != 0, and the
 // estimate of a a normal double).
 Wide Reciprocal(const Wide& a);
+
+// The quotient limbs q[0..kLimbs] of a / n (the lowest one below a's
+// significand) as a Wide.
+Wide PackQuotient(const std::uint32_t* q, const Wide& a);
+
+template <std::uint32_t n>
+Wide DivideBy(const Wide& a) {
+  // One more quotient limb below the significand keeps the full precision.
+  std::uint32_t q[kLimbs + 1];
+  std::uint64_t remainder = 0;
+  for (int i = kLimbs; i >= 0; --i) {
+    const std::uint64_t current = (remainder << 32) | (i > 0 ? a.limbs[i - 1] : 0u);
+    q[i] = static_cast<std::uint32_t>(current / n);
+    remainder = current % n;
+  }
+  return PackQuotient(q, a);
+}
 
 // Rounds a to the nearest double (ties to even, subnormals and overflow as
 // IEEE arithmetic rounds them) when a is known to within a relative error
