@@ -29,8 +29,8 @@ constexpr double kShifter = 0x1.8p52;
 //  - r: r1 = xh - k h and rh, the 27-bit part of r1, are exact (h, the head
 //    of log 2 / 256, has 34 bits and |k| < 2^19), the rest rl is within
 //    2^-78 (k times the tail of log 2 / 256 and one subtraction);
-//  - q (below 2^-20.05): the rounding of r = rh + rl moves it by 2^-72.1,
-//    its evaluation (four roundings of its leading part) by 2^-71.1, the
+//  - q (below 2^-20.05): the rounding of r moves it by 2^-72.1, its
+//    evaluation (four roundings of its leading part) by 2^-71.1, the
 //    Taylor remainder is below 2^-79; times head, about R: 2^-70.5;
 //  - the assembly: head * rh is exact (26 times 27 bits) and so is its sum
 //    with head; the tail, below 2^-19.9 R, gathers five roundings: 2^-70.6.
@@ -62,18 +62,21 @@ inline Reduction Reduce(double xh, double xl) {
   const int k = static_cast<int>(static_cast<std::uint32_t>(std::bit_cast<std::uint64_t>(shifted)));
   const double r1 = xh - kd * kLn2Over256Head;
   const double rh = (r1 + kSplitter) - kSplitter;
-  const double rl = (r1 - rh) - (kd * kLn2Over256Tail - xl);
-  const double r = rh + rl;
+  const double correction = kd * kLn2Over256Tail - xl;
+  const double rl = (r1 - rh) - correction;
+  const double r = r1 - correction;
+  // The polynomial's parts side by side (Estrin's scheme), for latency.
   const double r2 = r * r;
-  const double even = r2 * (0.5 + r2 * (1.0 / 24 + r2 * (1.0 / 720)));
-  const double odd = r * r2 * (1.0 / 6 + r2 * (1.0 / 120));
+  const double r4 = r2 * r2;
+  const double even = 0.5 * r2 + r4 * (1.0 / 24 + r2 * (1.0 / 720));
+  const double odd = (r * r2) * (1.0 / 6 + r2 * (1.0 / 120));
   return {k, rh, rl, r, even, odd};
 }
 
 inline Exponential Assemble(int k, double rh, double rl, double r, double q) {
   const ElementaryTables::PowerOfTwoPoint& t = ElementaryTables::kPowersOfTwo[k & 255];
   const DD s = DoubleDouble::FastTwoSum(t.head, t.head * rh);
-  return {s.hi, s.lo + (t.tail + (t.head * (rl + q) + t.tail * (r + q))), k >> 8};
+  return {s.hi, (s.lo + t.tail) + (t.head * (rl + q) + t.tail * (r + q)), k >> 8};
 }
 
 inline Exponential Exp(double xh, double xl) {
@@ -144,7 +147,8 @@ inline DD Log(double x, int exponentOffset = 0) {
   const DD h1 = DoubleDouble::FastTwoSum(w.hi, rh);
   const DD h2 = DoubleDouble::FastTwoSum(h1.hi, -0.5 * (rs * rs));
   const double r2 = r * r;
-  const double series = r * r2 * ((1.0 / 3 - r * 0.25) + r2 * ((0.2 - r * (1.0 / 6)) + r2 * (1.0 / 7 - r * 0.125)));
+  const double r4 = r2 * r2;
+  const double series = (r * r2) * (((1.0 / 3 - r * 0.25) + r2 * (0.2 - r * (1.0 / 6))) + r4 * (1.0 / 7 - r * 0.125));
   const double crossTerms = rs * rest + 0.5 * (rest * rest);
   const double small = (h2.lo + h1.lo) + ((w.lo + (ed * kLn2Tail + p.logTail)) + (rl - crossTerms));
   return {h2.hi, small + series};
