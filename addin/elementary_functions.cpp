@@ -167,6 +167,30 @@ constexpr double kSmallestNormal = 0x1.0p-1022;
 // Quick log x for any finite x > 0, subnormal x scaled up first.
 DD QuickLogOfAny(double x) { return x >= kSmallestNormal ? Quick::Log(x) : Quick::Log(x * 0x1.0p54, -54); }
 
+// |log x| >= 2^-54 for x != 1, so beyond |y| = 2^64 the exponent passes
+// 1000 and the power over- or underflows (y is even there). Multiplying
+// such a y exactly would overflow its splitting into NaN.
+constexpr double kLargestExponent = 0x1.0p64;
+
+// x^y for finite x > 0, x != 1 and 0 < |y| <= 2^64. y log x = eh + el,
+// exactly but for y times the logarithm's tail; the logarithm's relative
+// error becomes an absolute error of the exponent, and so a relative error
+// of the power, |y log x| times as large.
+double PowerMagnitude(double x, double y) {
+  const DD logarithm = QuickLogOfAny(x);
+  const DD product = TwoProduct(y, logarithm.hi);
+  const double eh = product.hi, el = product.lo + y * logarithm.lo;
+  if (eh > kExpOverflow + 1.0) return kInfinity;
+  if (eh < kExpUnderflow - 1.0) return 0.0;
+  if (eh > -kQuickExpRange && eh < kQuickExpRange) {
+    const Quick::Exponential e = Quick::Exp(eh, el);
+    const double error = Quick::kExpError + Abs(eh) * Quick::kLogError;
+    double mantissa;
+    if (Quick::Decide(e.head, e.tail, error * e.head, mantissa)) return mantissa * PowerOfTwo(e.power);
+  }
+  return Accurate::PowMagnitude(x, y, logarithm.hi, logarithm.lo);
+}
+
 // e^a + e^-a (sign 1) or e^a - e^-a (sign -1) for 0 <= a < 37 (a >= 2^-4
 // for the difference) from the quick pair, as a double-double. The heads'
 // sum is exact (the larger first); the tails add with two roundings, below
@@ -226,6 +250,11 @@ double log(double x) {
 }
 
 double pow(double x, double y) {
+  // The usual case first: a positive finite base other than 1 and a
+  // nonzero exponent of moderate size (NaN fails every comparison).
+  if (x > 0 && x < kInfinity && x != 1.0 && y != 0 && y >= -kLargestExponent && y <= kLargestExponent) {
+    return PowerMagnitude(x, y);
+  }
   if (y == 0 || x == 1.0) return 1.0;
   if (IsNaN(x) || IsNaN(y)) return x + y;
   const double ax = Abs(x);
@@ -233,10 +262,7 @@ double pow(double x, double y) {
     if (ax == 1.0) return 1.0;
     return (ax < 1.0) == (y < 0) ? kInfinity : 0.0;
   }
-  // |log x| >= 2^-54 for x != 1, so beyond |y| = 2^64 the exponent passes
-  // 1000 and the power over- or underflows (y is even there). Multiplying
-  // such a y exactly would overflow its splitting into NaN.
-  if (Abs(y) > 0x1.0p64) return (ax < 1.0) == (y < 0) ? kInfinity : 0.0;
+  if (Abs(y) > kLargestExponent) return (ax < 1.0) == (y < 0) ? kInfinity : 0.0;
   const bool odd = IsOddInteger(y);
   const bool negative = SignBit(x) && odd;
   if (x == 0 || ax == kInfinity) {
@@ -245,28 +271,7 @@ double pow(double x, double y) {
     return negative ? -magnitude : magnitude;
   }
   if (x < 0 && !IsInteger(y)) return kNaN;
-  // y log|x| = eh + el, exactly but for y times the logarithm's tail; the
-  // logarithm's relative error becomes an absolute error of the exponent,
-  // and so a relative error of the power, |y log|x|| times as large.
-  const DD logarithm = QuickLogOfAny(ax);
-  const DD product = TwoProduct(y, logarithm.hi);
-  const double eh = product.hi, el = product.lo + y * logarithm.lo;
-  double magnitude;
-  if (eh > kExpOverflow + 1.0) {
-    magnitude = kInfinity;
-  } else if (eh < kExpUnderflow - 1.0) {
-    magnitude = 0.0;
-  } else if (Abs(eh) < kQuickExpRange) {
-    const Quick::Exponential e = Quick::Exp(eh, el);
-    const double error = Quick::kExpError + Abs(eh) * Quick::kLogError;
-    if (Quick::Decide(e.head, e.tail, error * e.head, magnitude)) {
-      magnitude *= PowerOfTwo(e.power);
-    } else {
-      magnitude = Accurate::PowMagnitude(ax, y, logarithm.hi, logarithm.lo);
-    }
-  } else {
-    magnitude = Accurate::PowMagnitude(ax, y, logarithm.hi, logarithm.lo);
-  }
+  const double magnitude = PowerMagnitude(ax, y);
   return negative ? -magnitude : magnitude;
 }
 
