@@ -11,7 +11,7 @@
 // exp, log, pow and the hyperbolic functions first run a quick table-driven
 // pass (addin/quick_exp_log.h) whose error bound is proven; when the value
 // is too close to a rounding boundary for that bound (about one call in
-// twenty thousand) a 256-bit accurate pass decides (addin/accurate_elementary.h).
+// fifty thousand) a 256-bit accurate pass decides (addin/accurate_elementary.h).
 // tan computes in double-double arithmetic, with a quick pass to about
 // 2^-64 and a full one to about 2^-100.
 // Special arguments (zeros, infinities, NaN) follow the C standard.
