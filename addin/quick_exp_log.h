@@ -102,8 +102,9 @@ inline ExponentialPair ExpPair(double a) {
 // log x = e log 2 - log(1/c) + log(1 + r), r = z/c - 1 (|r| < 2^-8.4).
 // r = rh + rl exactly: zh, z cut to 39 bits (all of z at i = 0), times 1/c
 // is exact and within a factor of two of 1, and the rest of z times 1/c is
-// exact. The large parts e log 2 (42-bit head), -log(1/c), rh and -rs^2/2
-// (rs, rh cut to 26 bits, has an exact square) add exactly. The rest, with
+// exact. The large parts e log 2 and -log(1/c) (their heads multiples of
+// 2^-42), rh and -rs^2/2 (rs, rh cut to 26 bits, has an exact square) add
+// exactly. The rest, with
 // |log x| >= 2^-9 unless i = 0 and e = 0, where c = 1 and every part is
 // relative to |r| = |log(1 + r)| (1 + O(r)):
 //  - log(1 + r) beyond -rs^2/2: the cross terms of r^2/2, and the series
@@ -112,7 +113,7 @@ inline ExponentialPair ExpPair(double a) {
 //    series is at most r^2/3, 2^-19.6, of it);
 //  - the small parts summed first (2^-80 of the result), the series last
 //    (one rounding, 2^-72.6);
-//  - the tails of log 2 (times |e| <= 1075) and of the table, within 2^-84.
+//  - the tails of log 2 (times |e| <= 1128) and of the table, within 2^-84.
 // In all below 2^-70.2 relative; kLogError adds room for rounding the tail.
 constexpr double kLogError = 0x1.8p-70;
 
@@ -141,16 +142,17 @@ inline DD Log(double x, int exponentOffset = 0) {
   const double rest = (rh - rs) + rl;  // r = rs + rest
   const double r = rh + rl;
   const double ed = static_cast<double>(e);
-  // Each sum below has its larger part first: |e log 2| > 0.69 > |log c|
-  // for e != 0, and |log c| > 2^-8.1 > |rh| for i != 0.
-  const DD w = DoubleDouble::FastTwoSum(ed * kLn2Head, p.logHead);
-  const DD h1 = DoubleDouble::FastTwoSum(w.hi, rh);
+  // w is exact: both parts are whole multiples of 2^-42 below 2^11. Each
+  // sum below has its larger part first: |w| > 0.34 for e != 0, and
+  // |log c| > 2^-8.1 > |rh| for i != 0.
+  const double w = ed * kLn2Head + p.logHead;
+  const DD h1 = DoubleDouble::FastTwoSum(w, rh);
   const DD h2 = DoubleDouble::FastTwoSum(h1.hi, -0.5 * (rs * rs));
   const double r2 = r * r;
   const double r4 = r2 * r2;
   const double series = (r * r2) * (((1.0 / 3 - r * 0.25) + r2 * (0.2 - r * (1.0 / 6))) + r4 * (1.0 / 7 - r * 0.125));
   const double crossTerms = rs * rest + 0.5 * (rest * rest);
-  const double small = (h2.lo + h1.lo) + ((w.lo + (ed * kLn2Tail + p.logTail)) + (rl - crossTerms));
+  const double small = (h2.lo + h1.lo) + ((ed * kLn2Tail + p.logTail) + (rl - crossTerms));
   return {h2.hi, small + series};
 }
 

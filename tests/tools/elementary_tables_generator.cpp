@@ -80,7 +80,7 @@ int main() {
   std::printf(
       "\n// The logarithm's points c = 1 + i/256 for i = %d..%d: 1/c rounded to 14\n"
       "// significant bits (exactly 1 at i = 0), and -log of that rounded value as\n"
-      "// head + tail to within 2^-106 relative.\n"
+      "// head + tail to within 2^-96, the head a multiple of 2^-42.\n"
       "constexpr int kFirstLogPoint = -75;\n"
       "constexpr int kLastLogPoint = 106;\n\n"
       "struct LogPoint {\n  double inverse;\n  double logHead;\n  double logTail;\n};\n\n"
@@ -93,7 +93,14 @@ int main() {
     mpfr_set_d(x, inverse, MPFR_RNDN);
     mpfr_log(x, x, MPFR_RNDN);
     mpfr_neg(x, x, MPFR_RNDN);
-    Split(x, 53, head, tail);
+    // The head is a whole multiple of 2^-42, like log 2's head times any
+    // exponent, so that their sum is exact.
+    mpfr_mul_2ui(y, x, 42, MPFR_RNDN);
+    mpfr_round(y, y);
+    mpfr_div_2ui(y, y, 42, MPFR_RNDN);
+    head = mpfr_get_d(y, MPFR_RNDN);
+    mpfr_sub(y, x, y, MPFR_RNDN);
+    tail = mpfr_get_d(y, MPFR_RNDN);
     // At i = 0 the value is zero: written as +0.
     std::printf("    {%a, %a, %a},\n", inverse, head + 0.0, tail + 0.0);
   }
