@@ -179,7 +179,10 @@ TEST(ElementaryMpfr, HyperbolicFunctionsRoundAsMpfr) {
       CheckUnary(tanh, Tanh, mpfr_tanh, x);
     }
   }
-  for (double x : std::initializer_list<double>{0.0, -0.0, INFINITY, -INFINITY, NAN, 0x1.0p-1074, 710.4758600739439, -710.4758600739439, 0x1.0p-28}) {
+  // The last lies within 2^-70 of a midpoint; the earlier small-argument
+  // series of tanh, whose error bound was too small, misrounded it.
+  for (double x : std::initializer_list<double>{0.0, -0.0, INFINITY, -INFINITY, NAN, 0x1.0p-1074, 710.4758600739439, -710.4758600739439,
+                                                0x1.0p-28, -0x1.d3ffa366f74dp-5}) {
     CheckUnary(sinh, Sinh, mpfr_sinh, x);
     CheckUnary(cosh, Cosh, mpfr_cosh, x);
     CheckUnary(tanh, Tanh, mpfr_tanh, x);
