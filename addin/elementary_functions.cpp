@@ -50,7 +50,7 @@ bool RoundsSafely(DD y, double eps) {
   return y.hi + (y.lo + margin) == y.hi && y.hi + (y.lo - margin) == y.hi;
 }
 
-// Relative error bound of the quick evaluations, with a margin.
+// Relative error bound of tan's quick evaluations, with a margin.
 constexpr double kQuickError = 0x1.0p-62;
 
 bool IsInteger(double y) {
