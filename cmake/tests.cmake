@@ -34,9 +34,14 @@ foreach(case ${ZQ_CONFORMANCE_CASES})
                    -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/conformance.cmake)
 endforeach()
 
-# Writes addin/elementary_tables.h (run by hand; see the generator's comment).
-add_executable(elementary_tables_generator EXCLUDE_FROM_ALL tests/tools/elementary_tables_generator.cpp)
+# Writes addin/elementary_tables.h (see the generator's comment); a test
+# checks that the committed tables are its output.
+add_executable(elementary_tables_generator tests/tools/elementary_tables_generator.cpp)
 target_link_libraries(elementary_tables_generator PRIVATE mpfr gmp)
+add_test(NAME elementary_tables_are_generated
+         COMMAND ${CMAKE_COMMAND} -DGENERATOR=$<TARGET_FILE:elementary_tables_generator>
+                 -DTABLES=${CMAKE_SOURCE_DIR}/addin/elementary_tables.h
+                 -DOUTPUT=${CMAKE_CURRENT_BINARY_DIR}/elementary_tables.h -P ${CMAKE_SOURCE_DIR}/cmake/generated_tables.cmake)
 
 # The long correct-rounding sweep against MPFR (./zq sweep).
 add_executable(zqsweep EXCLUDE_FROM_ALL tests/sweep/elementary_sweep.cpp $<TARGET_OBJECTS:zqcore>)
