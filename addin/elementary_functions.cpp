@@ -5,14 +5,15 @@
 // Windows add-ins. The platforms' C libraries do not: glibc, mingw-w64's own
 // exp/log/pow and msvcrt's sinh/cosh/tanh/tan (evaluated on the x87 unit in
 // a 32-bit process, under whatever precision the host process set) disagree
-// in the last bit for a fraction of arguments. These versions compute in
-// double-double arithmetic (about 100 significant bits) with IEEE additions,
-// multiplications and divisions only, and round once at the end, so the
-// result is the correctly rounded value (except within about 2^-90 of a
-// rounding boundary, and for subnormal results) and identical everywhere.
-// A quick evaluation to about 2^-64 comes first; only when its rounding is
-// not certain (a few calls in a hundred) does the full one run, which keeps
-// the cost within a small multiple of the C library's.
+// in the last bit for a fraction of arguments. These versions use IEEE
+// additions, multiplications and divisions only and return the correctly
+// rounded value (to nearest, ties to even), so they agree everywhere.
+// exp, log, pow and the hyperbolic functions first run a quick table-driven
+// pass (addin/quick_exp_log.h) whose error bound is proven; when the value
+// is too close to a rounding boundary for that bound (about one call in
+// fifty thousand) a 256-bit accurate pass decides (addin/accurate_elementary.h).
+// tan computes in double-double arithmetic, with a quick pass to about
+// 2^-64 and a full one to about 2^-100.
 // Special arguments (zeros, infinities, NaN) follow the C standard.
 // Outside Windows the add-in's export list (addin/zqrand.map) keeps these
 // names local, so that its calls do not resolve to the C library that the
@@ -20,11 +21,15 @@
 #include <bit>
 #include <cstdint>
 
+#include "addin/accurate_elementary.h"
 #include "addin/double_double.h"
+#include "addin/quick_exp_log.h"
 
 namespace {
 
 using namespace Zq::Math::DoubleDouble;
+namespace Quick = Zq::Math::Quick;
+namespace Accurate = Zq::Math::Accurate;
 
 // Below these magnitudes the functions equal their argument (or 1) after
 // rounding; above these they overflow or reach their limit.
@@ -38,35 +43,6 @@ constexpr double kTanhIsOne = 40.0;
 // Below this the hyperbolic functions come from their own series.
 constexpr double kSmallHyperbolic = 0x1.0p-4;
 
-// e^r - 1 for |r| <= 0.36: a Taylor series on r / 256, then eight doublings
-// of the argument through e^2s - 1 = (e^s - 1)(e^s - 1 + 2). Accurate
-// relative to the result however small r is.
-DD ExpMinusOne(DD r) {
-  const DD s{r.hi * 0x1.0p-8, r.lo * 0x1.0p-8};
-  DD p{1.0, 0.0};
-  for (int n = 10; n >= 2; --n) p = Add(Divide(Multiply(s, p), static_cast<double>(n)), 1.0);
-  DD t = Multiply(s, p);
-  for (int i = 0; i < 8; ++i) t = Add(Multiply(t, 2.0), Multiply(t, t));
-  return t;
-}
-
-// e^x as m * 2^k with m near 1, for |x| < 746.
-struct Exponential {
-  DD mantissa;
-  int power;
-};
-
-Exponential ExpParts(DD x) {
-  const double k = Nearest(x.hi * kInvLn2);
-  const DD r = Subtract(x, Multiply(kLn2, k));
-  return {Add(ExpMinusOne(r), 1.0), static_cast<int>(k)};
-}
-
-DD ExpDD(DD x) {
-  const Exponential e = ExpParts(x);
-  return Scale(e.mantissa, e.power);
-}
-
 // True when every value within eps * |y| of y.hi + y.lo rounds to y.hi, so
 // that y.hi is the correctly rounded value of anything that close.
 bool RoundsSafely(DD y, double eps) {
@@ -74,145 +50,8 @@ bool RoundsSafely(DD y, double eps) {
   return y.hi + (y.lo + margin) == y.hi && y.hi + (y.lo - margin) == y.hi;
 }
 
-// Relative error bound of the quick evaluations, with a margin.
+// Relative error bound of tan's quick evaluations, with a margin.
 constexpr double kQuickError = 0x1.0p-62;
-
-// 2^(j/64) for j = 0..63, from the full exponential.
-struct PowerTable {
-  DD values[64];
-  PowerTable() {
-    for (int j = 0; j < 64; ++j) values[j] = ExpDD(Multiply(kLn2, j / 64.0));
-  }
-};
-
-const PowerTable& PowersOfTwo() {
-  static const PowerTable table;
-  return table;
-}
-
-// log 2 / 64 as a 36-bit head, whose products with whole numbers below 2^17
-// are exact, and a tail.
-constexpr double kLn2Over64Head = 0x1.62e42fefap-7;
-constexpr double kLn2Over64Tail = 0x1.cf79abc9e3b3ap-46;
-
-// e^x to about 2^-66 for |x| < 747: x = (64 m + j) log2 / 64 + r with
-// |r| <= log2 / 128, e^x = 2^m 2^(j/64) (1 + r + q) with q = e^r - 1 - r
-// (below 2^-15) in double. The reduction is exact up to 2^-79: k times the
-// head is exact and so is its difference with x, which is close to it.
-Exponential QuickExpParts(DD x) {
-  const double kd = Nearest(x.hi * (64.0 * kInvLn2));
-  const int k = static_cast<int>(kd);
-  const int j = k & 63;
-  const DD r = TwoSum(x.hi - kd * kLn2Over64Head, x.lo - kd * kLn2Over64Tail);
-  const double h = r.hi;
-  const double q =
-      r.lo + h * (r.lo + h * (0.5 + h * (1.0 / 6 + h * (1.0 / 24 + h * (1.0 / 120 + h * (1.0 / 720 + h * (1.0 / 5040)))))));
-  // t (1 + h + q) = t.hi + t.hi h + (t.hi q + t.lo (1 + h + q)), the first
-  // product exact.
-  const DD& t = PowersOfTwo().values[j];
-  const DD th = TwoProduct(t.hi, h);
-  const DD head = FastTwoSum(t.hi, th.hi);
-  const double tail = th.lo + (t.hi * q + t.lo * (1.0 + (h + q)));
-  return {FastTwoSum(head.hi, head.lo + tail), (k - j) / 64};
-}
-
-// The quick value when its rounding is certain (and the result normal).
-bool QuickResult(const Exponential& e, double eps, double& result) {
-  if (e.power < -1021 || !RoundsSafely(e.mantissa, eps)) return false;
-  result = Scale(e.mantissa.hi, e.power);
-  return true;
-}
-
-// 2 atanh(s) = log((1 + s) / (1 - s)) by its odd series, to `terms` terms.
-DD TwiceAtanh(DD s, int terms) {
-  const DD s2 = Multiply(s, s);
-  DD p = Divide(DD{1.0, 0.0}, static_cast<double>(2 * terms - 1));
-  for (int odd = 2 * terms - 3; odd >= 1; odd -= 2) p = Add(Multiply(s2, p), Divide(DD{1.0, 0.0}, static_cast<double>(odd)));
-  return Multiply(Multiply(s, p), 2.0);
-}
-
-// log(j / 64) for the table points j / 64 in [45/64, 91/64].
-constexpr int kFirstPoint = 45;
-constexpr int kLastPoint = 91;
-
-struct LogTable {
-  DD values[kLastPoint - kFirstPoint + 1];
-  LogTable() {
-    for (int j = kFirstPoint; j <= kLastPoint; ++j) {
-      const double c = j / 64.0;
-      values[j - kFirstPoint] = TwiceAtanh(Divide(DD{c - 1.0, 0.0}, TwoSum(c, 1.0)), 22);
-    }
-  }
-};
-
-const LogTable& LogPoints() {
-  static const LogTable table;
-  return table;
-}
-
-// x = m * 2^e with m in [sqrt(1/2), sqrt(2)), and c = j / 64 the table
-// point nearest to m.
-struct LogReduction {
-  int e;
-  double m;
-  int j;
-  double c;
-};
-
-LogReduction ReduceForLog(double x) {
-  int e = 0;
-  if (x < 0x1.0p-1022) {
-    x *= 0x1.0p54;
-    e = -54;
-  }
-  const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
-  e += static_cast<int>(bits >> 52) - 1023;
-  double m = std::bit_cast<double>((bits & 0x000FFFFFFFFFFFFFull) | 0x3FF0000000000000ull);
-  if (m > 0x1.6a09e667f3bcdp+0) {
-    m *= 0.5;
-    ++e;
-  }
-  const int j = static_cast<int>(Nearest(m * 64.0));
-  const double c = j / 64.0;
-  return {e, m, j, c};
-}
-
-// log(x) for finite x > 0: x = m * 2^e with m in [sqrt(1/2), sqrt(2)),
-// m = c (1 + f) with c the nearest table point, and
-// log x = e log 2 + log c + 2 atanh((m - c) / (m + c)).
-DD LogDD(double x) {
-  const auto [e, m, j, c] = ReduceForLog(x);
-  // m - c is exact: m and c are within a factor of two of each other.
-  const DD f = TwiceAtanh(Divide(DD{m - c, 0.0}, TwoSum(m, c)), 8);
-  return Add(Add(Multiply(kLn2, static_cast<double>(e)), LogPoints().values[j - kFirstPoint]), f);
-}
-
-// log 2 as a 42-bit head, whose products with exponents are exact, and a tail.
-constexpr double kLn2Head = 0x1.62e42fefa38p-1;
-constexpr double kLn2Tail = 0x1.ef35793c76730p-45;
-
-// log(x) to about 2^-72 relative, as LogDD but cheaper: s = (m - c) / (m + c)
-// by one division and one correction, the series beyond 2s in double, and
-// the large parts e log 2 + log c + 2s added exactly.
-DD QuickLogDD(double x) {
-  const auto [e, m, j, c] = ReduceForLog(x);
-  // m - c is exact; s.lo corrects the quotient for its remainder and for
-  // the low part of m + c.
-  const double d = m - c;
-  const DD sum = TwoSum(m, c);
-  const double s = d / sum.hi;
-  const DD p = TwoProduct(s, sum.hi);
-  const double sLow = (((d - p.hi) - p.lo) - s * sum.lo) / sum.hi;
-  const double s2 = s * s;
-  const double series = 2.0 * s * s2 * (1.0 / 3 + s2 * (1.0 / 5 + s2 * (1.0 / 7 + s2 * (1.0 / 9))));
-  // |log x| >= 2^-7 unless e = 0 and c = 1, where the table term is zero:
-  // the parts' rounding errors stay far below 2^-72 of the result.
-  const DD& point = LogPoints().values[j - kFirstPoint];
-  const double ed = static_cast<double>(e);
-  const DD large = TwoSum(ed * kLn2Head, point.hi);
-  const DD all = TwoSum(large.hi, 2.0 * s);
-  return FastTwoSum(all.hi, all.lo + (large.lo + (ed * kLn2Tail + (point.lo + (2.0 * sLow + series)))));
-}
 
 bool IsInteger(double y) {
   if (Abs(y) >= 0x1.0p52) return true;
@@ -314,31 +153,108 @@ DD QuickDivide(DD a, DD b) {
 
 double WithSign(double magnitude, double x) { return x < 0 ? -magnitude : magnitude; }
 
+// Relative error bound of a + tail for the small-argument series of sinh
+// and tanh: the tail, at most a^3/3, carries about five roundings (the
+// products a^2 and a^3, the leading coefficient, its sum and product),
+// 2^-50.8 of itself and so 2^-52 a^2 of the result; the series' remainder
+// is below 2^-66.
+double SeriesError(double a2) { return 0x1.0p-52 * a2 + 0x1.0p-66; }
+
+// The quick passes cover |x| < 708, where e^x is a normal double.
+constexpr double kQuickExpRange = 708.0;
+constexpr double kSmallestNormal = 0x1.0p-1022;
+
+// Quick log x for any finite x > 0, subnormal x scaled up first.
+DD QuickLogOfAny(double x) { return x >= kSmallestNormal ? Quick::Log(x) : Quick::Log(x * 0x1.0p54, -54); }
+
+// |log x| >= 2^-54 for x != 1, so beyond |y| = 2^64 the exponent passes
+// 1000 and the power over- or underflows (y is even there). Multiplying
+// such a y exactly would overflow its splitting into NaN.
+constexpr double kLargestExponent = 0x1.0p64;
+
+// x^y for finite x > 0, x != 1 and 0 < |y| <= 2^64. y log x = eh + el,
+// exactly but for y times the logarithm's tail; the logarithm's relative
+// error becomes an absolute error of the exponent, and so a relative error
+// of the power, |y log x| times as large.
+double PowerMagnitude(double x, double y) {
+  const DD logarithm = QuickLogOfAny(x);
+  const DD product = TwoProduct(y, logarithm.hi);
+  const double eh = product.hi, el = product.lo + y * logarithm.lo;
+  if (eh > kExpOverflow + 1.0) return kInfinity;
+  if (eh < kExpUnderflow - 1.0) return 0.0;
+  if (eh > -kQuickExpRange && eh < kQuickExpRange) {
+    const Quick::Exponential e = Quick::Exp(eh, el);
+    const double error = Quick::kExpError + Abs(eh) * Quick::kLogError;
+    double mantissa;
+    if (Quick::Decide(e.head, e.tail, error * e.head, mantissa)) return mantissa * PowerOfTwo(e.power);
+  }
+  return Accurate::PowMagnitude(x, y, logarithm.hi, logarithm.lo);
+}
+
+// e^a + e^-a (sign 1) or e^a - e^-a (sign -1) for 0 <= a < 37 (a >= 2^-4
+// for the difference) from the quick pair, as a double-double. The heads'
+// sum is exact (the larger first); the tails add with two roundings, below
+// 2^-72 of e^a + e^-a each, to the pair's own errors of 2^-69.5 of it: in
+// all within kPairError of e^a + e^-a.
+constexpr double kPairError = 0x1.0p-68;
+
+DD CombinedPair(const Quick::ExponentialPair& e, double sign) {
+  const double up = PowerOfTwo(e.up.power), down = sign * PowerOfTwo(e.down.power);
+  const DD heads = FastTwoSum(e.up.head * up, e.down.head * down);
+  return FastTwoSum(heads.hi, heads.lo + (e.up.tail * up + e.down.tail * down));
+}
+
+// e^a / 2 for 37 <= a < 708 by the quick pass when its rounding is certain:
+// sinh a and cosh a to within 2^-106 (e^-a / 2 is that small beside it).
+bool QuickHalfExp(double a, double& result) {
+  if (a >= kQuickExpRange) return false;
+  const Quick::Exponential e = Quick::Exp(a, 0.0);
+  double mantissa;
+  if (!Quick::Decide(e.head, e.tail, (Quick::kExpError + 0x1.0p-100) * e.head, mantissa)) return false;
+  result = mantissa * PowerOfTwo(e.power - 1);
+  return true;
+}
+
 }  // namespace
 
 extern "C" {
 
 double exp(double x) {
+  if (x > -kQuickExpRange && x < kQuickExpRange) {
+    const Quick::Exponential e = Quick::Exp(x, 0.0);
+    double mantissa;
+    if (Quick::Decide(e.head, e.tail, Quick::kExpError * e.head, mantissa)) return mantissa * PowerOfTwo(e.power);
+    return Accurate::Exp(x);
+  }
   if (IsNaN(x)) return x + x;
   if (x > kExpOverflow) return kInfinity;
   if (x < kExpUnderflow) return 0.0;
-  double result;
-  if (QuickResult(QuickExpParts(DD{x, 0.0}), kQuickError, result)) return result;
-  const Exponential e = ExpParts(DD{x, 0.0});
-  return Scale(e.mantissa.hi, e.power);
+  return Accurate::Exp(x);
 }
 
 double log(double x) {
+  if (x >= kSmallestNormal && x < kInfinity) {
+    const DD quick = Quick::Log(x);
+    double result;
+    if (Quick::Decide(quick.hi, quick.lo, Quick::kLogError * quick.hi, result)) return result;
+    return Accurate::Log(x, quick.hi, quick.lo);
+  }
   if (IsNaN(x)) return x + x;
   if (x < 0) return kNaN;
   if (x == 0) return -kInfinity;
   if (x == kInfinity) return x;
-  const DD quick = QuickLogDD(x);
-  if (RoundsSafely(quick, kQuickError)) return quick.hi;
-  return LogDD(x).hi;
+  const DD quick = QuickLogOfAny(x);
+  double result;
+  if (Quick::Decide(quick.hi, quick.lo, Quick::kLogError * quick.hi, result)) return result;
+  return Accurate::Log(x, quick.hi, quick.lo);
 }
 
 double pow(double x, double y) {
+  // The usual case first: a positive finite base other than 1 and a
+  // nonzero exponent of moderate size (NaN fails every comparison).
+  if (x > 0 && x < kInfinity && x != 1.0 && y != 0 && y >= -kLargestExponent && y <= kLargestExponent) {
+    return PowerMagnitude(x, y);
+  }
   if (y == 0 || x == 1.0) return 1.0;
   if (IsNaN(x) || IsNaN(y)) return x + y;
   const double ax = Abs(x);
@@ -346,10 +262,7 @@ double pow(double x, double y) {
     if (ax == 1.0) return 1.0;
     return (ax < 1.0) == (y < 0) ? kInfinity : 0.0;
   }
-  // |log x| >= 2^-54 for x != 1, so beyond |y| = 2^64 the exponent passes
-  // 1000 and the power over- or underflows (y is even there). Multiplying
-  // such a y in double-double would overflow its splitting into NaN.
-  if (Abs(y) > 0x1.0p64) return (ax < 1.0) == (y < 0) ? kInfinity : 0.0;
+  if (Abs(y) > kLargestExponent) return (ax < 1.0) == (y < 0) ? kInfinity : 0.0;
   const bool odd = IsOddInteger(y);
   const bool negative = SignBit(x) && odd;
   if (x == 0 || ax == kInfinity) {
@@ -358,24 +271,7 @@ double pow(double x, double y) {
     return negative ? -magnitude : magnitude;
   }
   if (x < 0 && !IsInteger(y)) return kNaN;
-  // The quick logarithm's error, scaled by y, adds to the quick exponential's.
-  const DD quickExponent = Multiply(QuickLogDD(ax), y);
-  double magnitude;
-  if (quickExponent.hi > kExpOverflow + 1.0) {
-    magnitude = kInfinity;
-  } else if (quickExponent.hi < kExpUnderflow - 1.0) {
-    magnitude = 0.0;
-  } else if (!QuickResult(QuickExpParts(quickExponent), kQuickError * (1.0 + Abs(quickExponent.hi)), magnitude)) {
-    const DD exponent = Multiply(LogDD(ax), y);
-    if (exponent.hi > kExpOverflow) {
-      magnitude = kInfinity;
-    } else if (exponent.hi < kExpUnderflow) {
-      magnitude = 0.0;
-    } else {
-      const Exponential e = ExpParts(exponent);
-      magnitude = Scale(e.mantissa.hi, e.power);
-    }
-  }
+  const double magnitude = PowerMagnitude(ax, y);
   return negative ? -magnitude : magnitude;
 }
 
@@ -391,28 +287,16 @@ double sinh(double x) {
     const double tail =
         a * a2 * (1.0 / 6 + a2 * (1.0 / 120 + a2 * (1.0 / 5040 + a2 * (1.0 / 362880 + a2 * (1.0 / 39916800)))));
     const DD quick = FastTwoSum(a, tail);
-    if (RoundsSafely(quick, kQuickError)) return WithSign(quick.hi, x);
+    if (RoundsSafely(quick, SeriesError(a2))) return WithSign(quick.hi, x);
   } else if (a < kOneExponential) {
-    // (e^a - e^-a) / 2 loses up to log2(coth a) bits to cancellation.
-    const Exponential q = QuickExpParts(DD{a, 0.0});
-    const DD e = Scale(q.mantissa, q.power);
-    const DD quick = Multiply(Subtract(e, QuickDivide(DD{1.0, 0.0}, e)), 0.5);
-    if (RoundsSafely(quick, kQuickError * (1.0 + 1.0 / a))) return WithSign(quick.hi, x);
-  } else if (QuickResult(QuickExpParts(Subtract(DD{a, 0.0}, kLn2)), kQuickError, magnitude)) {
+    // (e^a - e^-a) / 2 loses up to log2(coth a) < log2(1 + 1/a) bits.
+    const DD difference = CombinedPair(Quick::ExpPair(a), -1.0);
+    const DD quick{0.5 * difference.hi, 0.5 * difference.lo};
+    if (RoundsSafely(quick, kPairError * (1.0 + 1.0 / a))) return WithSign(quick.hi, x);
+  } else if (QuickHalfExp(a, magnitude)) {
     return WithSign(magnitude, x);
   }
-  if (a <= 0.34) {
-    // (e^a - e^-a) / 2 = t (t + 2) / (2 (t + 1)) with t = e^a - 1.
-    const DD t = ExpMinusOne(DD{a, 0.0});
-    magnitude = Divide(Multiply(t, Add(t, 2.0)), Multiply(Add(t, 1.0), 2.0)).hi;
-  } else if (a < kOneExponential) {
-    const DD e = ExpDD(DD{a, 0.0});
-    magnitude = Multiply(Subtract(e, Divide(DD{1.0, 0.0}, e)), 0.5).hi;
-  } else {
-    const Exponential e = ExpParts(Subtract(DD{a, 0.0}, kLn2));
-    magnitude = Scale(e.mantissa.hi, e.power);
-  }
-  return WithSign(magnitude, x);
+  return WithSign(Accurate::Sinh(a), x);
 }
 
 double cosh(double x) {
@@ -420,17 +304,14 @@ double cosh(double x) {
   const double a = Abs(x);
   if (a > kHyperbolicOverflow) return kInfinity;
   if (a < kOneExponential) {
-    const Exponential q = QuickExpParts(DD{a, 0.0});
-    const DD quickE = Scale(q.mantissa, q.power);
-    const DD quick = Multiply(Add(quickE, QuickDivide(DD{1.0, 0.0}, quickE)), 0.5);
-    if (RoundsSafely(quick, kQuickError)) return quick.hi;
-    const DD e = ExpDD(DD{a, 0.0});
-    return Multiply(Add(e, Divide(DD{1.0, 0.0}, e)), 0.5).hi;
+    const DD sum = CombinedPair(Quick::ExpPair(a), 1.0);
+    const DD quick{0.5 * sum.hi, 0.5 * sum.lo};
+    if (RoundsSafely(quick, kPairError)) return quick.hi;
+  } else {
+    double result;
+    if (QuickHalfExp(a, result)) return result;
   }
-  double result;
-  if (QuickResult(QuickExpParts(Subtract(DD{a, 0.0}, kLn2)), kQuickError, result)) return result;
-  const Exponential e = ExpParts(Subtract(DD{a, 0.0}, kLn2));
-  return Scale(e.mantissa.hi, e.power);
+  return a < kTiny ? 1.0 : Accurate::Cosh(a);
 }
 
 double tanh(double x) {
@@ -445,17 +326,15 @@ double tanh(double x) {
         a * a2 *
         (-1.0 / 3 + a2 * (2.0 / 15 + a2 * (-17.0 / 315 + a2 * (62.0 / 2835 + a2 * (-1382.0 / 155925 + a2 * (21844.0 / 6081075))))));
     const DD quick = FastTwoSum(a, tail);
-    if (RoundsSafely(quick, kQuickError)) return WithSign(quick.hi, x);
+    if (RoundsSafely(quick, SeriesError(a2))) return WithSign(quick.hi, x);
   } else {
-    // u / (u + 2) with u = e^2a - 1, which loses up to log2(1 + 1/2a) bits.
-    const Exponential q = QuickExpParts(DD{2.0 * a, 0.0});
-    const DD u = Add(Scale(q.mantissa, q.power), -1.0);
-    const DD quick = QuickDivide(u, Add(u, 2.0));
-    if (RoundsSafely(quick, kQuickError * (2.0 + 1.0 / a))) return WithSign(quick.hi, x);
+    // (e^a - e^-a) / (e^a + e^-a): the difference loses up to
+    // log2(coth a) < log2(1 + 1/a) bits, the sum none.
+    const Quick::ExponentialPair e = Quick::ExpPair(a);
+    const DD quick = QuickDivide(CombinedPair(e, -1.0), CombinedPair(e, 1.0));
+    if (RoundsSafely(quick, kPairError * (2.0 + 1.0 / a))) return WithSign(quick.hi, x);
   }
-  // tanh a = u / (u + 2) with u = e^2a - 1.
-  const DD u = 2.0 * a <= 0.34 ? ExpMinusOne(DD{2.0 * a, 0.0}) : Add(ExpDD(DD{2.0 * a, 0.0}), -1.0);
-  return WithSign(Divide(u, Add(u, 2.0)).hi, x);
+  return WithSign(Accurate::Tanh(a), x);
 }
 
 double tan(double x) {

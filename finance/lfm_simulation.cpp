@@ -12,7 +12,9 @@
 
 #include <emmintrin.h>
 
-#if defined(__x86_64__)
+#include "random/runtime_avx.h"
+
+#if ZQ_RUNTIME_AVX
 #include <immintrin.h>
 #endif
 
@@ -57,9 +59,8 @@ void DiscountChainSse2(double* Q, double* A, const double* divisors, int n) {
   }
 }
 
-#if defined(__x86_64__)
-// Four registers in all: nothing is spilled to the stack, which 64-bit
-// Windows compilers do not align for 32-byte values.
+#if ZQ_RUNTIME_AVX
+// Four registers in all.
 __attribute__((target("avx"))) void DiscountChainAvx(double* Q, double* A, const double* divisors, int n) {
   static_assert(kLanes == 8, "two registers of four lanes");
   __m256d q0 = _mm256_loadu_pd(Q), q1 = _mm256_loadu_pd(Q + 4);
@@ -80,7 +81,7 @@ __attribute__((target("avx"))) void DiscountChainAvx(double* Q, double* A, const
 #endif
 
 DiscountChain ChooseDiscountChain() {
-#if defined(__x86_64__)
+#if ZQ_RUNTIME_AVX
   __builtin_cpu_init();
   if (__builtin_cpu_supports("avx")) return DiscountChainAvx;
 #endif

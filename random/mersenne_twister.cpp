@@ -5,12 +5,13 @@
 // time in order, and the seams, where a vector would straddle a run's end,
 // are done one word at a time.
 #include "random/mersenne_twister.h"
+#include "random/runtime_avx.h"
 
 #include <emmintrin.h>
 
 #include <array>
 
-#if defined(__x86_64__)
+#if ZQ_RUNTIME_AVX
 #include <immintrin.h>
 #endif
 
@@ -76,9 +77,8 @@ void BlockSse2(std::uint32_t* s, std::uint32_t* out) {
   for (k = 0; k < kN; k += 4) Store4(out + k, Temper4(Load4(s + k)));
 }
 
-#if defined(__x86_64__)
-// The same eight words at a time. Everything stays in registers: 64-bit
-// Windows compilers do not align the stack for spilled 32-byte values.
+#if ZQ_RUNTIME_AVX
+// The same eight words at a time.
 #define ZQ_AVX2 __attribute__((target("avx2")))
 #define ZQ_AVX2_INLINE __attribute__((target("avx2"), always_inline)) inline
 
@@ -114,7 +114,7 @@ ZQ_AVX2 void BlockAvx2(std::uint32_t* s, std::uint32_t* out) {
 using BlockFunction = void (*)(std::uint32_t*, std::uint32_t*);
 
 BlockFunction ChooseBlock() {
-#if defined(__x86_64__)
+#if ZQ_RUNTIME_AVX
   __builtin_cpu_init();
   if (__builtin_cpu_supports("avx2")) return BlockAvx2;
 #endif

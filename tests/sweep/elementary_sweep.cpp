@@ -1,0 +1,101 @@
+// The long correct-rounding sweep of the add-in's exp, log, pow, sinh, cosh
+// and tanh against GNU MPFR: `./zq sweep [ARGUMENTS]` checks that many
+// arguments in all (10^9 by default), spread over each function's range as
+// in tests/unit/elementary_mpfr_test.cpp, on every core. Prints each
+// disagreement and exits with 1 if there was one.
+#include <atomic>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "tests/unit/mpfr_oracle.h"
+
+namespace {
+
+using Zq::Test::CorrectlyRounded;
+
+class Stream {
+ public:
+  explicit Stream(std::uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ull + 1) {}
+  std::uint64_t Bits() {
+    state_ ^= state_ << 13;
+    state_ ^= state_ >> 7;
+    state_ ^= state_ << 17;
+    return state_;
+  }
+  double Unit() { return static_cast<double>(Bits() >> 11) * 0x1.0p-53; }
+  double In(double low, double high) { return low + (high - low) * Unit(); }
+  double Spread(int low, int high) {
+    const double m = std::ldexp(1.0 + Unit(), low + static_cast<int>(Bits() % static_cast<std::uint64_t>(high - low + 1)));
+    return (Bits() & 1) != 0 ? -m : m;
+  }
+
+ private:
+  std::uint64_t state_;
+};
+
+std::mutex output;
+std::atomic<long> disagreements{0};
+
+void Report(const char* name, double x, double y, bool binary, double actual, double expected) {
+  if (std::bit_cast<std::uint64_t>(actual) == std::bit_cast<std::uint64_t>(expected)) return;
+  if (std::isnan(actual) && std::isnan(expected)) return;
+  ++disagreements;
+  const std::lock_guard<std::mutex> lock(output);
+  if (binary) {
+    std::printf("%s(%a, %a) = %a, MPFR %a\n", name, x, y, actual, expected);
+  } else {
+    std::printf("%s(%a) = %a, MPFR %a\n", name, x, actual, expected);
+  }
+}
+
+void CheckUnary(const char* name, double (*f)(double), Zq::Test::MpfrUnary mpfr, double x) {
+  Report(name, x, 0.0, false, f(x), CorrectlyRounded(mpfr, x));
+}
+
+void CheckPow(double x, double y) { Report("pow", x, y, true, std::pow(x, y), CorrectlyRounded(mpfr_pow, x, y)); }
+
+double Exp(double x) { return std::exp(x); }
+double Log(double x) { return std::log(x); }
+double Sinh(double x) { return std::sinh(x); }
+double Cosh(double x) { return std::cosh(x); }
+double Tanh(double x) { return std::tanh(x); }
+
+// One round checks ten arguments: two for exp, two for log, three for pow,
+// one for each hyperbolic function.
+void Round(Stream& s) {
+  CheckUnary("exp", Exp, mpfr_exp, s.In(-746.0, 710.0));
+  CheckUnary("exp", Exp, mpfr_exp, s.Spread(-60, 3));
+  CheckUnary("log", Log, mpfr_log, std::abs(s.Spread(-1074, 1023)));
+  CheckUnary("log", Log, mpfr_log, (s.Bits() & 1) != 0 ? s.In(0.70, 1.42) : 1.0 + s.Spread(-60, -2));
+  CheckPow(s.In(0.0, 10.0), s.In(-100.0, 100.0));
+  CheckPow(std::abs(s.Spread(-1074, 1023)), s.Spread(-6, 3));
+  CheckPow(1.0 + s.Spread(-60, -4), s.Spread(0, 62));
+  const double h = (s.Bits() & 1) != 0 ? s.In(-712.0, 712.0) : s.Spread(-30, 5);
+  CheckUnary("sinh", Sinh, mpfr_sinh, h);
+  CheckUnary("cosh", Cosh, mpfr_cosh, h);
+  CheckUnary("tanh", Tanh, mpfr_tanh, h);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const long total = argc > 1 ? std::atol(argv[1]) : 1000000000L;
+  const unsigned threads = std::thread::hardware_concurrency() > 0 ? std::thread::hardware_concurrency() : 1;
+  const long rounds = total / 10 / threads + 1;
+  std::vector<std::thread> workers;
+  for (unsigned t = 0; t < threads; ++t) {
+    workers.emplace_back([t, rounds] {
+      Stream stream(1000 + t);
+      for (long i = 0; i < rounds; ++i) Round(stream);
+    });
+  }
+  for (std::thread& worker : workers) worker.join();
+  std::printf("%ld arguments on %u threads: %ld disagreements with MPFR\n", rounds * 10 * threads, threads, disagreements.load());
+  return disagreements.load() == 0 ? 0 : 1;
+}
