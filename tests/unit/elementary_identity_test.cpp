@@ -22,7 +22,6 @@ using Zq::Test::ReferenceExp;
 using Zq::Test::ReferenceLog;
 using Zq::Test::ReferencePow;
 using Zq::Test::ReferenceSinh;
-using Zq::Test::ReferenceTan;
 using Zq::Test::ReferenceTanh;
 
 long Count() {
@@ -163,17 +162,6 @@ TEST(ElementaryIdentity, HyperbolicFunctionsMatchEarlierVersions) {
   CompareOn(coshNow, ReferenceCosh, "cosh", moderate, 42);
   CompareOn(coshNow, ReferenceCosh, "cosh", large, 43);
   CompareOn(tanhNow, ReferenceTanh, "tanh", moderate, 44);
-}
-
-TEST(ElementaryIdentity, TanMatchesEarlierVersion) {
-  const Unary now = [](double x) { return std::tan(x); };
-  CompareEverywhere(now, ReferenceTan, "tan");
-  CompareOn(now, ReferenceTan, "tan", [](Stream& s) { return s.In(-10.0, 10.0); }, 50);
-  CompareOn(now, ReferenceTan, "tan", [](Stream& s) { return s.In(-1e6, 1e6); }, 51);
-  // Next to multiples of pi/2, where the reduced argument nearly vanishes.
-  CompareOn(now, ReferenceTan, "tan",
-            [](Stream& s) { return s.Near(static_cast<double>(s.Bits() % 2000000) * 0x1.921fb54442d18p+0); }, 52);
-  CompareOn(now, ReferenceTan, "tan", [](Stream& s) { return s.Spread(20, 1023); }, 53);
 }
 
 }  // namespace

@@ -1,0 +1,329 @@
+// The add-in's tangent: correctly rounded as GNU MPFR rounds, on a sample of
+// every class of argument and on the published hardest-to-round arguments;
+// its stored constants and its exact reduction by pi/2 checked against MPFR.
+#include <gtest/gtest.h>
+#include <mpfr.h>
+
+#include <bit>
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "addin/half_pi_reduction.h"
+#include "addin/tangent_tables.h"
+#include "tests/unit/mpfr_oracle.h"
+#include "tests/unit/rounding_check.h"
+
+namespace {
+
+using Zq::Test::CorrectlyRounded;
+using Zq::Test::SameResult;
+
+// Arguments in (0, pi) whose tangent lies within about 2^-93 .. 2^-117 of a
+// rounding boundary (of round to nearest or of the directed roundings), from
+// Lefevre and Muller's published worst cases, the hardest known first.
+constexpr double kHardCases[] = {
+    0x1.67fffffffe845p-19,
+    0x1.50486b2f87014p-5,
+    0x1.3a20addcadf74p-2,
+    0x1.06c21d10bce7dp-3,
+    0x1.42fbbcfb8a2abp-2,
+    0x1.04e8d3351c05cp-3,
+    0x1.3652dd0d71dadp-24,
+    0x1.0ba3ffadac42cp+0,
+    0x1.0a402fcc79297p-25,
+    0x1.5d3185dd66cebp-1,
+    0x1.47d69c5e19536p-1,
+    0x1.40d9df94f1bddp-24,
+    0x1.0a402fcc79298p-25,
+    0x1.3bacd6561ff5dp-25,
+    0x1.3759625b0fb96p-2,
+    0x1.66982328f5e5fp-1,
+    0x1.0070ebbf6ca19p-3,
+    0x1.61246d6ad9aecp-25,
+    0x1.3bacd6561ff5cp-25,
+    0x1.043750295596p-6,
+    0x1.52ef932d92b1ap-2,
+    0x1.654c1b4316dcap-24,
+    0x1.61246d6ad9aedp-25,
+    0x1.157bd8e7443e1p-1,
+    0x1.02a3ad2ef6f46p-24,
+    0x1.1ecf55daa68a2p-24,
+    0x1.064e5f79f5c89p-2,
+    0x1.0236b1f944f23p+0,
+    0x1.008054c8de4cap-14,
+    0x1.5ce31c83539dap-24,
+    0x1.5206063312a1bp-1,
+    0x1.262e2ffc980fap-2,
+    0x1.0dffffffd7f47p-16,
+    0x1.0a402fcc79299p-25,
+    0x1.0a402fcc79296p-25,
+    0x1.11733d66373bbp-24,
+    0x1.013b02b29d9e4p-7,
+    0x1.2b076f131c9d3p-24,
+    0x1.00aa39615213cp-23,
+    0x1.6635576c317f8p-1,
+    0x1.63c2d5b32edbap-2,
+    0x1.3bacd6561ff5ep-25,
+    0x1.0fec78752147ep+0,
+    0x1.010f8a3ed8741p-19,
+    0x1.4abac3ee06702p-24,
+    0x1.3bacd6561ff5bp-25,
+    0x1.1c978da9218cdp-1,
+    0x1.61246d6ad9aebp-25,
+    0x1.40a0d2a8f6aecp-2,
+    0x1.0a402fcc79295p-25,
+    0x1.2bd96e010f4c8p-2,
+    0x1.1afd1ba827015p+0,
+    0x1.15ae37b4f852dp+0,
+    0x1.11733d66373bap-24,
+    0x1.0a402fcc7929ap-25,
+    0x1.66e7692b64681p-1,
+    0x1.61246d6ad9aeep-25,
+    0x1.280698fade5adp-2,
+    0x1.0807c9374cc91p-1,
+    0x1.02a3ad2ef6f45p-24,
+    0x1.540cfd6fd11bdp-24,
+    0x1.02fc71428a932p-3,
+    0x1.18b6661ff3e98p-1,
+    0x1.66323ed0e2b46p-2,
+    0x1.3bacd6561ff5fp-25,
+    0x1.2b076f131c9d4p-24,
+    0x1.1ecf55daa68a1p-24,
+    0x1.17cad62d7fe6ep-1,
+    0x1.0f2cc8c89a4c1p-2,
+    0x1.0a402fcc7929bp-25,
+    0x1.0a402fcc79294p-25,
+    0x1.6592ae058acb6p-2,
+    0x1.540cfd6fd11bcp-24,
+    0x1.3bacd6561ff5ap-25,
+    0x1.4abac3ee06703p-24,
+    0x1.00452f0e0134dp-13,
+    0x1.61246d6ad9aeap-25,
+    0x1.4987e91fe34ffp-1,
+    0x1.47978def7248ep-2,
+    0x1.431535a5c5c95p-2,
+    0x1.0104f7d0ed63fp-8,
+    0x1.0004b89dcb553p-11,
+    0x1.61246d6ad9aefp-25,
+    0x1.5cbcc9557de13p-1,
+    0x1.4a87963536426p-2,
+    0x1.417f4857033dbp-2,
+    0x1.3e5913da24158p-2,
+    0x1.228d159a953a9p-1,
+    0x1.1f987a000f39cp-2,
+    0x1.0ec85112fe0d8p+0,
+    0x1.0a402fcc7929cp-25,
+    0x1.0a402fcc79293p-25,
+    0x1.64180223dcf54p-2,
+    0x1.5724a7240fc95p-1,
+    0x1.4e03be84c115ep-1,
+    0x1.3bacd6561ff6p-25,
+    0x1.3bacd6561ff59p-25,
+    0x1.3652dd0d71dacp-24,
+    0x1.0ab63d8eddeddp-2,
+    0x1.02a3ad2ef6f47p-24,
+    0x1.011186037b85ap-20,
+    0x1.40d9df94f1bdcp-24,
+    0x1.39bbcd2a201c8p-1,
+    0x1.265d50710fec8p-1,
+    0x1.13e3f88312752p+0,
+    0x1.5ce31c83539d9p-24,
+    0x1.324728d1c086bp-2,
+    0x1.2aa2ac9a38412p-2,
+    0x1.24eedf00dd0fcp-2,
+    0x1.1ecf55daa68a3p-24,
+    0x1.0a402fcc7929dp-25,
+    0x1.0a402fcc79292p-25,
+    0x1.61246d6ad9ae9p-25,
+    0x1.49ffffffb6e2dp-16,
+    0x1.49147eee9fbdbp-1,
+    0x1.3c291bf65843cp-2,
+    0x1.3652dd0d71daep-24,
+    0x1.11733d66373bcp-24,
+    0x1.00ddeead167aap-4,
+    0x1.005785112e4cap-12,
+    0x1.654c1b4316dcbp-24,
+    0x1.61246d6ad9afp-25,
+    0x1.5003b108eadd2p-2,
+    0x1.476cdf1ce1175p-2,
+    0x1.40d9df94f1bdep-24,
+    0x1.3bacd6561ff61p-25,
+    0x1.3bacd6561ff58p-25,
+    0x1.0a402fcc7929ep-25,
+    0x1.0a402fcc79291p-25,
+    0x1.0a3f739090bf1p-2,
+    0x1.02a3ad2ef6f44p-24,
+    0x1.4b750f247d3edp-2,
+    0x1.2b076f131c9d2p-24,
+    0x1.244c710c12906p-1,
+    0x1.11733d66373b9p-24,
+    0x1.4b796c0bfd089p-2,
+    0x1.4739aee6e2656p-1,
+    0x1.19fc819dff24ap-2,
+    0x1.164fc89bc91a9p+0,
+    0x1.16110ca790792p-2,
+    0x1.44ba162332afp-1,
+    0x1.5d3a374d90c85p-1,
+    0x1.46a1b4bab1d6fp-1,
+    0x1.3e76feed76b64p-1,
+    0x1.12e9287c02b57p-1,
+    0x1.1705e2243542cp+0,
+    0x1.13594ab85bf05p-1,
+    0x1.0fe1c4da1a252p+0,
+    0x1.4a3684806d733p-1,
+    0x1.2b5f97a471a2ep-1,
+    0x1.13f0d033cded3p+0,
+    0x1.0c63a33265d2cp-1,
+    0x1.0558b9e9c38c6p+0,
+    0x1.07f81a605e442p+0,
+    0x1.05c90b9532511p+0,
+    0x1.1ab67b7738abbp+0,
+    0x1.0a6afce61bbd5p+0,
+    0x1.0be301576111ap+0,
+    0x1.00ebb6cf8a60fp+0,
+    0x1.005c4ae44e6cp+0,
+    0x1.0ff1dda8e37e3p+0,
+    0x1.0ebaa59e190bdp+0,
+    0x1.0b99c114b03bep+0,
+    0x1.09c15d45168e3p+0,
+    0x1.0fe99d0d25718p+0,
+    0x1.16802485666fp+0,
+    0x1.153beddd00862p+0,
+    0x1.0e8b6d77673eap+0,
+    0x1.17d9f5cb0c20ep+0,
+    0x1.17023c5a32dccp+0,
+};
+
+TEST(Tangent, RoundsAsMpfrOnEveryKindOfArgument) {
+  std::string failures;
+  const long wrong = Zq::Test::CountMisrounded(Zq::Test::kTangentRoundingCheck, 1, 40000, failures);
+  EXPECT_EQ(wrong, 0) << failures;
+}
+
+TEST(Tangent, RoundsThePublishedHardCasesAsMpfr) {
+  int wrong = 0;
+  for (double v : kHardCases) {
+    for (double x : {v, -v}) {
+      const double expected = CorrectlyRounded(mpfr_tan, x);
+      if (!SameResult(std::tan(x), expected) && ++wrong <= 5) ADD_FAILURE() << std::hexfloat << "tan(" << x << ") = " << std::tan(x) << ", correctly rounded " << expected;
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+}
+
+TEST(Tangent, SpecialAndExtremeArguments) {
+  EXPECT_TRUE(std::signbit(std::tan(-0.0)) && std::tan(-0.0) == 0.0);
+  EXPECT_TRUE(!std::signbit(std::tan(0.0)) && std::tan(0.0) == 0.0);
+  EXPECT_TRUE(std::isnan(std::tan(INFINITY)));
+  EXPECT_TRUE(std::isnan(std::tan(-INFINITY)));
+  EXPECT_TRUE(std::isnan(std::tan(NAN)));
+  // Tiny arguments, subnormal ones included, are their own tangent.
+  for (double x : {DBL_TRUE_MIN, -DBL_TRUE_MIN, 0x1.8p-1030, DBL_MIN, 0x1.fffffffffffffp-28}) EXPECT_EQ(std::tan(x), x);
+  // The nearest doubles to multiples of pi/2 (the second comes within 2^-61
+  // of one, the closest of any double), the largest double, and the edges of
+  // the quick reduction's range.
+  for (double x : {0x1.921fb54442d18p+0, 0x1.921fb54442d18p+1, 0x1.2d97c7f3321d2p+1, 0x1.6ac5b262ca1ffp+849, DBL_MAX,
+                   -DBL_MAX, 0x1.fffffffffffffp+19, 0x1.0p+20, 0x1.0000000000001p+20, 0x1.0p-27, 0x1.921fb54442d18p-1}) {
+    EXPECT_TRUE(SameResult(std::tan(x), CorrectlyRounded(mpfr_tan, x))) << std::hexfloat << x;
+  }
+}
+
+// hi + lo within 2^-104 of the value, relative.
+bool Close(double hi, double lo, const mpfr_t value) {
+  mpfr_t sum;
+  mpfr_init2(sum, 300);
+  mpfr_set_d(sum, hi, MPFR_RNDN);
+  mpfr_add_d(sum, sum, lo, MPFR_RNDN);
+  mpfr_sub(sum, sum, value, MPFR_RNDN);
+  mpfr_div(sum, sum, value, MPFR_RNDN);
+  const bool close = std::fabs(mpfr_get_d(sum, MPFR_RNDN)) < 0x1.0p-104;
+  mpfr_clear(sum);
+  return close;
+}
+
+// The 32-bit words of the fraction of v, compared with `words`.
+bool SameWords(mpfr_t v, const std::uint32_t* words, int count) {
+  for (int i = 0; i < count; ++i) {
+    mpfr_mul_2ui(v, v, 32, MPFR_RNDN);
+    const unsigned long word = mpfr_get_ui(v, MPFR_RNDZ);
+    if (word != words[i]) return false;
+    mpfr_sub_ui(v, v, word, MPFR_RNDN);
+  }
+  return true;
+}
+
+TEST(Tangent, StoredConstantsAgreeWithMpfr) {
+  using namespace Zq::Math::TangentTables;
+  mpfr_t pi, v;
+  mpfr_inits2(1600, pi, v, static_cast<mpfr_ptr>(nullptr));
+  mpfr_const_pi(pi, MPFR_RNDN);
+  for (int i = -kLastTangentPoint; i <= kLastTangentPoint; ++i) {
+    const TangentPoint& t = kTangentPoints[i + kLastTangentPoint];
+    mpfr_set_si(v, i, MPFR_RNDN);
+    mpfr_div_si(v, v, kTangentPointsPerUnit, MPFR_RNDN);
+    mpfr_tan(v, v, MPFR_RNDN);
+    if (i != 0) {
+      EXPECT_TRUE(Close(t.hi, t.lo, v)) << "tan(" << i << "/128)";
+    }
+    // head + tail = hi, with head short enough for exact products.
+    EXPECT_EQ(t.head + t.tail, t.hi);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(t.head) & 0x7FFFFFFull, 0u) << i;
+  }
+  // The three parts of pi/2 to 2^-120.
+  mpfr_set_d(v, kHalfPi1, MPFR_RNDN);
+  mpfr_add_d(v, v, kHalfPi2, MPFR_RNDN);
+  mpfr_add_d(v, v, kHalfPi3, MPFR_RNDN);
+  mpfr_mul_2ui(v, v, 1, MPFR_RNDN);
+  mpfr_sub(v, v, pi, MPFR_RNDN);
+  EXPECT_LT(std::fabs(mpfr_get_d(v, MPFR_RNDN)), 0x1.0p-119);
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(kHalfPi1) & 0xFFFFFull, 0u);
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(kHalfPi2) & 0xFFFFFull, 0u);
+  mpfr_ui_div(v, 2, pi, MPFR_RNDN);
+  EXPECT_TRUE(SameWords(v, kTwoOverPiWords, 44));
+  mpfr_div_2ui(v, pi, 1, MPFR_RNDN);
+  mpfr_sub_ui(v, v, 1, MPFR_RNDN);
+  EXPECT_TRUE(SameWords(v, kHalfPiFractionWords, 9));
+  mpfr_clears(pi, v, static_cast<mpfr_ptr>(nullptr));
+}
+
+TEST(Tangent, ReductionByHalfPiIsExactForEveryMagnitude) {
+  mpfr_t pi, y, k, r, got;
+  mpfr_inits2(3000, pi, y, k, r, got, static_cast<mpfr_ptr>(nullptr));
+  mpfr_const_pi(pi, MPFR_RNDN);
+  std::uint64_t state = 7;
+  int wrong = 0;
+  for (int i = 0; i < 3000; ++i) {
+    state = state * 6364136223846793005ull + 1442695040888963407ull;
+    const int exponent = -27 + static_cast<int>((state >> 33) % 1051);
+    const double a = i == 0 ? 0x1.6ac5b262ca1ffp+849 : std::ldexp(1.0 + static_cast<double>(state >> 12) * 0x1.0p-52, exponent);
+    // a = k pi/2 + r with k the nearest whole number to a 2/pi.
+    mpfr_set_d(y, a, MPFR_RNDN);
+    mpfr_mul_2ui(y, y, 1, MPFR_RNDN);
+    mpfr_div(y, y, pi, MPFR_RNDN);
+    mpfr_rint(k, y, MPFR_RNDN);
+    mpfr_sub(r, y, k, MPFR_RNDN);
+    mpfr_mul(r, r, pi, MPFR_RNDN);
+    mpfr_div_2ui(r, r, 1, MPFR_RNDN);
+    mpfr_div_2ui(k, k, 1, MPFR_RNDN);
+    const bool odd = mpfr_integer_p(k) == 0;
+    const Zq::Math::HalfPiReduction reduced = Zq::Math::ReduceByHalfPi(a);
+    // The computed |r| from its words, against MPFR's to 2^-240.
+    mpfr_set_ui(got, 0, MPFR_RNDN);
+    for (int w = Zq::Math::FixedPoint::kWords - 1; w >= 0; --w) {
+      mpfr_mul_2ui(got, got, 32, MPFR_RNDN);
+      mpfr_add_ui(got, got, reduced.magnitude[w], MPFR_RNDN);
+    }
+    mpfr_div_2ui(got, got, 256, MPFR_RNDN);
+    if (reduced.negative) mpfr_neg(got, got, MPFR_RNDN);
+    mpfr_sub(got, got, r, MPFR_RNDN);
+    mpfr_abs(got, got, MPFR_RNDN);
+    const bool right = reduced.odd == odd && mpfr_cmp_ui_2exp(got, 1, -240) < 0;
+    if (!right && ++wrong <= 5) ADD_FAILURE() << std::hexfloat << "reduction of " << a;
+  }
+  EXPECT_EQ(wrong, 0);
+  mpfr_clears(pi, y, k, r, got, static_cast<mpfr_ptr>(nullptr));
+}
+
+}  // namespace
