@@ -63,18 +63,6 @@ inline Fixed Multiply(const Fixed& a, const Fixed& b) {
   return result;
 }
 
-// a / divisor truncated (error below 2^-256).
-inline Fixed DivideBy(const Fixed& a, std::uint32_t divisor) {
-  Fixed quotient{};
-  std::uint64_t remainder = 0;
-  for (int k = kWords - 1; k >= 0; --k) {
-    remainder = (remainder << 32) | a[k];
-    quotient[k] = static_cast<std::uint32_t>(remainder / divisor);
-    remainder %= divisor;
-  }
-  return quotient;
-}
-
 inline Fixed ShiftLeft(const Fixed& a, int bits) {
   Fixed shifted{};
   const int words = bits / 32, rest = bits % 32;

@@ -9,9 +9,9 @@
 // parts of pi/2 below 2^20, exactly from the bits of 2/pi above), then
 // r = c + u with c = i/128, and with T = tan c from the table,
 //   tan r = (T + tan u) / (1 - T tan u),   -1/tan r = -(1 - T tan u) / (T + tan u),
-// tan u by its series to u^9. Its relative error stays below 2^-67 (see
-// QuickTangent); when the rounding of the result within 2^-66 of it is not
-// certain (about one call in 8000), the accurate path decides.
+// tan u by its series to u^9. Its relative error stays below 2^-67.4 (see
+// QuickTangent); when the rounding of everything within 2^-67 of the
+// result is not certain (about one call in 10000), the accurate path decides.
 // Accurate path: the exact reduction and the sine and cosine series in
 // 256-bit fixed point, good to about 2^-185 relative. The hardest cases
 // known (within 2^-132 of a rounding boundary) need 2^-132.
@@ -42,55 +42,58 @@ constexpr double kShifter = 0x1.8p52;
 // The three-part reduction is right to 2^-100 absolute; below this the
 // reduced argument would keep fewer than 76 correct bits.
 constexpr double kSmallReduced = 0x1.0p-24;
-constexpr double kQuickError = 0x1.0p-66;
+constexpr double kQuickError = 0x1.0p-67;
 constexpr double kSigns[2] = {1.0, -1.0};
 
-// a / b to about 2^-100 relative for normalized a and b, normalized, with
-// one division: q from the reciprocal, corrected by the remainder a - q b.
+// x with all but its upper 26 significant bits cleared: products of two
+// such numbers, or of one with a 27-bit number, are exact.
+double Upper26(double x) { return std::bit_cast<double>(std::bit_cast<std::uint64_t>(x) & 0xFFFFFFFFF8000000ull); }
+
+// a / b for normalized a and b to 2^-75 relative, normalized, with one
+// division: q1, the quotient cut to 26 bits, times b's upper and lower
+// halves is exact, so the remainder a - q1 b (about 2^-25 of a) is exact
+// up to 2^-77 of a, and its quotient q2 needs only double precision.
 DD Quotient(DD a, DD b) {
   const double y = 1.0 / b.hi;
-  const double q = a.hi * y;
-  const DD p = TwoProduct(q, b.hi);
-  // a.hi - p.hi is exact: q b.hi is within a few units of a.hi.
-  const double remainder = ((a.hi - p.hi) - p.lo) + (a.lo - q * b.lo);
-  return FastTwoSum(q, remainder * y);
+  const double q1 = Upper26(a.hi * y);
+  const double bHigh = Upper26(b.hi);
+  // a.hi - q1 bHigh is exact: q1 bHigh is within 2^-24 of a.hi.
+  const double remainder = ((a.hi - q1 * bHigh) - q1 * (b.hi - bHigh)) + (a.lo - q1 * b.lo);
+  return FastTwoSum(q1, remainder * y);
 }
 
-// tan r (even k) or -1/tan r (odd k) for r = rh + rl, |r| <= pi/4 + 2^-30,
+// tan r (even k) or 1/tan r (odd k, where tan x is its opposite) for r = rh + rl, |r| <= pi/4 + 2^-30,
 // |rl| <= 2^-48 and r not below 2^-64 in magnitude.
 //
 // With c = i/128 nearest to rh, d = rh - c (exact, |d| <= 2^-8) and
 // u = d + rl: tan u = d + tau, tau = rl (1 + d^2) + d^3 (1/3 + 2/15 d^2 +
 // 17/315 d^4 + 62/2835 d^6), whose neglected terms stay below 2^-94.
-// N = T + tan u, D = 1 - T tan u, with T tan u split into T.hi d (exact, by
-// Dekker's product on the stored halves of T.hi) and the rest.
-// Relative error: tau's roundings (2^-50.4 of d^3/3) reach 2^-68 of N,
-// because |N| >= |d| when i = 0 and |N| >= 2^-8 otherwise; N's other
-// roundings 2^-69.6, D's 2^-75 (D is within 2^-7 of 1), the quotient's
-// 2^-100, the reduction's 2^-75: below 2^-67 in all.
+// N = T + tan u, D = 1 - T tan u, with T.hi d in exact parts.
+// Relative error: tau's six roundings (6.2 2^-53 of d^3/3) reach 2^-67.97
+// of N, because |N| >= |d| when i = 0 and |N| >= 2^-8 otherwise; N's two
+// other roundings 2^-69.6; D's 2^-75 (D is within 2^-7 of 1); the
+// quotient's 2^-75; the reduction's 2^-75: below 2^-67.4 in all.
 DD QuickTangent(double rh, double rl, bool odd) {
   const double nearest = (rh * kTangentPointsPerUnit + kShifter) - kShifter;
   const TangentPoint& t = kTangentPoints[static_cast<int>(nearest) + kLastTangentPoint];
   const double d = rh - nearest * (1.0 / kTangentPointsPerUnit);
   const double d2 = d * d;
-  const double series = 1.0 / 3 + d2 * (2.0 / 15 + d2 * (17.0 / 315 + d2 * (62.0 / 2835)));
-  const double tau = rl + d2 * (rl + d * series);
+  const double series = (1.0 / 3 + d2 * (2.0 / 15)) + (d2 * d2) * (17.0 / 315 + d2 * (62.0 / 2835));
+  const double tau = (rl + rl * d2) + (d * d2) * series;
 
   const DD n0 = FastTwoSum(t.hi, d);
   const DD n = FastTwoSum(n0.hi, n0.lo + (t.lo + tau));
 
-  double dHigh, dLow;
-  Split(d, dHigh, dLow);
-  const double p = t.hi * d;
-  const double pLow = ((t.head * dHigh - p) + t.head * dLow + t.tail * dHigh) + t.tail * dLow;
-  const DD d0 = FastTwoSum(1.0, -p);
-  const DD den = FastTwoSum(d0.hi, d0.lo - (pLow + (t.hi * tau + t.lo * d)));
+  // T.hi d in four exact products: T's halves have 26 bits, d's 26 and 27.
+  const double dHigh = Upper26(d);
+  const double dLow = d - dHigh;
+  const DD d0 = FastTwoSum(1.0, -(t.head * dHigh));
+  const double rest = (t.head * dLow + t.tail * dHigh) + t.tail * dLow;
+  const DD den = FastTwoSum(d0.hi, d0.lo - (rest + (t.hi * tau + t.lo * d)));
 
   // Chosen by index rather than by branch: k's parity is as good as random.
   const DD parts[2] = {n, den};
-  const DD y = Quotient(parts[odd], parts[!odd]);
-  const double sign = kSigns[odd];
-  return {sign * y.hi, sign * y.lo};
+  return Quotient(parts[odd], parts[!odd]);
 }
 
 // True when every value within kQuickError of y rounds to y.hi.
@@ -145,18 +148,25 @@ double RoundedQuotient(Fixed num, Fixed den) {
   return std::bit_cast<double>((static_cast<std::uint64_t>(e + 1023) << 52) | (mantissa & 0x000FFFFFFFFFFFFFull));
 }
 
+Fixed InverseFactorial(int j) {
+  Fixed c;
+  for (int k = 0; k < Zq::Math::FixedPoint::kWords; ++k) c[k] = kInverseFactorials[j][k];
+  return c;
+}
+
 // tan a for finite a >= 2^-27: sin r and cos r by their series in fixed
-// point (27 terms each, r^2 <= 0.62), error about 2^-249 absolute. No double
-// lies within 2^-62 of a multiple of pi/2, so sin r is far from zero.
+// point to r^55 (r^2 <= 0.62), error about 2^-250 absolute. No double lies
+// within 2^-62 of a multiple of pi/2, so sin r is far from zero.
 double AccurateTangent(double a) {
   using namespace Zq::Math::FixedPoint;
   const HalfPiReduction reduced = ReduceByHalfPi(a);
   const Fixed& r = reduced.magnitude;
   const Fixed r2 = Multiply(r, r);
-  Fixed sine = One(), cosine = One();
-  for (std::uint32_t n = 27; n >= 1; --n) {
-    sine = Subtract(One(), DivideBy(Multiply(r2, sine), (2 * n) * (2 * n + 1)));
-    cosine = Subtract(One(), DivideBy(Multiply(r2, cosine), (2 * n - 1) * (2 * n)));
+  // Each step c_j - r^2 p stays positive: the terms fall.
+  Fixed sine = InverseFactorial(55), cosine = InverseFactorial(54);
+  for (int j = 53; j >= 1; j -= 2) {
+    sine = Subtract(InverseFactorial(j), Multiply(r2, sine));
+    cosine = Subtract(InverseFactorial(j - 1), Multiply(r2, cosine));
   }
   sine = Multiply(r, sine);
   // tan(k pi/2 + r) is tan r for even k and -cos r / sin r for odd k.
@@ -180,7 +190,7 @@ extern "C" double tan(double x) {
     const DD r = TwoSum(x - k * kHalfPi1, -(k * kHalfPi2));
     if (k == 0 || Abs(r.hi) >= kSmallReduced) {
       const DD y = QuickTangent(r.hi, r.lo - k * kHalfPi3, odd);
-      if (RoundsSafely(y)) return y.hi;
+      if (RoundsSafely(y)) return kSigns[odd] * y.hi;
     }
     return WithSign(AccurateTangent(a), x);
   }
@@ -188,5 +198,5 @@ extern "C" double tan(double x) {
   const HalfPiReduction reduced = ReduceByHalfPi(a);
   const DD r = ToDoubleDouble(reduced.magnitude);
   const DD y = reduced.negative ? QuickTangent(-r.hi, -r.lo, reduced.odd) : QuickTangent(r.hi, r.lo, reduced.odd);
-  return WithSign(RoundsSafely(y) ? y.hi : AccurateTangent(a), x);
+  return WithSign(RoundsSafely(y) ? kSigns[reduced.odd] * y.hi : AccurateTangent(a), x);
 }

@@ -4,6 +4,7 @@
 //   /tmp/tangent_tables > addin/tangent_tables.h
 // The doubles are printed as exact hexadecimal literals, the words of 2/pi
 // and pi/2 as hexadecimal integers, so the header is the same on every run.
+#include <gmp.h>
 #include <mpfr.h>
 
 #include <cstdint>
@@ -53,6 +54,33 @@ void PrintWords(const char* name, mpfr_t v, int count) {
   }
   std::printf("};\n");
   mpfr_clear(f);
+}
+
+// 1/j! for j = 0..count-1 in the add-in's fixed point (little-endian words,
+// word k weighing 2^(32 k - 256), word 8 the integer part), rounded.
+void PrintInverseFactorials(int count) {
+  mpfr_t v;
+  mpz_t z, word;
+  mpfr_init2(v, kPrecision);
+  mpz_inits(z, word, nullptr);
+  std::printf("constexpr std::uint32_t kInverseFactorials[%d][9] = {\n", count);
+  mpfr_set_ui(v, 1, MPFR_RNDN);
+  for (int j = 0; j < count; ++j) {
+    if (j > 0) mpfr_div_ui(v, v, j, MPFR_RNDN);
+    mpfr_mul_2ui(v, v, 256, MPFR_RNDN);
+    mpfr_get_z(z, v, MPFR_RNDN);
+    mpfr_div_2ui(v, v, 256, MPFR_RNDN);
+    std::printf("    {");
+    for (int k = 0; k < 9; ++k) {
+      mpz_fdiv_q_2exp(word, z, 32 * k);
+      mpz_fdiv_r_2exp(word, word, 32);
+      std::printf("%s0x%08lx", k == 0 ? "" : ", ", mpz_get_ui(word));
+    }
+    std::printf("},\n");
+  }
+  std::printf("};\n");
+  mpz_clears(z, word, nullptr);
+  mpfr_clear(v);
 }
 
 }  // namespace
@@ -105,6 +133,8 @@ int main() {
   mpfr_div_2ui(v, pi, 1, MPFR_RNDN);
   mpfr_sub_ui(v, v, 1, MPFR_RNDN);
   PrintWords("kHalfPiFractionWords", v, 9);
+  std::printf("\n// 1/j! for the sine and cosine series of the accurate path.\n");
+  PrintInverseFactorials(56);
   std::printf("\n}  // namespace Zq::Math::TangentTables\n");
   mpfr_clears(pi, v, static_cast<mpfr_ptr>(nullptr));
   return 0;
