@@ -73,7 +73,7 @@ DD Quotient(DD a, DD b) {
 // of N, because |N| >= |d| when i = 0 and |N| >= 2^-8 otherwise; N's two
 // other roundings 2^-69.6; D's 2^-75 (D is within 2^-7 of 1); the
 // quotient's 2^-75; the reduction's 2^-75: below 2^-67.4 in all.
-DD QuickTangent(double rh, double rl, bool odd) {
+[[gnu::always_inline]] inline DD QuickTangent(double rh, double rl, bool odd) {
   const double nearest = (rh * kTangentPointsPerUnit + kShifter) - kShifter;
   const TangentPoint& t = kTangentPoints[static_cast<int>(nearest) + kLastTangentPoint];
   const double d = rh - nearest * (1.0 / kTangentPointsPerUnit);
@@ -188,7 +188,7 @@ extern "C" double tan(double x) {
     const double k = shifted - kShifter;
     const bool odd = (std::bit_cast<std::uint64_t>(shifted) & 1) != 0;
     const DD r = TwoSum(x - k * kHalfPi1, -(k * kHalfPi2));
-    if (k == 0 || Abs(r.hi) >= kSmallReduced) {
+    if (Abs(r.hi) >= kSmallReduced || k == 0) {
       const DD y = QuickTangent(r.hi, r.lo - k * kHalfPi3, odd);
       if (RoundsSafely(y)) return kSigns[odd] * y.hi;
     }
