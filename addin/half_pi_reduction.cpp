@@ -28,7 +28,9 @@ std::uint32_t BitsFrom(const std::array<std::uint32_t, kProductWords>& words, in
 
 Fixed HalfPiMinusOne() {
   Fixed c{};
-  for (int k = 0; k < FixedPoint::kFractionWords; ++k) c[k] = TangentTables::kHalfPiFractionWords[FixedPoint::kFractionWords - 1 - k];
+  for (int k = 0; k < FixedPoint::kFractionWords; ++k) {
+    c[k] = TangentTables::kHalfPiFractionWords[FixedPoint::kFractionWords - 1 - k];
+  }
   return c;
 }
 

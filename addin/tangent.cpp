@@ -62,8 +62,8 @@ DD Quotient(DD a, DD b) {
   return FastTwoSum(q1, remainder * y);
 }
 
-// tan r (even k) or 1/tan r (odd k, where tan x is its opposite) for r = rh + rl, |r| <= pi/4 + 2^-30,
-// |rl| <= 2^-48 and r not below 2^-64 in magnitude.
+// tan r for even k, 1/tan r for odd k (where tan x is its opposite), for
+// r = rh + rl with |r| <= pi/4 + 2^-30, |rl| <= 2^-48 and |r| >= 2^-64.
 //
 // With c = i/128 nearest to rh, d = rh - c (exact, |d| <= 2^-8) and
 // u = d + rl: tan u = d + tau, tau = rl (1 + d^2) + d^3 (1/3 + 2/15 d^2 +

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 
 #include "tests/unit/elementary_reference.h"
 #include "tests/unit/mpfr_oracle.h"
@@ -73,7 +74,9 @@ void CompareGroup(const char* group, const std::function<double(Stream&)>& argum
     }
   }
   EXPECT_EQ(wrong, 0) << group;
-  if (corrected > 0) std::printf("tan, %s: %ld of %ld earlier results were misrounded and are now right\n", group, corrected, count);
+  if (corrected > 0) {
+    std::printf("tan, %s: %ld of %ld earlier results were misrounded and are now right\n", group, corrected, count);
+  }
 }
 
 TEST(TangentIdentity, MatchesEarlierVersionWhereItWasCorrectlyRounded) {
@@ -88,7 +91,8 @@ TEST(TangentIdentity, MatchesEarlierVersionWhereItWasCorrectlyRounded) {
                [](Stream& s) { return s.Near(static_cast<double>(s.Bits() % 2000000) * 0x1.921fb54442d18p+0); }, 52, n);
   CompareGroup("2^20 .. 2^1023", [](Stream& s) { return s.Spread(20, 1023); }, 53, n);
   long i = 0;
-  const double specials[] = {0.0, -0.0, INFINITY, -INFINITY, NAN, -NAN, 1.0, -1.0, 0x1.0p-1074, -0x1.0p-1074, 0x1.fffffffffffffp+1023};
+  const double specials[] = {0.0, -0.0, INFINITY, -INFINITY, NAN, -NAN, 1.0, -1.0,
+                             0x1.0p-1074, -0x1.0p-1074, 0x1.fffffffffffffp+1023};
   CompareGroup("special values", [&](Stream&) { return specials[i++]; }, 4, std::size(specials));
 }
 

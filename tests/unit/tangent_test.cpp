@@ -211,7 +211,9 @@ TEST(Tangent, RoundsThePublishedHardCasesAsMpfr) {
   for (double v : kHardCases) {
     for (double x : {v, -v}) {
       const double expected = CorrectlyRounded(mpfr_tan, x);
-      if (!SameResult(std::tan(x), expected) && ++wrong <= 5) ADD_FAILURE() << std::hexfloat << "tan(" << x << ") = " << std::tan(x) << ", correctly rounded " << expected;
+      if (!SameResult(std::tan(x), expected) && ++wrong <= 5) {
+        ADD_FAILURE() << std::hexfloat << "tan(" << x << ") = " << std::tan(x) << ", correctly rounded " << expected;
+      }
     }
   }
   EXPECT_EQ(wrong, 0);
@@ -301,7 +303,9 @@ TEST(Tangent, ReductionByHalfPiIsExactForEveryMagnitude) {
   for (int i = 0; i < 3000; ++i) {
     state = state * 6364136223846793005ull + 1442695040888963407ull;
     const int exponent = -27 + static_cast<int>((state >> 33) % 1051);
-    const double a = i == 0 ? 0x1.6ac5b262ca1ffp+849 : std::ldexp(1.0 + static_cast<double>(state >> 12) * 0x1.0p-52, exponent);
+    // The first is the double closest to a multiple of pi/2.
+    const double a =
+        i == 0 ? 0x1.6ac5b262ca1ffp+849 : std::ldexp(1.0 + static_cast<double>(state >> 12) * 0x1.0p-52, exponent);
     // a = k pi/2 + r with k the nearest whole number to a 2/pi.
     mpfr_set_d(y, a, MPFR_RNDN);
     mpfr_mul_2ui(y, y, 1, MPFR_RNDN);
