@@ -7,11 +7,11 @@
 //
 // Quick pass: x = k pi/2 + r with |r| <= pi/4, in double-double (from three
 // parts of pi/2 below 2^20, exactly from the bits of 2/pi above), then
-// r = c + u with c = i/128, and with T = tan c from the table,
+// r = c + u with c = i/256, and with T = tan c from the table,
 //   tan r = (T + tan u) / (1 - T tan u),   -1/tan r = -(1 - T tan u) / (T + tan u),
-// tan u by its series to u^9. Its relative error stays below 2^-67.4 (see
-// QuickTangent); when the rounding of everything within 2^-67 of the
-// result is not certain (about one call in 10000), the accurate path decides.
+// tan u by its series to u^7. Its relative error stays below 2^-69.5 (see
+// QuickTangent); when the rounding of everything within 2^-69 of the
+// result is not certain (about one call in 40000), the accurate path decides.
 // Accurate path: the exact reduction and the sine and cosine series in
 // 256-bit fixed point, good to about 2^-185 relative. The hardest cases
 // known (within 2^-132 of a rounding boundary) need 2^-132.
@@ -42,7 +42,7 @@ constexpr double kShifter = 0x1.8p52;
 // The three-part reduction is right to 2^-100 absolute; below this the
 // reduced argument would keep fewer than 76 correct bits.
 constexpr double kSmallReduced = 0x1.0p-24;
-constexpr double kQuickError = 0x1.0p-67;
+constexpr double kQuickError = 0x1.0p-69;
 constexpr double kSigns[2] = {1.0, -1.0};
 
 // x with all but its upper 26 significant bits cleared: products of two
@@ -65,20 +65,21 @@ DD Quotient(DD a, DD b) {
 // tan r for even k, 1/tan r for odd k (where tan x is its opposite), for
 // r = rh + rl with |r| <= pi/4 + 2^-30, |rl| <= 2^-48 and |r| >= 2^-64.
 //
-// With c = i/128 nearest to rh, d = rh - c (exact, |d| <= 2^-8) and
+// With c = i/256 nearest to rh, d = rh - c (exact, |d| <= 2^-9) and
 // u = d + rl: tan u = d + tau, tau = rl (1 + d^2) + d^3 (1/3 + 2/15 d^2 +
-// 17/315 d^4 + 62/2835 d^6), whose neglected terms stay below 2^-94.
+// 17/315 d^4), whose neglected terms stay below 2^-86.5.
 // N = T + tan u, D = 1 - T tan u, with T.hi d in exact parts.
-// Relative error: tau's six roundings (6.2 2^-53 of d^3/3) reach 2^-67.97
-// of N, because |N| >= |d| when i = 0 and |N| >= 2^-8 otherwise; N's two
-// other roundings 2^-69.6; D's 2^-75 (D is within 2^-7 of 1); the
-// quotient's 2^-75; the reduction's 2^-75: below 2^-67.4 in all.
+// Relative error, as |N| >= |d| when i = 0 and |N| >= 2^-9 otherwise:
+// tau's six roundings (6.2 2^-53 of d^3/3) reach 2^-69.97 of N; N's two
+// other roundings 2^-71.6; the neglected terms 2^-77.5; D's 2^-77 (D is
+// within 2^-8 of 1); the quotient's 2^-75; the reduction's 2^-75.3: below
+// 2^-69.5 in all.
 [[gnu::always_inline]] inline DD QuickTangent(double rh, double rl, bool odd) {
   const double nearest = (rh * kTangentPointsPerUnit + kShifter) - kShifter;
   const TangentPoint& t = kTangentPoints[static_cast<int>(nearest) + kLastTangentPoint];
   const double d = rh - nearest * (1.0 / kTangentPointsPerUnit);
   const double d2 = d * d;
-  const double series = (1.0 / 3 + d2 * (2.0 / 15)) + (d2 * d2) * (17.0 / 315 + d2 * (62.0 / 2835));
+  const double series = 1.0 / 3 + d2 * (2.0 / 15 + d2 * (17.0 / 315));
   const double tau = (rl + rl * d2) + (d * d2) * series;
 
   const DD n0 = FastTwoSum(t.hi, d);

@@ -105,17 +105,17 @@ int main() {
   std::printf("constexpr double kHalfPi1 = %a;\nconstexpr double kHalfPi2 = %a;\nconstexpr double kHalfPi3 = %a;\n\n",
               p1, p2, p3);
 
-  // tan(i / 128) for |i| <= 101, which covers |r| <= pi/4 + 1/256.
+  // tan(i / 256) for |i| <= 202, which covers |r| <= pi/4 + 1/512.
   std::printf(
-      "// tan(i / 128) for i = -101..101 at index i + 101: value = hi + lo to\n"
-      "// about 2^-107 relative, and hi split into head + tail of 26 and 27 bits\n"
+      "// tan(i / 256) for i = -202..202 at index i + 202: value = hi + lo to\n"
+      "// about 2^-107 relative, and hi split into head + tail of 26 bits each\n"
       "// (Veltkamp's split), so that products with hi are exact in four parts.\n"
       "struct TangentPoint {\n  double hi;\n  double head;\n  double tail;\n  double lo;\n};\n\n"
-      "constexpr int kTangentPointsPerUnit = 128;\nconstexpr int kLastTangentPoint = 101;\n\n"
+      "constexpr int kTangentPointsPerUnit = 256;\nconstexpr int kLastTangentPoint = 202;\n\n"
       "constexpr TangentPoint kTangentPoints[2 * kLastTangentPoint + 1] = {\n");
-  for (int i = -101; i <= 101; ++i) {
+  for (int i = -202; i <= 202; ++i) {
     mpfr_set_si(v, i, MPFR_RNDN);
-    mpfr_div_2ui(v, v, 7, MPFR_RNDN);
+    mpfr_div_2ui(v, v, 8, MPFR_RNDN);
     mpfr_tan(v, v, MPFR_RNDN);
     const double hi = TakeDouble(v);
     const double lo = TakeDouble(v);

@@ -271,7 +271,7 @@ TEST(Tangent, StoredConstantsAgreeWithMpfr) {
     mpfr_div_si(v, v, kTangentPointsPerUnit, MPFR_RNDN);
     mpfr_tan(v, v, MPFR_RNDN);
     if (i != 0) {
-      EXPECT_TRUE(Close(t.hi, t.lo, v)) << "tan(" << i << "/128)";
+      EXPECT_TRUE(Close(t.hi, t.lo, v)) << "tan(" << i << "/" << kTangentPointsPerUnit << ")";
     }
     // head + tail = hi, with head short enough for exact products.
     EXPECT_EQ(t.head + t.tail, t.hi);
