@@ -45,6 +45,9 @@ constexpr double kSmallReduced = 0x1.0p-24;
 constexpr double kQuickError = 0x1.0p-69;
 constexpr double kSigns[2] = {1.0, -1.0};
 
+// |x| in one bitwise operation (Abs keeps -0 and needs a compare).
+double Magnitude(double x) { return __builtin_fabs(x); }
+
 // x with all but its upper 26 significant bits cleared: products of two
 // such numbers, or of one with a 27-bit number, are exact.
 double Upper26(double x) { return std::bit_cast<double>(std::bit_cast<std::uint64_t>(x) & 0xFFFFFFFFF8000000ull); }
@@ -99,7 +102,7 @@ DD Quotient(DD a, DD b) {
 
 // True when every value within kQuickError of y rounds to y.hi.
 bool RoundsSafely(DD y) {
-  const double margin = kQuickError * Abs(y.hi);
+  const double margin = kQuickError * Magnitude(y.hi);
   return y.hi + (y.lo + margin) == y.hi && y.hi + (y.lo - margin) == y.hi;
 }
 
@@ -180,7 +183,7 @@ double WithSign(double magnitude, double x) { return x < 0 ? -magnitude : magnit
 }  // namespace
 
 extern "C" double tan(double x) {
-  const double a = Abs(x);
+  const double a = Magnitude(x);
   if (a < kModerate) {
     if (a < kTiny) return x;
     // x = k pi/2 + r: x - k P1 and k P2 are exact, their difference is
@@ -189,7 +192,7 @@ extern "C" double tan(double x) {
     const double k = shifted - kShifter;
     const bool odd = (std::bit_cast<std::uint64_t>(shifted) & 1) != 0;
     const DD r = TwoSum(x - k * kHalfPi1, -(k * kHalfPi2));
-    if (Abs(r.hi) >= kSmallReduced || k == 0) {
+    if (Magnitude(r.hi) >= kSmallReduced || k == 0) {
       const DD y = QuickTangent(r.hi, r.lo - k * kHalfPi3, odd);
       if (RoundsSafely(y)) return kSigns[odd] * y.hi;
     }
