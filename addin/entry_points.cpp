@@ -1,8 +1,9 @@
 // The add-in's entry points: load (about notice, registration), unload, the
 // Add-in Manager's title, and the release of results Excel has copied.
-#include <cstring>
-#include <new>
 
+#include <cstdint>
+
+#include "addin/add_in_title.h"
 #include "addin/entry_points.h"
 #include "addin/platform.h"
 #include "addin/registration.h"
@@ -54,26 +55,7 @@ int ZQ_CALL xlAutoClose() {
   return 1;
 }
 
-LPXLOPER ZQ_CALL xlAddInManagerInfo(LPXLOPER action) {
-  static XLOPER converted;
-  converted.xltype = xltypeErr;
-  converted.val.err = xlerrValue;
-  CallExcel(xlCoerce, &converted, 2, action, TempInteger(static_cast<short>(xltypeInt)));
-  if (converted.xltype == xltypeInt && converted.val.w == 1) {
-    const std::size_t length = sizeof(kTitle) - 1;
-    char* text = new (std::nothrow) char[length + 1];
-    if (text != nullptr) {
-      text[0] = static_cast<char>(length);
-      std::memcpy(text + 1, kTitle, length);
-      AddInTitle.val.str = text;
-      AddInTitle.xltype = xltypeStr | xlbitDLLFree;
-      return &AddInTitle;
-    }
-  }
-  AddInTitle.val.err = xlerrValue;
-  AddInTitle.xltype = xltypeErr;
-  return &AddInTitle;
-}
+LPXLOPER ZQ_CALL xlAddInManagerInfo(LPXLOPER action) { return AnswerAddInManagerInfo(action, kTitle, AddInTitle); }
 
 // Releases what a returned record owns: the element array of an array, or
 // the characters of a string. Elements never hold strings.

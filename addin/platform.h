@@ -23,6 +23,7 @@ constexpr unsigned int kNormIgnoreCase = 0x00000001;  // NORM_IGNORECASE
 constexpr int kCompareEqual = 2;                      // CSTR_EQUAL
 constexpr unsigned int kLocaleEnglishUS = 0x0409;
 constexpr unsigned int kIconInformation = 0x00000040;  // MB_ICONINFORMATION
+constexpr unsigned int kIconWarning = 0x00000030;      // MB_ICONWARNING
 constexpr unsigned int kTopMost = 0x00040000;          // MB_TOPMOST
 
 int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments);

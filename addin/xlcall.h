@@ -85,3 +85,4 @@ constexpr int xlGetHwnd = 8 | 0x4000;
 constexpr int xlGetName = 9 | 0x4000;
 constexpr int xlfSetName = 88;
 constexpr int xlfRegister = 149;
+constexpr int xlfUnregister = 201;

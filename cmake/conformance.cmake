@@ -5,7 +5,9 @@
 # with 2; otherwise standard error must be empty and the exit code 0.
 # When <area>.options exists, its words are further host options (e.g.
 # --wizard or --list).
-# HOST_PREFIX (optional) runs the host through another program, e.g. wine.
+# HOST_PREFIX (optional) runs the host through another program, e.g. wine;
+# EXTRA_OPTIONS (optional, words separated by spaces) are further host
+# options for the run, e.g. "--extras --registered-only".
 foreach(required HOST ADDIN CASE WORK_DIR)
   if(NOT DEFINED ${required})
     message(FATAL_ERROR "conformance.cmake needs -D${required}=...")
@@ -22,12 +24,16 @@ if(EXISTS "${options_file}")
   file(READ "${options_file}" case_options)
   separate_arguments(case_options UNIX_COMMAND "${case_options}")
 endif()
+set(extra_options "")
+if(DEFINED EXTRA_OPTIONS)
+  separate_arguments(extra_options UNIX_COMMAND "${EXTRA_OPTIONS}")
+endif()
 if(NOT EXISTS "${expected_file}")
   message(FATAL_ERROR "${area}: ${expected_file} is missing")
 endif()
 
 execute_process(
-  COMMAND ${HOST_PREFIX} "${HOST}" --addin "${ADDIN}" --quiet ${case_options}
+  COMMAND ${HOST_PREFIX} "${HOST}" --addin "${ADDIN}" --quiet ${extra_options} ${case_options}
   INPUT_FILE "${CASE}"
   OUTPUT_VARIABLE actual
   ERROR_VARIABLE actual_errors
@@ -46,6 +52,7 @@ endif()
 
 set(failed FALSE)
 if(NOT actual STREQUAL expected)
+  file(MAKE_DIRECTORY "${WORK_DIR}")
   file(WRITE "${WORK_DIR}/${area}.actual" "${actual}")
   execute_process(COMMAND diff -u "${expected_file}" "${WORK_DIR}/${area}.actual")
   message(SEND_ERROR "${area}: standard output differs from ${expected_file} (actual output in ${WORK_DIR}/${area}.actual)")

@@ -11,7 +11,8 @@ if(WIN32)
 else()
   list(FILTER ZQ_HOST_SOURCES EXCLUDE REGEX "host/addin_library_win32\\.cpp$")
 endif()
-add_library(zqhostlib STATIC ${ZQ_HOST_SOURCES})
+# The host registers the exported-only functions from the companion's table.
+add_library(zqhostlib STATIC ${ZQ_HOST_SOURCES} extras/extras_table.cpp)
 target_include_directories(zqhostlib PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(zqhostlib PUBLIC zqstandin ${CMAKE_DL_LIBS})
 
@@ -20,4 +21,4 @@ target_link_libraries(zqhost PRIVATE zqhostlib)
 # The add-in resolves the stand-in's functions from the host process.
 set_target_properties(zqhost PROPERTIES ENABLE_EXPORTS ON)
 target_link_options(zqhost PRIVATE -Wl,--whole-archive $<TARGET_FILE:zqstandin> -Wl,--no-whole-archive)
-add_dependencies(zqhost zqrand)
+add_dependencies(zqhost zqrand zqextras)

@@ -3,7 +3,9 @@ enable_testing()
 
 # Unit tests link the add-in's objects directly, with the stand-in.
 file(GLOB_RECURSE ZQ_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
-add_executable(zqtests ${ZQ_TEST_SOURCES} $<TARGET_OBJECTS:zqcore>)
+# The companion's table and path rules are plain code; its entry points are
+# tested through the host, since they share their names with the add-in's.
+add_executable(zqtests ${ZQ_TEST_SOURCES} $<TARGET_OBJECTS:zqcore> extras/extras_table.cpp extras/main_addin.cpp)
 target_include_directories(zqtests PRIVATE ${CMAKE_SOURCE_DIR})
 # GNU MPFR is the oracle for the correctly rounded elementary functions.
 target_link_libraries(zqtests PRIVATE zqstandin GTest::gtest GTest::gtest_main mpfr gmp)
@@ -19,17 +21,37 @@ if(ZQ_HOST_TEST_SOURCES)
   set_target_properties(zqhosttests PROPERTIES ENABLE_EXPORTS ON)
   target_link_options(zqhosttests PRIVATE -Wl,--whole-archive $<TARGET_FILE:zqstandin> -Wl,--no-whole-archive)
   target_compile_definitions(zqhosttests PRIVATE ZQ_ADDIN_PATH="$<TARGET_FILE:zqrand>"
-                             ZQ_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-  add_dependencies(zqhosttests zqrand)
+                             ZQ_EXTRAS_PATH="$<TARGET_FILE:zqextras>" ZQ_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  add_dependencies(zqhosttests zqrand zqextras)
   gtest_discover_tests(zqhosttests DISCOVERY_TIMEOUT 60)
 endif()
 
 # Conformance: every tests/conformance/<area>.zq through zqhost, compared
 # with <area>.expected (and <area>.errors); see cmake/conformance.cmake.
+# Each sheet runs a second time through the add-in and its companion with
+# the host's own registration off, and must give the same output; sheets
+# that list the registrations (--list) are left out of that run, since the
+# list is what differs.
 file(GLOB ZQ_CONFORMANCE_CASES CONFIGURE_DEPENDS tests/conformance/*.zq)
 foreach(case ${ZQ_CONFORMANCE_CASES})
   get_filename_component(area ${case} NAME_WE)
   add_test(NAME conformance.${area}
            COMMAND ${CMAKE_COMMAND} -DHOST=$<TARGET_FILE:zqhost> -DADDIN=$<TARGET_FILE:zqrand> -DCASE=${case}
                    -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/conformance.cmake)
+  string(REGEX REPLACE "\\.zq$" ".options" options_file ${case})
+  set(case_options "")
+  if(EXISTS ${options_file})
+    file(READ ${options_file} case_options)
+  endif()
+  if(NOT case_options MATCHES "--list")
+    add_test(NAME conformance-extras.${area}
+             COMMAND ${CMAKE_COMMAND} -DHOST=$<TARGET_FILE:zqhost> -DADDIN=$<TARGET_FILE:zqrand> -DCASE=${case}
+                     "-DEXTRA_OPTIONS=--extras --registered-only" -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/extras
+                     -P ${CMAKE_SOURCE_DIR}/cmake/conformance.cmake)
+  endif()
 endforeach()
+
+# The add-in's results are the same bits on every platform only while it
+# imports no inexact C-library maths function.
+add_test(NAME maths_imports
+         COMMAND ${CMAKE_COMMAND} -DNM=${CMAKE_NM} -DADDIN=$<TARGET_FILE:zqrand> -P ${CMAKE_SOURCE_DIR}/cmake/maths_imports.cmake)

@@ -1,5 +1,5 @@
 # The Windows add-in (zqrand32.xll or zqrand64.xll, by the toolchain's word
-# size), the stub XLCALL32.DLL that stands in for Excel's call library, and
+# size), its companion (zqextras32.xll or zqextras64.xll), the stub XLCALL32.DLL that stands in for Excel's call library, and
 # the host built for Windows.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(ZQ_WINDOWS_BITS 64)
@@ -34,6 +34,11 @@ add_dependencies(zqrand zqxlcall32import)
 target_link_options(zqrand PRIVATE ${ZQ_WINDOWS_LINK_OPTIONS})
 target_link_libraries(zqrand PRIVATE ${ZQ_XLCALL32_IMPORT} user32 kernel32)
 
+set_target_properties(zqextras PROPERTIES OUTPUT_NAME zqextras${ZQ_WINDOWS_BITS} SUFFIX .xll)
+add_dependencies(zqextras zqxlcall32import)
+target_link_options(zqextras PRIVATE ${ZQ_WINDOWS_LINK_OPTIONS})
+target_link_libraries(zqextras PRIVATE ${ZQ_XLCALL32_IMPORT} user32 kernel32)
+
 # The stub call library for the host: same ordinals, calls forwarded to the
 # handler the host installs.
 add_library(zqxlcall32stub SHARED host/windows/xlcall32_stub.cpp
@@ -53,10 +58,11 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/host/main.cpp)
       ${CMAKE_SOURCE_DIR}/host/windows/message_box.cpp)
   file(GLOB ZQ_WINDOWS_HOST_SOURCES CONFIGURE_DEPENDS host/*.cpp)
   list(FILTER ZQ_WINDOWS_HOST_SOURCES EXCLUDE REGEX "host/addin_library_posix\\.cpp$")
-  add_executable(zqhost ${ZQ_WINDOWS_HOST_SOURCES} ${ZQ_WINDOWS_STANDIN_SOURCES})
+  add_executable(zqhost ${ZQ_WINDOWS_HOST_SOURCES} ${ZQ_WINDOWS_STANDIN_SOURCES}
+                        ${CMAKE_SOURCE_DIR}/extras/extras_table.cpp)
   target_include_directories(zqhost PRIVATE ${CMAKE_SOURCE_DIR})
   set_target_properties(zqhost PROPERTIES OUTPUT_NAME zqhost${ZQ_WINDOWS_BITS})
   target_link_options(zqhost PRIVATE ${ZQ_WINDOWS_LINK_OPTIONS})
   target_link_libraries(zqhost PRIVATE zqxlcall32stub user32 kernel32)
-  add_dependencies(zqhost zqrand)
+  add_dependencies(zqhost zqrand zqextras)
 endif()

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "distributions/distribution_worksheet.h"
+#include "distributions/special_functions.h"
 
 namespace Zq::Math {
 
@@ -15,7 +16,17 @@ double LogisticPdf(double x, double m, double b) {
   return 1.0 / (4.0 * b * (c * c));
 }
 
-double LogisticInv(double prob, double m, double b) { return b * std::log(1.0 / (1.0 - prob) - 1.0) + m; }
+// 1/(1 - prob) - 1 rounds to 0 below prob ~ 1e-16 (and loses digits well
+// before); the log-odds ln(prob) - ln(1 - prob) keep them. The plain form
+// stands wherever the two agree to 1e-6 of the log-odds (or of B near
+// the median).
+double LogisticInv(double prob, double m, double b) {
+  const double plain = b * std::log(1.0 / (1.0 - prob) - 1.0) + m;
+  const double logOdds = std::log(prob) - LogOnePlus(-prob);
+  const double stable = b * logOdds + m;
+  if (!std::isfinite(stable) || std::fabs(plain - stable) <= 1e-6 * b * std::fmax(1.0, std::fabs(logOdds))) return plain;
+  return stable;
+}
 
 Moments LogisticMoments(double m, double b) { return {m, b * kDistributionPi / std::sqrt(3.0), 0.0, 1.2}; }
 

@@ -6,6 +6,8 @@
 #include "distributions/fit_equations.h"
 #include "distributions/parameter_fits.h"
 #include "distributions/special_functions.h"
+#include "distributions/truncated_normal.h"
+#include "distributions/truncated_normal_stable.h"
 #include "solvers/solve_equations.h"
 
 namespace Zq::Math {
@@ -13,6 +15,8 @@ namespace Zq::Math {
 namespace {
 
 constexpr double kTolF = 1e-14;
+// How closely a fitted truncated normal must give back the target moments.
+constexpr double kReproduced = 1e-9;
 
 bool Finite(std::initializer_list<double> values) {
   for (double v : values)
@@ -83,6 +87,54 @@ bool TriangularParam(double mean, double stdev, double skew, double& min, double
   return Finite({min, max, mode});
 }
 
+namespace {
+
+// The truncated normal's moments (as its worksheet functions give them)
+// against (x0, x1), with mu = mean + stdev x0 and sigma = stdev e^x1, as
+// residuals in units of the target deviation. The derivatives come from the
+// stable moments: the density is exp(-(x - mu)^2 / (2 sigma^2)) over its
+// mass, so d/dmu of an expectation E g is Cov(g, X - mu)/sigma^2 and d/dsigma
+// is Cov(g, (X - mu)^2)/sigma^3, both from the central moments.
+Equation2 CheckedTruncNormEquations(double x0, double x1, double min, double max, double mean, double stdev) {
+  const double mu = mean + stdev * x0;
+  const double sigma = stdev * std::exp(x1);
+  const Moments value = TruncNormMoments(min, max, mu, sigma);
+  const Moments m = StableTruncNormMoments(min, max, mu, sigma);
+  const double m2 = m.stdev * m.stdev;
+  const double m3 = m.skew * m2 * m.stdev;
+  const double m4 = (m.kurt + 3.0) * m2 * m2;
+  const double d = m.mean - mu;
+  const double s2 = sigma * sigma;
+  const double s3 = s2 * sigma;
+  const double meanByMu = m2 / s2;
+  const double meanBySigma = (m3 + 2.0 * d * m2) / s3;
+  const double stdevByMu = m3 / s2 / (2.0 * m.stdev);
+  const double stdevBySigma = (m4 - m2 * m2 + 2.0 * d * m3) / s3 / (2.0 * m.stdev);
+  Equation2 e{};
+  e.value[0] = (value.mean - mean) / stdev;
+  e.value[1] = (value.stdev - stdev) / stdev;
+  e.jacobian[0][0] = meanByMu;
+  e.jacobian[0][1] = meanBySigma * sigma / stdev;
+  e.jacobian[1][0] = stdevByMu;
+  e.jacobian[1][1] = stdevBySigma * sigma / stdev;
+  return e;
+}
+
+bool Reproduces(double min, double max, double mean, double stdev, double mu, double sigma, double tolerance) {
+  if (!Finite({mu, sigma}) || !IsPositiveParameter(sigma)) return false;
+  const Moments fitted = TruncNormMoments(min, max, mu, sigma);
+  return std::fabs(fitted.mean - mean) <= tolerance * stdev && std::fabs(fitted.stdev - stdev) <= tolerance * stdev;
+}
+
+}  // namespace
+
+// The text's equations stand on the closed formulas and NormCdf. Their
+// solution stands where the truncated normal's moment functions give the
+// targets back for it (where the formulas hold); elsewhere (a window narrow
+// against sigma, a mean near a bound) the moment functions themselves are
+// solved, from that solution when its sigma is positive. Targets the family
+// cannot reach (a deviation above the uniform's) make both searches fail or
+// miss the targets: #VALUE!, never a sigma <= 0.
 bool TruncNormParam(double min, double max, double mean, double stdev, double& mu, double& sigma) {
   const double variance = stdev * stdev;
   auto equations = [&](double alpha, double beta) {
@@ -90,10 +142,22 @@ bool TruncNormParam(double min, double max, double mean, double stdev, double& m
   };
   double alpha = (min - mean) / stdev;
   double beta = (max - mean) / stdev;
-  if (!SolveTwo(equations, alpha, beta, 1e-10, kTolF)) return false;
-  sigma = (min - max) / (alpha - beta);
-  mu = (alpha * max - beta * min) / (alpha - beta);
-  return true;
+  double x0 = 0.0;
+  double x1 = 0.0;
+  if (SolveTwo(equations, alpha, beta, 1e-10, kTolF)) {
+    sigma = (min - max) / (alpha - beta);
+    mu = (alpha * max - beta * min) / (alpha - beta);
+    if (Reproduces(min, max, mean, stdev, mu, sigma, kReproduced)) return true;
+    if (Finite({mu, sigma}) && sigma > 0) {
+      x0 = (mu - mean) / stdev;
+      x1 = std::log(sigma / stdev);
+    }
+  }
+  auto checked = [&](double u, double v) { return CheckedTruncNormEquations(u, v, min, max, mean, stdev); };
+  if (!SolveTwo(checked, x0, x1, 1e-12, 1e-13)) return false;
+  mu = mean + stdev * x0;
+  sigma = stdev * std::exp(x1);
+  return Reproduces(min, max, mean, stdev, mu, sigma, kReproduced);
 }
 
 bool WeibullParam(double mean, double stdev, double& scale, double& shape) {

@@ -17,8 +17,23 @@ constexpr double kRhoEdge = 0.9999999999999998;
 
 double Sign(double v) { return v >= 0 ? 1.0 : -1.0; }
 
-// P(X <= v, Y <= 0) with correlation r, from one quadrature call.
+// Beyond this magnitude an argument is taken as the infinity it stands
+// for: the squares in BiNormSplit would overflow, and no probability can
+// tell the two apart.
+constexpr double kHugeArgument = 1e150;
+
+double TameHuge(double v) {
+  if (v > kHugeArgument) return kHugeArgument;
+  if (v < -kHugeArgument) return -kHugeArgument;
+  return v;
+}
+
+// P(X <= v, Y <= 0) with correlation r, from one quadrature call. A
+// correlation that rounded to +-1 (one limit tiny or huge against the
+// other) takes its limit: X = Y or X = -Y.
 double HalfPlane(double v, double r) {
+  if (r >= 1) return NormCdf(v <= 0 ? v : 0.0);
+  if (r <= -1) return v <= 0 ? 0.0 : NormCdf(v) - 0.5;
   if (v <= 0) {
     if (r <= 0) return BiNormQuadrature(v, 0, r);
     return NormCdf(v) - BiNormQuadrature(v, 0, -r);
@@ -143,6 +158,8 @@ double BiNormSplit(double a, double b, double rho) {
 
 double BiNormCdf(double a, double b, double rho) {
   if (rho > 1 || rho < -1) return kNaN;
+  a = TameHuge(a);
+  b = TameHuge(b);
   double value = kNaN;
   if (rho == 0) {
     value = UncorrelatedCdf(a, b, rho);

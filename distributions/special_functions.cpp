@@ -75,6 +75,25 @@ std::int64_t FirstNonZeroPoissonTerm(std::int32_t k, double lambda, double expMi
 
 }  // namespace
 
+double ExpMinusOne(double x) {
+  if (!(std::fabs(x) < 0.5)) return std::exp(x) - 1.0;
+  double term = x;
+  double sum = x;
+  for (int n = 2; std::fabs(term) > 1e-17 * std::fabs(sum); ++n) {
+    term *= x / n;
+    sum += term;
+  }
+  return sum;
+}
+
+// The logarithm of the rounded 1 + x, corrected by the ratio of x to the
+// step that rounding actually took.
+double LogOnePlus(double x) {
+  const double u = 1.0 + x;
+  if (u == 1.0) return x;
+  return std::log(u) * (x / (u - 1.0));
+}
+
 double LogGamma(double x) {
   const double t = x + kLanczosShift;
   const double s = LanczosSeries(x);
@@ -120,10 +139,18 @@ double PoissonCdf(std::int32_t k, double lambda) {
   return sum > 1.0 ? 1.0 : sum;
 }
 
+// The product of powers over the beta function overflows or underflows
+// in its parts for large shapes (x = 0.5, alpha = beta = 1000: 0/0) while
+// the density is an ordinary number; the same terms summed as logarithms
+// do not. The product stands wherever it agrees with the logarithms to
+// 1e-6.
 double BetaPdf(double x, double alpha, double beta) {
   if (x < kBetaLowest || x > kBetaHighest) return 0.0;
-  return std::pow(x, alpha - 1.0) * std::pow(1.0 - x, beta - 1.0) /
-         std::exp(LogGamma(alpha) + LogGamma(beta) - LogGamma(alpha + beta));
+  const double logBeta = LogGamma(alpha) + LogGamma(beta) - LogGamma(alpha + beta);
+  const double product = std::pow(x, alpha - 1.0) * std::pow(1.0 - x, beta - 1.0) / std::exp(logBeta);
+  const double logs = std::exp((alpha - 1.0) * std::log(x) + (beta - 1.0) * LogOnePlus(-x) - logBeta);
+  if (!std::isfinite(logs) || std::fabs(product - logs) <= 1e-6 * logs) return product;
+  return logs;
 }
 
 double IncompleteBeta(double x, double alpha, double beta) {

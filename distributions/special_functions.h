@@ -8,6 +8,11 @@
 
 namespace Zq::Math {
 
+// e^x - 1 and ln(1 + x), accurate relative to the result also where x is
+// so small that the plain forms lose it to cancellation.
+double ExpMinusOne(double x);
+double LogOnePlus(double x);
+
 // ln Γ(x) for x > 0 by the six-term Lanczos approximation.
 double LogGamma(double x);
 

@@ -5,12 +5,22 @@
 
 namespace Zq::Math {
 
+// How far the closed formulas may stray from the stable computation and
+// still stand: absolutely for probabilities (also those the stable
+// distribution gives a quantile); relatively for densities and the
+// deviation; in deviations for the mean. Skewness and kurtosis magnify
+// the normal kernel's error more, and keep their formula within an
+// absolute 1e-5.
+inline constexpr double kTruncNormAgreement = 1e-6;
+inline constexpr double kTruncNormShapeAgreement = 1e-5;
+
 bool TruncNormParametersValid(double a, double b, double sigma);
 double TruncNormCdf(double x, double a, double b, double mu, double sigma);
 double TruncNormPdf(double x, double a, double b, double mu, double sigma);
-// Below sigma = 0.00001 the mean is mu and the variance 0.00001; with no
-// normal mass between the bounds (Z = 0) the mean is mu and the variance
-// sigma^2. Skewness and kurtosis use the plain formulas throughout.
+// Below sigma = 0.00001 the mean is mu and the deviation sqrt(0.00001)
+// while mu lies in a window at least twice that wide; with no normal mass
+// between the bounds the formulas' mean mu and deviation sigma stand only
+// where the stable values agree.
 Moments TruncNormMoments(double a, double b, double mu, double sigma);
 
 }  // namespace Zq::Math

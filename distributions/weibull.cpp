@@ -22,7 +22,15 @@ double WeibullPdf(double x, double k, double theta) {
   return (k / theta) * std::pow(x / theta, k - 1.0) * std::exp(-std::pow(x / theta, k));
 }
 
-double WeibullInv(double prob, double k, double theta) { return theta * std::pow(-std::log(1.0 - prob), 1.0 / k); }
+// ln(1 - prob) loses prob to rounding below about 1e-16 (the quantile of
+// 1e-20 came out 0); LogOnePlus keeps it. The plain form stands wherever
+// the two agree to 1e-6.
+double WeibullInv(double prob, double k, double theta) {
+  const double plain = theta * std::pow(-std::log(1.0 - prob), 1.0 / k);
+  const double stable = theta * std::pow(-LogOnePlus(-prob), 1.0 / k);
+  if (!std::isfinite(stable) || std::fabs(plain - stable) <= 1e-6 * stable) return plain;
+  return stable;
+}
 
 Moments WeibullMoments(double k, double theta) {
   const double mu = theta * Gamma(1.0 + 1.0 / k);

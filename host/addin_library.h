@@ -10,6 +10,8 @@ namespace Zq::Host {
 
 // The add-in's file name next to the host executable.
 extern const char* const kAddinFileName;
+// The companion add-in's file name, beside the main add-in.
+extern const char* const kExtrasFileName;
 
 class AddinLibrary {
  public:

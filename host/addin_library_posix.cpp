@@ -5,6 +5,7 @@
 namespace Zq::Host {
 
 const char* const kAddinFileName = "zqrand.so";
+const char* const kExtrasFileName = "zqextras.so";
 
 bool AddinLibrary::Open(const std::string& path, std::string& error) {
   Close();

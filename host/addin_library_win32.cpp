@@ -12,6 +12,7 @@
 namespace Zq::Host {
 
 const char* const kAddinFileName = sizeof(void*) == 8 ? "zqrand64.xll" : "zqrand32.xll";
+const char* const kExtrasFileName = sizeof(void*) == 8 ? "zqextras64.xll" : "zqextras32.xll";
 
 bool AddinLibrary::Open(const std::string& path, std::string& error) {
   Close();

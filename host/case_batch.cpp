@@ -19,27 +19,40 @@ std::vector<std::string> CaseOptions(const std::filesystem::path& casePath) {
   return options;
 }
 
+// One run of one case; outputBase is the output path less ".out" etc.
+bool RunCase(const std::vector<std::string>& addinPaths, const std::vector<std::string>& passOptions,
+             const std::string& casePath, const std::string& outputBase) {
+  std::ifstream in(casePath, std::ios::binary);
+  std::ofstream out(outputBase + ".out", std::ios::binary);
+  std::ofstream errors(outputBase + ".err", std::ios::binary);
+  std::ofstream exitCode(outputBase + ".exit", std::ios::binary);
+  if (!in || !out || !errors || !exitCode) return false;
+  std::vector<std::string> arguments;
+  for (const std::string& path : addinPaths) arguments.insert(arguments.end(), {"--addin", path});
+  arguments.push_back("--quiet");
+  arguments.insert(arguments.end(), passOptions.begin(), passOptions.end());
+  for (std::string& option : CaseOptions(casePath)) arguments.push_back(std::move(option));
+  StandIn::ClearRecords();
+  exitCode << RunCommandLine(arguments, addinPaths.front(), in, out, errors) << '\n';
+  return true;
+}
+
 }  // namespace
 
-int RunCaseBatch(const std::string& addinPath, const std::vector<std::string>& cases,
-                 const std::string& outputDirectory, std::ostream& err) {
+int RunCaseBatch(const std::vector<std::string>& addinPaths, const std::vector<CasePass>& passes,
+                 const std::vector<std::string>& cases, const std::string& outputDirectory, std::ostream& err) {
   int status = kExitOk;
+  std::vector<CasePass> runs{{"", {}}};
+  runs.insert(runs.end(), passes.begin(), passes.end());
   for (const std::string& casePath : cases) {
-    const std::filesystem::path base =
-        std::filesystem::path(outputDirectory) / std::filesystem::path(casePath).stem();
-    std::ifstream in(casePath, std::ios::binary);
-    std::ofstream out(base.string() + ".out", std::ios::binary);
-    std::ofstream errors(base.string() + ".err", std::ios::binary);
-    std::ofstream exitCode(base.string() + ".exit", std::ios::binary);
-    if (!in || !out || !errors || !exitCode) {
-      err << "zqhost: cannot run the case " << casePath << " into " << outputDirectory << '\n';
-      status = kExitUsage;
-      continue;
+    for (const CasePass& run : runs) {
+      std::string base = (std::filesystem::path(outputDirectory) / std::filesystem::path(casePath).stem()).string();
+      if (!run.name.empty()) base += "." + run.name;
+      if (!RunCase(addinPaths, run.options, casePath, base)) {
+        err << "zqhost: cannot run the case " << casePath << " into " << outputDirectory << '\n';
+        status = kExitUsage;
+      }
     }
-    std::vector<std::string> arguments{"--addin", addinPath, "--quiet"};
-    for (std::string& option : CaseOptions(casePath)) arguments.push_back(std::move(option));
-    StandIn::ClearRecords();
-    exitCode << RunCommandLine(arguments, addinPath, in, out, errors) << '\n';
   }
   return status;
 }

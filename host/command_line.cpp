@@ -1,10 +1,13 @@
 #include "host/command_line.h"
 
+#include <filesystem>
 #include <istream>
-#include <span>
 #include <ostream>
+#include <span>
+#include <sstream>
 #include <string_view>
 
+#include "host/addin_library.h"
 #include "host/case_batch.h"
 #include "host/host.h"
 #include "host/output.h"
@@ -14,7 +17,8 @@ namespace Zq::Host {
 namespace {
 
 struct Options {
-  std::string addinPath;
+  std::vector<std::string> addinPaths;
+  bool extras = false;
   bool json = false;
   bool wizard = false;
   bool quiet = false;
@@ -23,16 +27,19 @@ struct Options {
   bool all = false;
   bool echo = false;
   std::string casesDirectory;
+  std::vector<CasePass> passes;
   std::vector<std::string> formulas;
 };
 
 constexpr std::string_view kUsage =
-    "usage: zqhost [--addin PATH] [--json] [--wizard] [--quiet] [--registered-only]\n"
-    "              [--list [--all]] [--echo] [FORMULA ...]\n"
-    "       zqhost [--addin PATH] --cases DIRECTORY CASE.zq ...\n"
-    "Evaluates each FORMULA (or each line of standard input) through the add-in.\n"
+    "usage: zqhost [--addin PATH]... [--extras] [--json] [--wizard] [--quiet]\n"
+    "              [--registered-only] [--list [--all]] [--echo] [FORMULA ...]\n"
+    "       zqhost [--addin PATH]... --cases DIRECTORY [--pass NAME OPTIONS]... CASE.zq ...\n"
+    "Evaluates each FORMULA (or each line of standard input) through the add-ins\n"
+    "(--addin once per add-in; --extras adds the companion beside the first).\n"
     "With --cases, runs each case file as its own quiet session and writes its\n"
-    "output, errors and exit code to DIRECTORY.\n";
+    "output, errors and exit code to DIRECTORY; each --pass runs every case once\n"
+    "more with the further OPTIONS (one argument) into files named CASE.NAME.*\n";
 
 bool ParseOptions(const std::vector<std::string>& arguments, Options& options, std::ostream& err) {
   bool formulasOnly = false;
@@ -47,7 +54,9 @@ bool ParseOptions(const std::vector<std::string>& arguments, Options& options, s
         err << "zqhost: --addin needs the add-in's path\n" << kUsage;
         return false;
       }
-      options.addinPath = arguments[++i];
+      options.addinPaths.push_back(arguments[++i]);
+    } else if (a == "--extras") {
+      options.extras = true;
     } else if (a == "--json") {
       options.json = true;
     } else if (a == "--wizard") {
@@ -64,10 +73,20 @@ bool ParseOptions(const std::vector<std::string>& arguments, Options& options, s
       options.echo = true;
     } else if (a == "--cases" && i + 1 < arguments.size()) {
       options.casesDirectory = arguments[++i];
+    } else if (a == "--pass" && i + 2 < arguments.size()) {
+      CasePass pass{arguments[i + 1], {}};
+      std::istringstream words(arguments[i + 2]);
+      for (std::string word; words >> word;) pass.options.push_back(word);
+      options.passes.push_back(std::move(pass));
+      i += 2;
     } else {
       err << "zqhost: unknown option " << a << "\n" << kUsage;
       return false;
     }
+  }
+  if (!options.passes.empty() && options.casesDirectory.empty()) {
+    err << "zqhost: --pass goes with --cases\n" << kUsage;
+    return false;
   }
   if (options.all && !options.list) {
     err << "zqhost: --all goes with --list\n" << kUsage;
@@ -83,13 +102,34 @@ std::string_view Trim(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
-// Function text, procedure, type text, argument text, function help.
-void PrintRegistrations(std::span<const StandIn::Registration> registrations, std::ostream& out) {
+// The file name at the end of a path with either kind of separator.
+std::string_view FileName(std::string_view path) {
+  const auto separator = path.find_last_of("/\\");
+  return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
+// Function text, procedure, type text, argument text, function help and,
+// with withLibrary, the file name of the library the function lives in.
+void PrintRegistrations(std::span<const StandIn::Registration> registrations, bool withLibrary,
+                        std::ostream& out) {
   for (const auto& registration : registrations) {
     const auto& texts = registration.arguments;
     const auto text = [&](std::size_t k) { return k < texts.size() ? std::string_view(texts[k]) : std::string_view(); };
-    out << text(3) << '\t' << text(1) << '\t' << text(2) << '\t' << text(4) << '\t' << text(9) << '\n';
+    out << text(3) << '\t' << text(1) << '\t' << text(2) << '\t' << text(4) << '\t' << text(9);
+    if (withLibrary) out << '\t' << FileName(text(0));
+    out << '\n';
   }
+}
+
+// The add-ins to open: those given (the default one when none is), then
+// the companion beside the first when asked for.
+std::vector<std::string> AddinPaths(const Options& options, const std::string& defaultAddinPath) {
+  std::vector<std::string> paths = options.addinPaths;
+  if (paths.empty()) paths.push_back(defaultAddinPath);
+  if (options.extras) {
+    paths.push_back((std::filesystem::path(paths.front()).parent_path() / kExtrasFileName).string());
+  }
+  return paths;
 }
 
 class Session {
@@ -149,22 +189,26 @@ int RunCommandLine(const std::vector<std::string>& arguments, const std::string&
                    std::ostream& out, std::ostream& err) {
   Options options;
   if (!ParseOptions(arguments, options, err)) return kExitUsage;
-  if (options.addinPath.empty()) options.addinPath = defaultAddinPath;
+  const std::vector<std::string> addinPaths = AddinPaths(options, defaultAddinPath);
   if (!options.casesDirectory.empty()) {
-    return RunCaseBatch(options.addinPath, options.formulas, options.casesDirectory, err);
+    return RunCaseBatch(addinPaths, options.passes, options.formulas, options.casesDirectory, err);
   }
 
   StandIn::SetMessageBoxQuiet(options.quiet);
   Host host;
-  std::string error;
-  if (!host.Open(options.addinPath, !options.registeredOnly, error)) {
-    err << "zqhost: cannot load the add-in " << options.addinPath << ": " << error << '\n';
-    return kExitLoadFailed;
+  for (const std::string& path : addinPaths) {
+    std::string error;
+    if (!host.OpenAddin(path, error)) {
+      err << "zqhost: cannot load the add-in " << path << ": " << error << '\n';
+      return kExitLoadFailed;
+    }
   }
+  if (!options.registeredOnly) host.RegisterExportedOnly();
   if (options.wizard) StandIn::OpenFunctionWizard();
 
   if (options.list) {
-    PrintRegistrations(host.Registrations(options.all), out);
+    // With one add-in every function lives in it; with more the list says where.
+    PrintRegistrations(host.Registrations(options.all), host.OpenAddinCount() > 1, out);
   }
 
   Session session(host, options, out, err);

@@ -1,6 +1,8 @@
 // zqhost's command line:
-//   zqhost [--addin PATH] [--json] [--wizard] [--quiet] [--registered-only]
-//          [--list [--all]] [--echo] [FORMULA ...]
+//   zqhost [--addin PATH]... [--extras] [--json] [--wizard] [--quiet]
+//          [--registered-only] [--list [--all]] [--echo] [FORMULA ...]
+// --addin may be given once per add-in (the first is the main one); --extras
+// also opens the companion add-in found beside the first.
 // Formulas come from the arguments, or one per line from standard input
 // (blank lines and lines starting with # skipped; --echo prints those
 // comments and each formula before its result).

@@ -2,71 +2,47 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
-#include <vector>
 
+#include "extras/extras_table.h"
 #include "host/standin/standin.h"
 
 namespace Zq::Host {
 namespace {
 
-constexpr ExportedOnlyFunction kFunctions[] = {
-    {"ZqJohnsonSUNormQQ", "RBBBBB"},
-    {"ZqMonteCarloLFM", "RKBBBJJJJAAAI"},
-    {"ZqNormPareto", "RBBBBBBBBB"},
-    {"ZqNormParetoDist", "RBBBBBBBBB"},
-    {"ZqNormParetoDistDash", "RBBBBBBBBB"},
-    {"ZqNormParetoInv", "RBBBBBBBBB"},
-    {"ZqNormParetoOrg", "RBBBBBBBBB"},
-    {"ZqNormParetoOrgDist", "RBBBBBBBBB"},
-    {"ZqNormParetoOrgDistDash", "RBBBBBBBBB"},
-    {"ZqNormParetoOrgInv", "RBBBBBBBBB"},
-    {"ZqNormParetoMean", "RBBBB"},
-    {"ZqNormParetoStdev", "RBBB"},
-    {"ZqNormParetoSkew", "RBB"},
-    {"ZqNormParetoKurt", "RBB"},
-    {"ZqNormParetoOrgMean", "RBBBBBB"},
-    {"ZqNormParetoParam", "RBBBB"},
-    {"ZqNormParetoUpperParam", "RKBBB"},
-    {"ZqNormParetoLowerParam", "RKBBB"},
-    {"ZqNormParetoMiddleParam", "RBBBBBB"},
-    {"ZqOptionBS", "RIBBBBBI"},
-    {"ZqOptionBF", "RIBBBBBI"},
-    {"ZqOptionGK", "RIBBBBBBI"},
-    {"ZqPCA", "RK"},
-    {"ZqRandNormPareto", "RIBBBBBBBBIJJAAAA"},
-    {"ZqRandNormParetoOrg", "RIBBBBBBBBIJJAAAA"},
-};
+std::string Uncounted(const char* counted) {
+  return std::string(counted + 1, static_cast<unsigned char>(counted[0]));
+}
 
-// A counted string (length byte first) as xlfRegister receives it.
-std::string Counted(std::string_view text) {
-  std::string counted(1, static_cast<char>(std::min<std::size_t>(text.size(), 255)));
-  counted.append(text.substr(0, 255));
-  return counted;
+XLOPER TextRecord(char* counted) {
+  XLOPER record{};
+  record.val.str = counted;
+  record.xltype = xltypeStr;
+  return record;
 }
 
 }  // namespace
 
-std::span<const ExportedOnlyFunction> ExportedOnlyFunctions() { return kFunctions; }
-
-void RegisterExportedOnlyFunctions(const std::string& modulePath) {
-  for (const auto& function : kFunctions) {
-    std::string functionText(function.procedure);
-    std::transform(functionText.begin(), functionText.end(), functionText.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    std::array<std::string, 10> texts = {
-        Counted(modulePath), Counted(function.procedure), Counted(function.typeText), Counted(functionText),
-        Counted(""),         Counted("1"),                Counted("ZqRand"),         Counted(""),
-        Counted(""),         Counted("")};
-    std::array<XLOPER, 10> records{};
+std::vector<double> RegisterExportedOnlyFunctions(
+    const std::function<std::string(const std::string& procedure)>& moduleFor) {
+  std::vector<double> registerIds;
+  for (const auto* row = Extras::ExtrasTable; row->procedure != nullptr; ++row) {
+    if (StandIn::FindFunction(Uncounted(row->functionText)) != nullptr) continue;
+    const std::string module = moduleFor(Uncounted(row->procedure));
+    if (module.empty()) continue;
+    std::string countedModule(1, static_cast<char>(std::min<std::size_t>(module.size(), 255)));
+    countedModule.append(module, 0, 255);
+    std::array<XLOPER, 10> records = {
+        TextRecord(countedModule.data()), TextRecord(row->procedure),    TextRecord(row->typeText),
+        TextRecord(row->functionText),    TextRecord(row->argumentText), TextRecord(row->macroType),
+        TextRecord(row->category),        TextRecord(row->shortcutText), TextRecord(row->helpTopic),
+        TextRecord(row->functionHelp)};
     std::array<XLOPER*, 10> pointers{};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-      records[i].val.str = texts[i].data();
-      records[i].xltype = xltypeStr;
-      pointers[i] = &records[i];
-    }
-    StandIn::Excel4v(xlfRegister, nullptr, static_cast<int>(pointers.size()), pointers.data());
+    for (std::size_t i = 0; i < records.size(); ++i) pointers[i] = &records[i];
+    XLOPER registerId{};
+    StandIn::Excel4v(xlfRegister, &registerId, static_cast<int>(pointers.size()), pointers.data());
+    if (registerId.xltype == xltypeNum) registerIds.push_back(registerId.val.num);
   }
+  return registerIds;
 }
 
 }  // namespace Zq::Host

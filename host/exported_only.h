@@ -1,22 +1,18 @@
-// The worksheet functions the add-in exports without registering them. The
-// host registers them itself, as another add-in or a macro would.
+// The worksheet functions the add-in exports without registering them
+// (extras/extras_table.h). Unless told not to, the host registers those
+// that nothing else registered, as another add-in or a macro would.
 #pragma once
 
-#include <span>
+#include <functional>
 #include <string>
-#include <string_view>
+#include <vector>
 
 namespace Zq::Host {
 
-struct ExportedOnlyFunction {
-  std::string_view procedure;
-  std::string_view typeText;
-};
-
-std::span<const ExportedOnlyFunction> ExportedOnlyFunctions();
-
-// Registers each with xlfRegister through the stand-in: function text = the
-// procedure in upper case, macro type "1", category "ZqRand".
-void RegisterExportedOnlyFunctions(const std::string& modulePath);
+// Registers through the stand-in each row of the table whose function text
+// is not registered yet, with the module that `moduleFor` names for its
+// procedure; a row whose module is empty is left out. Answers the register
+// ids of the functions registered.
+std::vector<double> RegisterExportedOnlyFunctions(const std::function<std::string(const std::string& procedure)>& moduleFor);
 
 }  // namespace Zq::Host

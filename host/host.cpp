@@ -1,5 +1,6 @@
 #include "host/host.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <system_error>
@@ -15,28 +16,58 @@ namespace {
 
 using EntryPoint = std::int32_t(ZQ_CALL*)();
 
+// One spelling per file: registrations name their module by the path that
+// the add-in was given or built from it, possibly with other separators.
+std::string NormalPath(const std::string& path) {
+  std::error_code ignored;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, ignored);
+  return (absolute.empty() ? std::filesystem::path(path) : absolute).lexically_normal().string();
+}
+
 }  // namespace
 
 bool Host::Open(const std::string& path, bool registerExportedOnly, std::string& error) {
   Close();
-  std::error_code ignored;
-  const std::filesystem::path absolute = std::filesystem::absolute(path, ignored);
-  const std::string fullPath = absolute.empty() ? path : absolute.string();
-  if (!library_.Open(fullPath, error)) return false;
-  const auto autoOpen = reinterpret_cast<EntryPoint>(library_.Find("xlAutoOpen"));
+  if (!OpenAddin(path, error)) return false;
+  if (registerExportedOnly) RegisterExportedOnly();
+  return true;
+}
+
+bool Host::OpenAddin(const std::string& path, std::string& error) {
+  if (libraries_.empty()) {
+    firstRegistration_ = StandIn::Registrations().size();
+    autoOpenRegistrations_ = 0;
+    hostRegistrations_ = 0;
+    StandIn::SetProcedureResolver(
+        [this](const std::string& module, const std::string& procedure) { return Resolve(module, procedure); });
+  }
+  Library* library = Load(NormalPath(path), error);
+  if (library == nullptr) return false;
+  if (std::find(openAddins_.begin(), openAddins_.end(), library) != openAddins_.end()) return true;
+  const auto autoOpen = reinterpret_cast<EntryPoint>(library->library.Find("xlAutoOpen"));
   if (autoOpen == nullptr) {
-    error = fullPath + " exports no xlAutoOpen";
-    library_.Close();
+    error = library->path + " exports no xlAutoOpen";
+    ReleaseUnused();
     return false;
   }
-  autoFree_ = reinterpret_cast<AutoFree>(library_.Find("xlAutoFree"));
-  StandIn::SetModuleName(fullPath);
-  firstRegistration_ = StandIn::Registrations().size();
+  openAddins_.push_back(library);
+  StandIn::SetModuleName(library->path);
+  const std::size_t before = StandIn::Registrations().size();
   autoOpen();
-  autoOpenRegistrations_ = StandIn::Registrations().size() - firstRegistration_;
-  if (registerExportedOnly) RegisterExportedOnlyFunctions(fullPath);
-  hostRegistrations_ = StandIn::Registrations().size() - firstRegistration_ - autoOpenRegistrations_;
+  autoOpenRegistrations_ += StandIn::Registrations().size() - before;
   return true;
+}
+
+void Host::RegisterExportedOnly() {
+  const std::size_t before = StandIn::Registrations().size();
+  const std::vector<double> ids = RegisterExportedOnlyFunctions([this](const std::string& procedure) {
+    for (const Library* library : openAddins_) {
+      if (library->library.Find(procedure) != nullptr) return library->path;
+    }
+    return std::string();
+  });
+  hostRegisterIds_.insert(hostRegisterIds_.end(), ids.begin(), ids.end());
+  hostRegistrations_ += StandIn::Registrations().size() - before;
 }
 
 std::span<const StandIn::Registration> Host::Registrations(bool includeHost) const {
@@ -46,11 +77,63 @@ std::span<const StandIn::Registration> Host::Registrations(bool includeHost) con
   return std::span<const StandIn::Registration>(all).subspan(firstRegistration_, count);
 }
 
+void Host::CloseAddin(const std::string& path) {
+  Library* library = Find(NormalPath(path));
+  const auto open = std::find(openAddins_.begin(), openAddins_.end(), library);
+  if (library == nullptr || open == openAddins_.end()) return;
+  openAddins_.erase(open);
+  if (const auto autoClose = reinterpret_cast<EntryPoint>(library->library.Find("xlAutoClose"))) autoClose();
+  ReleaseUnused();
+}
+
 void Host::Close() {
-  if (!library_.IsOpen()) return;
-  if (const auto autoClose = reinterpret_cast<EntryPoint>(library_.Find("xlAutoClose"))) autoClose();
-  library_.Close();
-  autoFree_ = nullptr;
+  for (double id : hostRegisterIds_) {
+    XLOPER record{};
+    record.val.num = id;
+    record.xltype = xltypeNum;
+    XLOPER* arguments[] = {&record};
+    StandIn::Excel4v(xlfUnregister, nullptr, 1, arguments);
+  }
+  hostRegisterIds_.clear();
+  while (!openAddins_.empty()) CloseAddin(openAddins_.back()->path);
+  libraries_.clear();
+  StandIn::SetProcedureResolver(nullptr);
+}
+
+bool Host::IsLoaded(const std::string& path) const { return Find(NormalPath(path)) != nullptr; }
+
+Host::Library* Host::Find(const std::string& path) const {
+  for (const auto& library : libraries_) {
+    if (library->path == path) return library.get();
+  }
+  return nullptr;
+}
+
+Host::Library* Host::Load(const std::string& path, std::string& error) {
+  if (Library* loaded = Find(path)) return loaded;
+  auto library = std::make_unique<Library>();
+  library->path = path;
+  if (!library->library.Open(path, error)) return nullptr;
+  library->autoFree = reinterpret_cast<AutoFree>(library->library.Find("xlAutoFree"));
+  libraries_.push_back(std::move(library));
+  return libraries_.back().get();
+}
+
+bool Host::Resolve(const std::string& module, const std::string& procedure) {
+  std::string ignored;
+  const Library* library = Load(NormalPath(module), ignored);
+  return library != nullptr && library->library.Find(procedure) != nullptr;
+}
+
+void Host::ReleaseUnused() {
+  const auto& functions = StandIn::RegisteredFunctions();
+  std::erase_if(libraries_, [&](const std::unique_ptr<Library>& library) {
+    const bool open = std::find(openAddins_.begin(), openAddins_.end(), library.get()) != openAddins_.end();
+    const bool named = std::any_of(functions.begin(), functions.end(), [&](const StandIn::RegisteredFunction& f) {
+      return NormalPath(f.module) == library->path;
+    });
+    return !open && !named;
+  });
 }
 
 Evaluation Host::Evaluate(std::string_view text) {
@@ -72,7 +155,12 @@ Evaluation Host::Evaluate(std::string_view text) {
     evaluation.error = "cannot call " + function->functionText + ": no invoker for type text \"" + typeText + "\"";
     return evaluation;
   }
-  const Procedure procedure = library_.Find(function->procedure);
+  const Library* library = Find(NormalPath(function->module));
+  if (library == nullptr) {
+    evaluation.error = "the library " + function->module + " of " + function->functionText + " is not loaded";
+    return evaluation;
+  }
+  const Procedure procedure = library->library.Find(function->procedure);
   if (procedure == nullptr) {
     evaluation.error = "the add-in exports no procedure " + function->procedure;
     return evaluation;
@@ -89,7 +177,7 @@ Evaluation Host::Evaluate(std::string_view text) {
     evaluation.value = SingleCell(ErrorValue{xlerrValue});
     return evaluation;
   }
-  evaluation.value = TakeResult(invoker(procedure, arguments.Values()), autoFree_);
+  evaluation.value = TakeResult(invoker(procedure, arguments.Values()), library->autoFree);
   return evaluation;
 }
 

@@ -1,12 +1,15 @@
-// The host: loads the add-in as Excel does, keeps it open, and evaluates
-// formulas by calling the registered worksheet functions.
+// The host: loads add-ins as Excel does, keeps them open, and evaluates
+// formulas by calling the registered worksheet functions in the library
+// each was registered against.
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "host/addin_library.h"
 #include "host/result.h"
@@ -27,28 +30,64 @@ class Host {
   Host& operator=(const Host&) = delete;
   ~Host() { Close(); }
 
-  // Loads the add-in, tells the stand-in its file name and calls
-  // xlAutoOpen; then registers the exported-only functions unless asked not
-  // to. Answers false with a reason when the add-in cannot be loaded or
-  // lacks its entry points.
+  // Closes whatever is open, opens the one add-in at `path` and then, if
+  // asked, registers the exported-only functions. Answers false with a
+  // reason when the add-in cannot be loaded or lacks its entry points.
   bool Open(const std::string& path, bool registerExportedOnly, std::string& error);
 
-  // Calls xlAutoClose and unloads the add-in (nothing when not open).
+  // Opens one more add-in: loads its library (unless a registration loaded
+  // it already), tells the stand-in its file name and calls xlAutoOpen. An
+  // add-in that is open already stays as it is.
+  bool OpenAddin(const std::string& path, std::string& error);
+
+  // The host's own registration of the exported-only functions that no
+  // add-in registered, each against the first open add-in that exports it.
+  // Comes after the add-ins are opened.
+  void RegisterExportedOnly();
+
+  // Calls xlAutoClose of one open add-in. Its library stays loaded while a
+  // registered function still lives in it, as Excel keeps it.
+  void CloseAddin(const std::string& path);
+
+  // Takes back the host's own registrations, closes every open add-in, the
+  // last opened first, then unloads every library.
   void Close();
 
-  // How many xlfRegister calls xlAutoOpen made.
+  std::size_t OpenAddinCount() const { return openAddins_.size(); }
+
+  // Whether the library at `path` is loaded, as an add-in or because a
+  // registration named it.
+  bool IsLoaded(const std::string& path) const;
+
+  // How many xlfRegister calls the add-ins' xlAutoOpen made.
   std::size_t AutoOpenRegistrationCount() const { return autoOpenRegistrations_; }
 
-  // The registrations recorded since Open: those of xlAutoOpen, then, with
-  // includeHost, the host's own.
+  // The registrations recorded since the first add-in opened: those of the
+  // add-ins' xlAutoOpen, then, with includeHost, the host's own.
   std::span<const StandIn::Registration> Registrations(bool includeHost) const;
 
   // Parses and evaluates one formula.
   Evaluation Evaluate(std::string_view formula);
 
  private:
-  AddinLibrary library_;
-  AutoFree autoFree_ = nullptr;
+  struct Library {
+    std::string path;  // absolute and normalised: the key libraries are found by
+    AddinLibrary library;
+    AutoFree autoFree = nullptr;
+  };
+
+  Library* Find(const std::string& path) const;
+  Library* Load(const std::string& path, std::string& error);
+  // xlfRegister's view: loads the module if need be; does it export the
+  // procedure?
+  bool Resolve(const std::string& module, const std::string& procedure);
+  // Unloads the libraries that are neither open add-ins nor named by a
+  // registered function.
+  void ReleaseUnused();
+
+  std::vector<std::unique_ptr<Library>> libraries_;
+  std::vector<Library*> openAddins_;  // in opening order
+  std::vector<double> hostRegisterIds_;
   std::size_t firstRegistration_ = 0;
   std::size_t autoOpenRegistrations_ = 0;
   std::size_t hostRegistrations_ = 0;

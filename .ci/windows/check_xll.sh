@@ -2,7 +2,9 @@
 # Structural gate of a Windows add-in, read from its PE tables with objdump:
 # it must import exactly KERNEL32, msvcrt and USER32 (the calls named below
 # among them) plus Excel's XLCALL32 by ordinals 2 and 3 only, and export
-# exactly the four entry points and the 113 worksheet functions, undecorated.
+# exactly the four entry points and, for the add-in itself (zqrand*.xll),
+# the 113 worksheet functions, undecorated. The companion (zqextras*.xll)
+# exports the entry points alone.
 #   check_xll.sh FILE.xll 32|64
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -43,24 +45,35 @@ grep '^XLCALL32.DLL:' "$work/imports" >"$work/xlcall" || true
 printf '%s\n' 'XLCALL32.DLL:#2' 'XLCALL32.DLL:#3' >"$work/xlcall.expected"
 cmp -s "$work/xlcall" "$work/xlcall.expected" ||
   fail "XLCALL32 imports are $(tr '\n' ' ' <"$work/xlcall")instead of ordinals 2 and 3"
-for call in USER32.DLL:EnumWindows USER32.DLL:GetClassNameA USER32.DLL:GetParent USER32.DLL:MessageBoxA \
-  KERNEL32.DLL:CompareStringA KERNEL32.DLL:lstrlenA KERNEL32.DLL:QueryPerformanceFrequency \
-  KERNEL32.DLL:QueryPerformanceCounter; do
+companion=0
+case "$(basename "$xll")" in zqextras*) companion=1 ;; esac
+calls=(USER32.DLL:MessageBoxA)
+if [ "$companion" -eq 0 ]; then
+  calls+=(USER32.DLL:EnumWindows USER32.DLL:GetClassNameA USER32.DLL:GetParent KERNEL32.DLL:CompareStringA
+    KERNEL32.DLL:lstrlenA KERNEL32.DLL:QueryPerformanceFrequency KERNEL32.DLL:QueryPerformanceCounter)
+fi
+for call in "${calls[@]}"; do
   grep -qx "$call" "$work/imports" || fail "does not import $call"
 done
 
-# Exports: exactly the entry points and the worksheet functions.
+# Exports: exactly the entry points and, for the add-in itself, the
+# worksheet functions of both tables.
 sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/s/^\t\[ *[0-9]*\] //p' "$work/dump" | sort >"$work/exports"
-c++ -std=c++20 -I"$root" -o "$work/procedures" "$here/registered_procedures.cpp" "$root/addin/registration_table.cpp"
-"$work/procedures" >"$work/registered"
-registered=$(wc -l <"$work/registered")
-[ "$registered" -eq 88 ] || fail "the registration table has $registered rows, not 88"
-{
-  cat "$work/registered" "$here/unregistered_exports.txt"
-  printf '%s\n' xlAutoOpen xlAutoClose xlAddInManagerInfo xlAutoFree
-} | sort >"$work/exports.expected"
+printf '%s\n' xlAutoOpen xlAutoClose xlAddInManagerInfo xlAutoFree >"$work/exports.expected"
+if [ "$companion" -eq 0 ]; then
+  c++ -std=c++20 -I"$root" -o "$work/procedures" "$here/table_procedures.cpp" "$root/addin/registration_table.cpp" \
+    "$root/extras/extras_table.cpp"
+  "$work/procedures" >"$work/registered"
+  "$work/procedures" --extras >"$work/unregistered"
+  registered=$(wc -l <"$work/registered")
+  unregistered=$(wc -l <"$work/unregistered")
+  [ "$registered" -eq 88 ] || fail "the registration table has $registered rows, not 88"
+  [ "$unregistered" -eq 25 ] || fail "the table of exported-only functions has $unregistered rows, not 25"
+  cat "$work/registered" "$work/unregistered" >>"$work/exports.expected"
+fi
+sort -o "$work/exports.expected" "$work/exports.expected"
 if ! cmp -s "$work/exports" "$work/exports.expected"; then
-  fail "exports differ from the expected 117 names (< missing, > unexpected):"
+  fail "exports differ from the expected $(wc -l <"$work/exports.expected") names (< missing, > unexpected):"
   diff "$work/exports.expected" "$work/exports" | grep '^[<>]' >&2 || true
 fi
 

@@ -7,6 +7,7 @@
 #include <new>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/standin/standin.h"
@@ -22,8 +23,10 @@ struct ExcelState {
   bool getHwndFails = false;
   std::vector<Registration> registrations;
   std::vector<RegisteredFunction> functions;
+  std::vector<double> unregisteredIds;
   std::vector<std::string> removedNames;
   std::set<char*> outstandingStrings;
+  ProcedureResolver resolver;
 };
 
 ExcelState& State() {
@@ -88,7 +91,9 @@ int Free(int count, XLOPER* const* arguments) {
 }
 
 // xlfRegister: module name, procedure, type text, function text, then the
-// optional texts. The function becomes callable by its function text.
+// optional texts. The function becomes callable by its function text and
+// the answer is its register id; a module or procedure the resolver cannot
+// find answers #VALUE! and registers nothing, as Excel does.
 int Register(XLOPER* result, int count, XLOPER* const* arguments) {
   if (count < 3) return xlretFailed;
   Registration registration;
@@ -96,20 +101,47 @@ int Register(XLOPER* result, int count, XLOPER* const* arguments) {
   for (int i = 0; i < count; ++i) {
     if (!DecodeText(arguments[i], registration.arguments[static_cast<std::size_t>(i)])) return xlretFailed;
   }
-  State().registrations.push_back(registration);
+  ExcelState& state = State();
+  state.registrations.push_back(registration);
   const auto& texts = registration.arguments;
+  if (state.resolver && !state.resolver(texts[0], texts[1])) {
+    if (result != nullptr) {
+      result->val.err = xlerrValue;
+      result->xltype = xltypeErr;
+    }
+    return xlretSuccess;
+  }
+  const auto registerId = static_cast<double>(state.registrations.size());
   if (count >= 4 && !texts[3].empty()) {
-    RegisteredFunction function{texts[3], texts[1], texts[2]};
+    RegisteredFunction function{texts[3], texts[1], texts[2], texts[0], registerId};
     const auto existing = FindRegistered(function.functionText);
-    if (existing != State().functions.end()) {
+    if (existing != state.functions.end()) {
       *existing = function;
     } else {
-      State().functions.push_back(function);
+      state.functions.push_back(function);
     }
   }
   if (result != nullptr) {
-    result->val.num = static_cast<double>(State().registrations.size());
+    result->val.num = registerId;
     result->xltype = xltypeNum;
+  }
+  return xlretSuccess;
+}
+
+// xlfUnregister with a register id: the function registered under that id
+// is no longer callable.
+int Unregister(XLOPER* result, int count, XLOPER* const* arguments) {
+  if (count != 1 || arguments[0] == nullptr || BaseType(*arguments[0]) != xltypeNum) return xlretFailed;
+  const double registerId = arguments[0]->val.num;
+  auto& functions = State().functions;
+  State().unregisteredIds.push_back(registerId);
+  const auto found = std::find_if(functions.begin(), functions.end(),
+                                  [&](const RegisteredFunction& f) { return f.registerId == registerId; });
+  const bool known = found != functions.end();
+  if (known) functions.erase(found);
+  if (result != nullptr) {
+    result->val.xbool = known ? 1 : 0;
+    result->xltype = xltypeBool;
   }
   return xlretSuccess;
 }
@@ -165,6 +197,10 @@ const RegisteredFunction* FindFunction(std::string_view functionText) {
 
 const std::vector<RegisteredFunction>& RegisteredFunctions() { return State().functions; }
 
+void SetProcedureResolver(ProcedureResolver resolver) { State().resolver = std::move(resolver); }
+
+const std::vector<double>& UnregisteredIds() { return State().unregisteredIds; }
+
 const std::vector<std::string>& RemovedNames() { return State().removedNames; }
 
 int OutstandingExcelStrings() { return static_cast<int>(State().outstandingStrings.size()); }
@@ -172,6 +208,7 @@ int OutstandingExcelStrings() { return static_cast<int>(State().outstandingStrin
 void ClearRecords() {
   State().registrations.clear();
   State().functions.clear();
+  State().unregisteredIds.clear();
   State().removedNames.clear();
 }
 
@@ -182,6 +219,7 @@ int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments) {
     case xlGetName: return GetName(result, count);
     case xlFree: return Free(count, arguments);
     case xlfRegister: return Register(result, count, arguments);
+    case xlfUnregister: return Unregister(result, count, arguments);
     case xlfSetName: return SetName(result, count, arguments);
     case xlCoerce: return Coerce(result, count, arguments);
     default: return xlretFailed;

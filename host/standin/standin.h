@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,12 +42,22 @@ struct Registration {
 const std::vector<Registration>& Registrations();
 
 // What a registration makes callable: a worksheet name bound to an exported
-// procedure and the type text that says how to call it.
+// procedure of a library (the module text of the registration) and the
+// type text that says how to call it. The register id is what xlfRegister
+// answered and what xlfUnregister takes.
 struct RegisteredFunction {
   std::string functionText;
   std::string procedure;
   std::string typeText;
+  std::string module;
+  double registerId = 0;
 };
+
+// How xlfRegister reaches a library, as Excel does: loads the module if it
+// is not loaded yet and answers whether it exports the procedure. Without a
+// resolver every registration is accepted.
+using ProcedureResolver = std::function<bool(const std::string& module, const std::string& procedure)>;
+void SetProcedureResolver(ProcedureResolver resolver);
 
 // The function registered under this worksheet name (letter case ignored),
 // or null when none is (never registered, or removed by xlfSetName).
@@ -55,6 +66,9 @@ const RegisteredFunction* FindFunction(std::string_view functionText);
 // Every function registered and not removed, in registration order.
 const std::vector<RegisteredFunction>& RegisteredFunctions();
 
+// Register ids taken back by xlfUnregister, in call order.
+const std::vector<double>& UnregisteredIds();
+
 // Names removed by xlfSetName with a single argument, in call order.
 const std::vector<std::string>& RemovedNames();
 
@@ -62,11 +76,13 @@ const std::vector<std::string>& RemovedNames();
 // with xlFree.
 int OutstandingExcelStrings();
 
-// Forgets the registrations, the registered functions and the removed names.
+// Forgets the registrations, the registered functions, the unregistered ids
+// and the removed names.
 void ClearRecords();
 
 // Excel's side of Excel4v: carries out the function numbers the add-in uses
-// (xlGetHwnd, xlGetName, xlFree, xlfRegister, xlfSetName, xlCoerce); any
+// (xlGetHwnd, xlGetName, xlFree, xlfRegister, xlfUnregister, xlfSetName,
+// xlCoerce); any
 // other number, or malformed arguments, answer xlretFailed.
 int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments);
 

@@ -51,7 +51,7 @@ TEST_F(CaseBatch, EachCaseMatchesItsOwnRunWithItsOptions) {
   WriteFile(directory_ / "unknown.zq", "NOSUCHFUNCTION(1)\n");
   std::ostringstream err;
   const int status = Zq::Host::RunCaseBatch(
-      ZQ_ADDIN_PATH,
+      {ZQ_ADDIN_PATH}, {},
       {(directory_ / "numbers.zq").string(), (directory_ / "wizard.zq").string(),
        (directory_ / "unknown.zq").string(), (directory_ / "numbers.zq").string()},
       (directory_ / "out").string(), err);
@@ -68,11 +68,26 @@ TEST_F(CaseBatch, EachCaseMatchesItsOwnRunWithItsOptions) {
   EXPECT_NE(ReadFile(out / "unknown.err").find("unknown function NOSUCHFUNCTION"), std::string::npos);
 }
 
+TEST_F(CaseBatch, APassRunsEveryCaseAgainWithItsOptionsIntoItsOwnFiles) {
+  WriteFile(directory_ / "option.zq", "ZQOPTIONBS(1,100,100,1,0.2,0.05,0)\n");
+  std::ostringstream err;
+  const int status = Zq::Host::RunCaseBatch({ZQ_ADDIN_PATH}, {{"extras", {"--extras", "--registered-only"}},
+                                                              {"alone", {"--registered-only"}}},
+                                            {(directory_ / "option.zq").string()}, (directory_ / "out").string(), err);
+  EXPECT_EQ(status, Zq::Host::kExitOk);
+  const fs::path out = directory_ / "out";
+  EXPECT_EQ(ReadFile(out / "option.out"), "10.450575619322237\n");  // the host's own registration
+  EXPECT_EQ(ReadFile(out / "option.extras.out"), "10.450575619322237\n");
+  EXPECT_EQ(ReadFile(out / "option.extras.exit"), "0\n");
+  EXPECT_EQ(ReadFile(out / "option.alone.out"), "");
+  EXPECT_EQ(ReadFile(out / "option.alone.exit"), "2\n");
+}
+
 TEST_F(CaseBatch, UnreadableCaseIsReportedAndTheOthersStillRun) {
   WriteFile(directory_ / "numbers.zq", "ZQRAND(1,0,0,0)\n");
   std::ostringstream err;
   const int status = Zq::Host::RunCaseBatch(
-      ZQ_ADDIN_PATH, {(directory_ / "missing.zq").string(), (directory_ / "numbers.zq").string()},
+      {ZQ_ADDIN_PATH}, {}, {(directory_ / "missing.zq").string(), (directory_ / "numbers.zq").string()},
       (directory_ / "out").string(), err);
   EXPECT_EQ(status, Zq::Host::kExitUsage);
   EXPECT_NE(err.str().find("missing.zq"), std::string::npos);

@@ -141,6 +141,53 @@ TEST_F(StandInTest, SetNameWithOneArgumentRemovesExactlyThatName) {
   EXPECT_EQ(RegisteredFunctions().size(), 1u);
 }
 
+TEST_F(StandInTest, RegisterAnswersAnIdThatUnregisterTakesBack) {
+  std::vector<std::string> texts = {"/x/zqrand.so", "ZqPCA", "RK", "ZQPCA", "", "1", "ZqRand", "", "", ""};
+  std::vector<std::string> counted;
+  for (const auto& t : texts) counted.push_back(Counted(t));
+  std::vector<XLOPER> records;
+  for (auto& c : counted) records.push_back(Text(c));
+  std::vector<XLOPER*> pointers;
+  for (auto& r : records) pointers.push_back(&r);
+  XLOPER id{};
+  ASSERT_EQ(Excel4v(xlfRegister, &id, 10, pointers.data()), xlretSuccess);
+  ASSERT_EQ(id.xltype, xltypeNum);
+  ASSERT_NE(FindFunction("ZQPCA"), nullptr);
+  EXPECT_EQ(FindFunction("ZQPCA")->module, "/x/zqrand.so");
+  EXPECT_EQ(FindFunction("ZQPCA")->registerId, id.val.num);
+
+  XLOPER unknown = Number(id.val.num + 1);
+  XLOPER* unknownArgument[] = {&unknown};
+  XLOPER answer{};
+  ASSERT_EQ(Excel4v(xlfUnregister, &answer, 1, unknownArgument), xlretSuccess);
+  EXPECT_EQ(answer.xltype, xltypeBool);
+  EXPECT_EQ(answer.val.xbool, 0);
+  EXPECT_NE(FindFunction("ZQPCA"), nullptr);
+  XLOPER* idArgument[] = {&id};
+  ASSERT_EQ(Excel4v(xlfUnregister, &answer, 1, idArgument), xlretSuccess);
+  EXPECT_EQ(answer.val.xbool, 1);
+  EXPECT_EQ(FindFunction("ZQPCA"), nullptr);
+  EXPECT_EQ(UnregisteredIds(), (std::vector<double>{id.val.num + 1, id.val.num}));
+  XLOPER text = Text(counted[3]);
+  XLOPER* textArgument[] = {&text};
+  EXPECT_EQ(Excel4v(xlfUnregister, nullptr, 1, textArgument), xlretFailed);
+}
+
+TEST_F(StandInTest, ARegistrationTheResolverRefusesAnswersValueAndRegistersNothing) {
+  std::vector<std::string> asked;
+  SetProcedureResolver([&](const std::string& module, const std::string& procedure) {
+    asked.push_back(module + ":" + procedure);
+    return procedure != "ZqMissing";
+  });
+  EXPECT_EQ(Register({"/x/zqrand.so", "ZqMissing", "RB", "ZQMISSING", "", "1", "ZqRand", "", "", ""}), xlretSuccess);
+  EXPECT_EQ(Register({"/x/zqrand.so", "ZqNormInv", "RB", "ZQNORMINV", "", "1", "ZqRand", "", "", ""}), xlretSuccess);
+  SetProcedureResolver(nullptr);
+  EXPECT_EQ(asked, (std::vector<std::string>{"/x/zqrand.so:ZqMissing", "/x/zqrand.so:ZqNormInv"}));
+  EXPECT_EQ(Registrations().size(), 2u);  // both calls are on record
+  EXPECT_EQ(FindFunction("ZQMISSING"), nullptr);
+  EXPECT_NE(FindFunction("ZQNORMINV"), nullptr);
+}
+
 TEST_F(StandInTest, MalformedRegistrationsAreRefusedAndNotRecorded) {
   XLOPER number = Number(1);
   XLOPER* arguments[] = {&number, &number, &number};
