@@ -21,7 +21,7 @@ namespace {
 using Zq::Test::CorrectlyRounded;
 using Zq::Test::SameResult;
 
-// Arguments in (0, pi) whose tangent lies within about 2^-93 .. 2^-117 of a
+// Arguments in (0, pi) whose tangent lies within about 2^-98 .. 2^-117 of a
 // rounding boundary (of round to nearest or of the directed roundings), from
 // Lefevre and Muller's published worst cases, the hardest known first.
 constexpr double kHardCases[] = {
