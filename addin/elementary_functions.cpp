@@ -63,85 +63,6 @@ bool IsOddInteger(double y) {
   return (static_cast<std::int64_t>(y) & 1) != 0;
 }
 
-// sin r and cos r for |r| <= pi/4 by their Taylor series.
-DD SinReduced(DD r) {
-  const DD r2 = Multiply(r, r);
-  DD p{1.0, 0.0};
-  for (int n = 14; n >= 1; --n) p = Add(Negate(Divide(Multiply(r2, p), static_cast<double>((2 * n) * (2 * n + 1)))), 1.0);
-  return Multiply(r, p);
-}
-
-DD CosReduced(DD r) {
-  const DD r2 = Multiply(r, r);
-  DD p{1.0, 0.0};
-  for (int n = 14; n >= 1; --n) p = Add(Negate(Divide(Multiply(r2, p), static_cast<double>((2 * n - 1) * (2 * n)))), 1.0);
-  return p;
-}
-
-// The series to about 2^-66 for reduced arguments beyond the table, which
-// only the largest arguments give (from about 2^52 on, where k pi/2 is no
-// longer close to a): the last three steps of the nested product in
-// double-double, the deeper ones in double.
-DD QuickSinReduced(DD r) {
-  const DD r2 = Multiply(r, r);
-  const double h = r2.hi;
-  double inner = 1.0;
-  for (int n = 10; n >= 4; --n) inner = 1.0 - h * inner / static_cast<double>((2 * n) * (2 * n + 1));
-  DD p{inner, 0.0};
-  for (int n = 3; n >= 1; --n) p = Add(Negate(Divide(Multiply(r2, p), static_cast<double>((2 * n) * (2 * n + 1)))), 1.0);
-  return Multiply(r, p);
-}
-
-DD QuickCosReduced(DD r) {
-  const DD r2 = Multiply(r, r);
-  const double h = r2.hi;
-  double inner = 1.0;
-  for (int n = 10; n >= 4; --n) inner = 1.0 - h * inner / static_cast<double>((2 * n - 1) * (2 * n));
-  DD p{inner, 0.0};
-  for (int n = 3; n >= 1; --n) p = Add(Negate(Divide(Multiply(r2, p), static_cast<double>((2 * n - 1) * (2 * n)))), 1.0);
-  return p;
-}
-
-// tan(i / 64) for i = 0..51, which covers |r| <= pi/4, from the full series.
-constexpr int kTangentPoints = 52;
-constexpr double kTangentTableEnd = (kTangentPoints - 1) / 64.0;
-
-struct TangentTable {
-  DD values[kTangentPoints];
-  TangentTable() {
-    for (int i = 0; i < kTangentPoints; ++i) {
-      const DD r{i / 64.0, 0.0};
-      values[i] = Divide(SinReduced(r), CosReduced(r));
-    }
-  }
-};
-
-const TangentTable& TangentPoints() {
-  static const TangentTable table;
-  return table;
-}
-
-// tan r and its reciprocal for 0 <= r < 51/64, to about 2^-66:
-// r = r0 + d with r0 = i / 64 and |d| <= 1/128, tan d = d + d^3/3 + ...
-// with the series beyond d in double, and
-// tan r = (tan r0 + tan d) / (1 - tan r0 tan d).
-struct TangentParts {
-  DD numerator;
-  DD denominator;
-};
-
-TangentParts QuickTangentParts(DD r) {
-  const int i = static_cast<int>(Nearest(r.hi * 64.0));
-  // r.hi - i/64 is exact: the two are within a factor of two (or i = 0).
-  const double d = r.hi - i / 64.0;
-  const double d2 = d * d;
-  const double series =
-      r.lo + d2 * (r.lo + d * (1.0 / 3 + d2 * (2.0 / 15 + d2 * (17.0 / 315 + d2 * (62.0 / 2835 + d2 * (1382.0 / 155925))))));
-  const DD tanD = TwoSum(d, series);
-  const DD& tanR0 = TangentPoints().values[i];
-  return {Add(tanR0, tanD), Add(Negate(Multiply(tanR0, tanD)), 1.0)};
-}
-
 // a / b to about 2^-104 relative: one quotient and its correction.
 DD QuickDivide(DD a, DD b) {
   const double q = a.hi / b.hi;
@@ -335,39 +256,6 @@ double tanh(double x) {
     if (RoundsSafely(quick, kPairError * (2.0 + 1.0 / a))) return WithSign(quick.hi, x);
   }
   return WithSign(Accurate::Tanh(a), x);
-}
-
-double tan(double x) {
-  if (IsNaN(x)) return x + x;
-  const double a = Abs(x);
-  if (a == kInfinity) return kNaN;
-  if (a < kTiny) return x;
-  // a = k pi/2 + r with |r| <= pi/4; tan a = tan r for even k, -1/tan r for
-  // odd k. From 2^52 on, a * 2/pi is a whole (and from 2^53 on an even) number.
-  const double q = a * kTwoOverPi;
-  const double k = q < 0x1.0p52 ? Nearest(q) : q;
-  DD r = Subtract(DD{a, 0.0}, TwoProduct(k, kPiOver2[0]));
-  r = Subtract(r, TwoProduct(k, kPiOver2[1]));
-  r = Add(r, -k * kPiOver2[2]);
-  const bool odd = IsOddInteger(k);
-  if (Abs(r.hi) < kTangentTableEnd) {
-    // tan is odd: work with |r| and give the result r's sign.
-    const bool negativeR = r.hi < 0;
-    const TangentParts parts = QuickTangentParts(negativeR ? Negate(r) : r);
-    const DD ratio = odd ? Negate(QuickDivide(parts.denominator, parts.numerator))
-                         : QuickDivide(parts.numerator, parts.denominator);
-    const DD quick = negativeR ? Negate(ratio) : ratio;
-    if (RoundsSafely(quick, kQuickError)) return WithSign(quick.hi, x);
-  } else {
-    const DD quickSin = QuickSinReduced(r);
-    const DD quickCos = QuickCosReduced(r);
-    const DD quick = odd ? Negate(Divide(quickCos, quickSin)) : Divide(quickSin, quickCos);
-    if (RoundsSafely(quick, kQuickError)) return WithSign(quick.hi, x);
-  }
-  const DD s = SinReduced(r);
-  const DD c = CosReduced(r);
-  const double magnitude = odd ? -Divide(c, s).hi : Divide(s, c).hi;
-  return WithSign(magnitude, x);
 }
 
 }  // extern "C"

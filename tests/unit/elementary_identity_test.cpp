@@ -30,7 +30,6 @@ using Zq::Test::ReferenceExp;
 using Zq::Test::ReferenceLog;
 using Zq::Test::ReferencePow;
 using Zq::Test::ReferenceSinh;
-using Zq::Test::ReferenceTan;
 using Zq::Test::ReferenceTanh;
 
 long Count() {
@@ -145,7 +144,6 @@ const Function kLog{"log", [](double x) { return std::log(x); }, ReferenceLog, m
 const Function kSinh{"sinh", [](double x) { return std::sinh(x); }, ReferenceSinh, mpfr_sinh};
 const Function kCosh{"cosh", [](double x) { return std::cosh(x); }, ReferenceCosh, mpfr_cosh};
 const Function kTanh{"tanh", [](double x) { return std::tanh(x); }, ReferenceTanh, mpfr_tanh};
-const Function kTan{"tan", [](double x) { return std::tan(x); }, ReferenceTan, nullptr};
 
 TEST(ElementaryIdentity, ExpMatchesEarlierVersion) {
   CompareEverywhere(kExp);
@@ -202,15 +200,6 @@ TEST(ElementaryIdentity, HyperbolicFunctionsMatchEarlierVersions) {
   CompareOn(kCosh, moderate, 42);
   CompareOn(kCosh, large, 43);
   CompareOn(kTanh, moderate, 44);
-}
-
-TEST(ElementaryIdentity, TanMatchesEarlierVersion) {
-  CompareEverywhere(kTan);
-  CompareOn(kTan, [](Stream& s) { return s.In(-10.0, 10.0); }, 50);
-  CompareOn(kTan, [](Stream& s) { return s.In(-1e6, 1e6); }, 51);
-  // Next to multiples of pi/2, where the reduced argument nearly vanishes.
-  CompareOn(kTan, [](Stream& s) { return s.Near(static_cast<double>(s.Bits() % 2000000) * 0x1.921fb54442d18p+0); }, 52);
-  CompareOn(kTan, [](Stream& s) { return s.Spread(20, 1023); }, 53);
 }
 
 }  // namespace

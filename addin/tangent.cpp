@@ -1,0 +1,206 @@
+// The add-in's own tangent under the C library's name (see
+// addin/elementary_functions.cpp for why the add-in has its own): the
+// correctly rounded value, round to nearest with ties to even, for every
+// double, from IEEE additions, multiplications, one division and integer
+// arithmetic, with no fused multiply-add, so that every build gives the same
+// bits.
+//
+// Quick pass: x = k pi/2 + r with |r| <= pi/4, in double-double (from three
+// parts of pi/2 below 2^20, exactly from the bits of 2/pi above), then
+// r = c + u with c = i/256, and with T = tan c from the table,
+//   tan r = (T + tan u) / (1 - T tan u),   -1/tan r = -(1 - T tan u) / (T + tan u),
+// tan u by its series to u^7. Its relative error stays below 2^-69.5 (see
+// QuickTangent); when the rounding of everything within 2^-69 of the
+// result is not certain (about one call in 40000), the accurate path decides.
+// Accurate path: the exact reduction and the sine and cosine series in
+// 256-bit fixed point, good to about 2^-185 relative. The hardest cases
+// known (within 2^-132 of a rounding boundary) need 2^-132.
+#include <bit>
+#include <cstdint>
+
+#include "addin/double_double.h"
+#include "addin/fixed_point.h"
+#include "addin/half_pi_reduction.h"
+#include "addin/tangent_tables.h"
+
+namespace {
+
+using namespace Zq::Math::DoubleDouble;
+using namespace Zq::Math::TangentTables;
+using Zq::Math::HalfPiReduction;
+using Zq::Math::ReduceByHalfPi;
+using Zq::Math::FixedPoint::Fixed;
+
+// Below this, tan x rounds to x: x^3/3 is under half a unit of x.
+constexpr double kTiny = 0x1.0p-27;
+// Below this, k = round(x 2/pi) stays under 2^20, where its products with
+// the two 33-bit parts of pi/2 are exact.
+constexpr double kModerate = 0x1.0p20;
+// Adding and subtracting it rounds a double below 2^51 to a whole number,
+// which then sits in the last bits of the sum.
+constexpr double kShifter = 0x1.8p52;
+// The three-part reduction is right to 2^-100 absolute; below this the
+// reduced argument would keep fewer than 76 correct bits.
+constexpr double kSmallReduced = 0x1.0p-24;
+constexpr double kQuickError = 0x1.0p-69;
+constexpr double kSigns[2] = {1.0, -1.0};
+
+// |x| in one bitwise operation (Abs keeps -0 and needs a compare).
+double Magnitude(double x) { return __builtin_fabs(x); }
+
+// x with all but its upper 26 significant bits cleared: products of two
+// such numbers, or of one with a 27-bit number, are exact.
+double Upper26(double x) { return std::bit_cast<double>(std::bit_cast<std::uint64_t>(x) & 0xFFFFFFFFF8000000ull); }
+
+// a / b for normalized a and b to 2^-75 relative, normalized, with one
+// division: q1, the quotient cut to 26 bits, times b's upper and lower
+// halves is exact, so the remainder a - q1 b (about 2^-25 of a) is exact
+// up to 2^-77 of a, and its quotient q2 needs only double precision.
+DD Quotient(DD a, DD b) {
+  const double y = 1.0 / b.hi;
+  const double q1 = Upper26(a.hi * y);
+  const double bHigh = Upper26(b.hi);
+  // a.hi - q1 bHigh is exact: q1 bHigh is within 2^-24 of a.hi.
+  const double remainder = ((a.hi - q1 * bHigh) - q1 * (b.hi - bHigh)) + (a.lo - q1 * b.lo);
+  return FastTwoSum(q1, remainder * y);
+}
+
+// tan r for even k, 1/tan r for odd k (where tan x is its opposite), for
+// r = rh + rl with |r| <= pi/4 + 2^-30, |rl| <= 2^-48 and |r| >= 2^-64.
+//
+// With c = i/256 nearest to rh, d = rh - c (exact, |d| <= 2^-9) and
+// u = d + rl: tan u = d + tau, tau = rl (1 + d^2) + d^3 (1/3 + 2/15 d^2 +
+// 17/315 d^4), whose neglected terms stay below 2^-86.5.
+// N = T + tan u, D = 1 - T tan u, with T.hi d in exact parts.
+// Relative error, as |N| >= |d| when i = 0 and |N| >= 2^-9 otherwise:
+// tau's six roundings (6.2 2^-53 of d^3/3) reach 2^-69.97 of N; N's two
+// other roundings 2^-71.6; the neglected terms 2^-77.5; D's 2^-77 (D is
+// within 2^-8 of 1); the quotient's 2^-75; the reduction's 2^-75.3: below
+// 2^-69.5 in all.
+[[gnu::always_inline]] inline DD QuickTangent(double rh, double rl, bool odd) {
+  const double nearest = (rh * kTangentPointsPerUnit + kShifter) - kShifter;
+  const TangentPoint& t = kTangentPoints[static_cast<int>(nearest) + kLastTangentPoint];
+  const double d = rh - nearest * (1.0 / kTangentPointsPerUnit);
+  const double d2 = d * d;
+  const double series = 1.0 / 3 + d2 * (2.0 / 15 + d2 * (17.0 / 315));
+  const double tau = (rl + rl * d2) + (d * d2) * series;
+
+  const DD n0 = FastTwoSum(t.hi, d);
+  const DD n = FastTwoSum(n0.hi, n0.lo + (t.lo + tau));
+
+  // T.hi d in four exact products: T's halves have 26 bits, d's 26 and 27.
+  const double dHigh = Upper26(d);
+  const double dLow = d - dHigh;
+  const DD d0 = FastTwoSum(1.0, -(t.head * dHigh));
+  const double rest = (t.head * dLow + t.tail * dHigh) + t.tail * dLow;
+  const DD den = FastTwoSum(d0.hi, d0.lo - (rest + (t.hi * tau + t.lo * d)));
+
+  // Chosen by index rather than by branch: k's parity is as good as random.
+  const DD parts[2] = {n, den};
+  return Quotient(parts[odd], parts[!odd]);
+}
+
+// True when every value within kQuickError of y rounds to y.hi.
+bool RoundsSafely(DD y) {
+  const double margin = kQuickError * Magnitude(y.hi);
+  return y.hi + (y.lo + margin) == y.hi && y.hi + (y.lo - margin) == y.hi;
+}
+
+// The fixed-point number to about 2^-104 relative (its top 160 bits).
+DD ToDoubleDouble(const Fixed& f) {
+  const int top = Zq::Math::FixedPoint::HighestBit(f) / 32;
+  DD sum{0.0, 0.0};
+  for (int k = top; k >= 0 && k > top - 5; --k) sum = Add(sum, f[k] * PowerOfTwo(32 * k - 256));
+  return sum;
+}
+
+// num / den (both positive, their ratio within 2^-200 .. 2^200) rounded to
+// the nearest double, ties to even, from 128 quotient bits and the remainder.
+double RoundedQuotient(Fixed num, Fixed den) {
+  using namespace Zq::Math::FixedPoint;
+  // Shift the smaller one so that num / den = 2^e num' / den', 1 <= num'/den' < 2.
+  int e = HighestBit(num) - HighestBit(den);
+  if (e > 0) {
+    den = ShiftLeft(den, e);
+  } else {
+    num = ShiftLeft(num, -e);
+  }
+  if (Less(num, den)) {
+    num = ShiftLeft(num, 1);
+    --e;
+  }
+  std::uint64_t high = 0, low = 0;
+  for (int i = 0; i < 128; ++i) {
+    const bool bit = !Less(num, den);
+    if (bit) num = Subtract(num, den);
+    num = ShiftLeft(num, 1);
+    if (i < 64) {
+      high = (high << 1) | static_cast<std::uint64_t>(bit);
+    } else {
+      low = (low << 1) | static_cast<std::uint64_t>(bit);
+    }
+  }
+  // high = 1.xxx 2^63: 53 bits of mantissa, then the rounding bit.
+  std::uint64_t mantissa = high >> 11;
+  const bool half = ((high >> 10) & 1) != 0;
+  const bool beyond = (high & 0x3FF) != 0 || low != 0 || !IsZero(num);
+  if (half && (beyond || (mantissa & 1) != 0)) ++mantissa;
+  if (mantissa == (std::uint64_t{1} << 53)) {
+    mantissa >>= 1;
+    ++e;
+  }
+  return std::bit_cast<double>((static_cast<std::uint64_t>(e + 1023) << 52) | (mantissa & 0x000FFFFFFFFFFFFFull));
+}
+
+Fixed InverseFactorial(int j) {
+  Fixed c;
+  for (int k = 0; k < Zq::Math::FixedPoint::kWords; ++k) c[k] = kInverseFactorials[j][k];
+  return c;
+}
+
+// tan a for finite a >= 2^-27: sin r and cos r by their series in fixed
+// point to r^55 (r^2 <= 0.62), error about 2^-250 absolute. No double lies
+// within 2^-62 of a multiple of pi/2, so sin r is far from zero.
+double AccurateTangent(double a) {
+  using namespace Zq::Math::FixedPoint;
+  const HalfPiReduction reduced = ReduceByHalfPi(a);
+  const Fixed& r = reduced.magnitude;
+  const Fixed r2 = Multiply(r, r);
+  // Each step c_j - r^2 p stays positive: the terms fall.
+  Fixed sine = InverseFactorial(55), cosine = InverseFactorial(54);
+  for (int j = 53; j >= 1; j -= 2) {
+    sine = Subtract(InverseFactorial(j), Multiply(r2, sine));
+    cosine = Subtract(InverseFactorial(j - 1), Multiply(r2, cosine));
+  }
+  sine = Multiply(r, sine);
+  // tan(k pi/2 + r) is tan r for even k and -cos r / sin r for odd k.
+  const double magnitude = reduced.odd ? RoundedQuotient(cosine, sine) : RoundedQuotient(sine, cosine);
+  return reduced.negative != reduced.odd ? -magnitude : magnitude;
+}
+
+double WithSign(double magnitude, double x) { return x < 0 ? -magnitude : magnitude; }
+
+}  // namespace
+
+extern "C" double tan(double x) {
+  const double a = Magnitude(x);
+  if (a < kModerate) {
+    if (a < kTiny) return x;
+    // x = k pi/2 + r: x - k P1 and k P2 are exact, their difference is
+    // carried exactly, and k P3 adds the rest of pi/2 to 2^-100.
+    const double shifted = x * kTwoOverPi + kShifter;
+    const double k = shifted - kShifter;
+    const bool odd = (std::bit_cast<std::uint64_t>(shifted) & 1) != 0;
+    const DD r = TwoSum(x - k * kHalfPi1, -(k * kHalfPi2));
+    if (Magnitude(r.hi) >= kSmallReduced || k == 0) {
+      const DD y = QuickTangent(r.hi, r.lo - k * kHalfPi3, odd);
+      if (RoundsSafely(y)) return kSigns[odd] * y.hi;
+    }
+    return WithSign(AccurateTangent(a), x);
+  }
+  if (!(a < kInfinity)) return x - x;
+  const HalfPiReduction reduced = ReduceByHalfPi(a);
+  const DD r = ToDoubleDouble(reduced.magnitude);
+  const DD y = reduced.negative ? QuickTangent(-r.hi, -r.lo, reduced.odd) : QuickTangent(r.hi, r.lo, reduced.odd);
+  return WithSign(RoundsSafely(y) ? kSigns[reduced.odd] * y.hi : AccurateTangent(a), x);
+}
