@@ -1,5 +1,6 @@
-// The add-in's own exp, log, pow, sinh, cosh, tanh and tan, under the C
-// library's names: every call of these functions in the add-in links here.
+// The add-in's own exp, log, pow, sinh, cosh and tanh (tan is in
+// addin/tangent.cpp), under the C library's names: every call of these
+// functions in the add-in links here.
 //
 // The same arguments must give the same bits in the Linux build and in both
 // Windows add-ins. The platforms' C libraries do not: glibc, mingw-w64's own
@@ -12,8 +13,6 @@
 // pass (addin/quick_exp_log.h) whose error bound is proven; when the value
 // is too close to a rounding boundary for that bound (about one call in
 // fifty thousand) a 256-bit accurate pass decides (addin/accurate_elementary.h).
-// tan computes in double-double arithmetic, with a quick pass to about
-// 2^-64 and a full one to about 2^-100.
 // Special arguments (zeros, infinities, NaN) follow the C standard.
 // Outside Windows the add-in's export list (addin/zqrand.map) keeps these
 // names local, so that its calls do not resolve to the C library that the
