@@ -69,14 +69,16 @@ foreach(check "fits;RBB;FALSE" "refused;RBI;TRUE")
   set_tests_properties(registration_row.${outcome} PROPERTIES WILL_FAIL ${must_fail})
 endforeach()
 
-# Writes addin/elementary_tables.h (see the generator's comment); a test
-# checks that the committed tables are its output.
-add_executable(elementary_tables_generator tests/tools/elementary_tables_generator.cpp)
-target_link_libraries(elementary_tables_generator PRIVATE mpfr gmp)
-add_test(NAME elementary_tables_are_generated
-         COMMAND ${CMAKE_COMMAND} -DGENERATOR=$<TARGET_FILE:elementary_tables_generator>
-                 -DTABLES=${CMAKE_SOURCE_DIR}/addin/elementary_tables.h
-                 -DOUTPUT=${CMAKE_CURRENT_BINARY_DIR}/elementary_tables.h -P ${CMAKE_SOURCE_DIR}/cmake/generated_tables.cmake)
+# The generators of the elementary functions' tables (see their comments);
+# a test for each checks that the committed header is its output.
+foreach(tables elementary tangent)
+  add_executable(${tables}_tables_generator tests/tools/${tables}_tables_generator.cpp)
+  target_link_libraries(${tables}_tables_generator PRIVATE mpfr gmp)
+  add_test(NAME ${tables}_tables_are_generated
+           COMMAND ${CMAKE_COMMAND} -DGENERATOR=$<TARGET_FILE:${tables}_tables_generator>
+                   -DTABLES=${CMAKE_SOURCE_DIR}/addin/${tables}_tables.h
+                   -DOUTPUT=${CMAKE_CURRENT_BINARY_DIR}/${tables}_tables.h -P ${CMAKE_SOURCE_DIR}/cmake/generated_tables.cmake)
+endforeach()
 
 # The long correct-rounding sweep against MPFR (./zq sweep).
 add_executable(zqsweep EXCLUDE_FROM_ALL tests/sweep/elementary_sweep.cpp $<TARGET_OBJECTS:zqcore>)

@@ -1,5 +1,5 @@
-// The long correct-rounding sweep of the add-in's exp, log, pow, sinh, cosh
-// and tanh against GNU MPFR: `./zq sweep [ARGUMENTS]` checks that many
+// The long correct-rounding sweep of the add-in's exp, log, pow, sinh, cosh,
+// tanh and tan against GNU MPFR: `./zq sweep [ARGUMENTS]` checks that many
 // arguments in all (10^9 by default), spread over each function's range as
 // in tests/unit/elementary_mpfr_test.cpp, on every core. Prints each
 // disagreement and exits with 1 if there was one.
@@ -65,9 +65,11 @@ double Log(double x) { return std::log(x); }
 double Sinh(double x) { return std::sinh(x); }
 double Cosh(double x) { return std::cosh(x); }
 double Tanh(double x) { return std::tanh(x); }
+double Tan(double x) { return std::tan(x); }
 
-// One round checks ten arguments: two for exp, two for log, three for pow,
-// one for each hyperbolic function.
+// One round checks twelve arguments: two for exp, two for log, three for
+// pow, one for each hyperbolic function, two for tan (its working range and
+// any magnitude, where the reduction by pi/2 is exact).
 void Round(Stream& s) {
   CheckUnary("exp", Exp, mpfr_exp, s.In(-746.0, 710.0));
   CheckUnary("exp", Exp, mpfr_exp, s.Spread(-60, 3));
@@ -80,14 +82,18 @@ void Round(Stream& s) {
   CheckUnary("sinh", Sinh, mpfr_sinh, h);
   CheckUnary("cosh", Cosh, mpfr_cosh, h);
   CheckUnary("tanh", Tanh, mpfr_tanh, h);
+  CheckUnary("tan", Tan, mpfr_tan, s.In(-10.0, 10.0));
+  CheckUnary("tan", Tan, mpfr_tan, s.Spread(-1074, 1023));
 }
+
+constexpr long kPerRound = 12;
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const long total = argc > 1 ? std::atol(argv[1]) : 1000000000L;
   const unsigned threads = std::thread::hardware_concurrency() > 0 ? std::thread::hardware_concurrency() : 1;
-  const long rounds = total / 10 / threads + 1;
+  const long rounds = total / kPerRound / threads + 1;
   std::vector<std::thread> workers;
   for (unsigned t = 0; t < threads; ++t) {
     workers.emplace_back([t, rounds] {
@@ -96,6 +102,6 @@ int main(int argc, char** argv) {
     });
   }
   for (std::thread& worker : workers) worker.join();
-  std::printf("%ld arguments on %u threads: %ld disagreements with MPFR\n", rounds * 10 * threads, threads, disagreements.load());
+  std::printf("%ld arguments on %u threads: %ld disagreements with MPFR\n", rounds * kPerRound * threads, threads, disagreements.load());
   return disagreements.load() == 0 ? 0 : 1;
 }

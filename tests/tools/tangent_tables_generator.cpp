@@ -1,7 +1,8 @@
 // Writes addin/tangent_tables.h, the constants of the add-in's tangent, from
-// GNU MPFR at 1600 bits:
-//   g++ -std=c++20 -O2 tools/tangent_tables.cpp -lmpfr -lgmp -o /tmp/tangent_tables
-//   /tmp/tangent_tables > addin/tangent_tables.h
+// GNU MPFR at 1600 bits. After changing a table, run it and commit the
+// output (the test tangent_tables_are_generated compares the two):
+//   cmake --build build --target tangent_tables_generator
+//   build/tangent_tables_generator > addin/tangent_tables.h
 // The doubles are printed as exact hexadecimal literals, the words of 2/pi
 // and pi/2 as hexadecimal integers, so the header is the same on every run.
 #include <gmp.h>
