@@ -13,6 +13,9 @@
 // pass (addin/quick_exp_log.h) whose error bound is proven; when the value
 // is too close to a rounding boundary for that bound (about one call in
 // fifty thousand) a 256-bit accurate pass decides (addin/accurate_elementary.h).
+// Where the processor has fused multiply-add, the quick passes of pow and
+// tanh form their exact products with it: the same values in fewer steps
+// (addin/exact_products.h).
 // Special arguments (zeros, infinities, NaN) follow the C standard.
 // Outside Windows the add-in's export list (addin/zqrand.map) keeps these
 // names local, so that its calls do not resolve to the C library that the
@@ -63,9 +66,10 @@ bool IsOddInteger(double y) {
 }
 
 // a / b to about 2^-104 relative: one quotient and its correction.
-DD QuickDivide(DD a, DD b) {
+template <class Products>
+ZQ_QUICK_INLINE DD QuickDivide(DD a, DD b) {
   const double q = a.hi / b.hi;
-  const DD p = TwoProduct(q, b.hi);
+  const DD p = Products::TwoProduct(q, b.hi);
   // a.hi - p.hi is exact: q b.hi is within a rounding of a.hi.
   const double remainder = (((a.hi - p.hi) - p.lo) + a.lo) - q * b.lo;
   return FastTwoSum(q, remainder / b.hi);
@@ -85,7 +89,10 @@ constexpr double kQuickExpRange = 708.0;
 constexpr double kSmallestNormal = 0x1.0p-1022;
 
 // Quick log x for any finite x > 0, subnormal x scaled up first.
-DD QuickLogOfAny(double x) { return x >= kSmallestNormal ? Quick::Log(x) : Quick::Log(x * 0x1.0p54, -54); }
+template <class Products = Quick::PlainProducts>
+ZQ_QUICK_INLINE DD QuickLogOfAny(double x) {
+  return x >= kSmallestNormal ? Quick::Log<Products>(x) : Quick::Log<Products>(x * 0x1.0p54, -54);
+}
 
 // |log x| >= 2^-54 for x != 1, so beyond |y| = 2^64 the exponent passes
 // 1000 and the power over- or underflows (y is even there). Multiplying
@@ -96,14 +103,15 @@ constexpr double kLargestExponent = 0x1.0p64;
 // exactly but for y times the logarithm's tail; the logarithm's relative
 // error becomes an absolute error of the exponent, and so a relative error
 // of the power, |y log x| times as large.
-double PowerMagnitude(double x, double y) {
-  const DD logarithm = QuickLogOfAny(x);
-  const DD product = TwoProduct(y, logarithm.hi);
+template <class Products>
+ZQ_QUICK_INLINE double PowerMagnitude(double x, double y) {
+  const DD logarithm = QuickLogOfAny<Products>(x);
+  const DD product = Products::TwoProduct(y, logarithm.hi);
   const double eh = product.hi, el = product.lo + y * logarithm.lo;
   if (eh > kExpOverflow + 1.0) return kInfinity;
   if (eh < kExpUnderflow - 1.0) return 0.0;
   if (eh > -kQuickExpRange && eh < kQuickExpRange) {
-    const Quick::Exponential e = Quick::Exp(eh, el);
+    const Quick::Exponential e = Quick::Exp<Products>(eh, el);
     const double error = Quick::kExpError + Abs(eh) * Quick::kLogError;
     double mantissa;
     if (Quick::Decide(e.head, e.tail, error * e.head, mantissa)) return mantissa * PowerOfTwo(e.power);
@@ -134,6 +142,70 @@ bool QuickHalfExp(double a, double& result) {
   result = mantissa * PowerOfTwo(e.power - 1);
   return true;
 }
+
+template <class Products>
+ZQ_QUICK_INLINE double PowOf(double x, double y) {
+  // The usual case first: a positive finite base other than 1 and a
+  // nonzero exponent of moderate size (NaN fails every comparison).
+  if (x > 0 && x < kInfinity && x != 1.0 && y != 0 && y >= -kLargestExponent && y <= kLargestExponent) {
+    return PowerMagnitude<Products>(x, y);
+  }
+  if (y == 0 || x == 1.0) return 1.0;
+  if (IsNaN(x) || IsNaN(y)) return x + y;
+  const double ax = Abs(x);
+  if (Abs(y) == kInfinity) {
+    if (ax == 1.0) return 1.0;
+    return (ax < 1.0) == (y < 0) ? kInfinity : 0.0;
+  }
+  if (Abs(y) > kLargestExponent) return (ax < 1.0) == (y < 0) ? kInfinity : 0.0;
+  const bool odd = IsOddInteger(y);
+  const bool negative = SignBit(x) && odd;
+  if (x == 0 || ax == kInfinity) {
+    // 0^y and inf^y: zero or infinity, signed for odd y and a negative base.
+    const double magnitude = (x == 0) == (y < 0) ? kInfinity : 0.0;
+    return negative ? -magnitude : magnitude;
+  }
+  if (x < 0 && !IsInteger(y)) return kNaN;
+  const double magnitude = PowerMagnitude<Products>(ax, y);
+  return negative ? -magnitude : magnitude;
+}
+
+template <class Products>
+ZQ_QUICK_INLINE double TanhOf(double x) {
+  if (IsNaN(x)) return x + x;
+  const double a = Abs(x);
+  if (a < kTiny) return x;
+  if (a > kTanhIsOne) return WithSign(1.0, x);
+  if (a < kSmallHyperbolic) {
+    // a - a^3/3 + 2a^5/15 - ...: the tail is below 2^-9 of a.
+    const double a2 = a * a;
+    const double tail =
+        a * a2 *
+        (-1.0 / 3 + a2 * (2.0 / 15 + a2 * (-17.0 / 315 + a2 * (62.0 / 2835 + a2 * (-1382.0 / 155925 + a2 * (21844.0 / 6081075))))));
+    const DD quick = FastTwoSum(a, tail);
+    if (RoundsSafely(quick, SeriesError(a2))) return WithSign(quick.hi, x);
+  } else {
+    // (e^a - e^-a) / (e^a + e^-a): the difference loses up to
+    // log2(coth a) < log2(1 + 1/a) bits, the sum none.
+    const Quick::ExponentialPair e = Quick::ExpPair<Products>(a);
+    const DD quick = QuickDivide<Products>(CombinedPair(e, -1.0), CombinedPair(e, 1.0));
+    if (RoundsSafely(quick, kPairError * (2.0 + 1.0 / a))) return WithSign(quick.hi, x);
+  }
+  return WithSign(Accurate::Tanh(a), x);
+}
+
+#if ZQ_RUNTIME_AVX
+// The fused variant's bodies, whole functions compiled for the instruction,
+// to which pow and tanh jump. exp, log, sinh and cosh have no product that
+// the instruction shortens enough to repay the jump.
+ZQ_FUSED double FusedPow(double x, double y) { return PowOf<Quick::FusedProducts>(x, y); }
+ZQ_FUSED double FusedTanh(double x) { return TanhOf<Quick::FusedProducts>(x); }
+
+#define ZQ_FUSED_VARIANT(call) \
+  if (Quick::fusedProductsInUse) return call
+#else
+#define ZQ_FUSED_VARIANT(call)
+#endif
 
 }  // namespace
 
@@ -170,29 +242,8 @@ double log(double x) {
 }
 
 double pow(double x, double y) {
-  // The usual case first: a positive finite base other than 1 and a
-  // nonzero exponent of moderate size (NaN fails every comparison).
-  if (x > 0 && x < kInfinity && x != 1.0 && y != 0 && y >= -kLargestExponent && y <= kLargestExponent) {
-    return PowerMagnitude(x, y);
-  }
-  if (y == 0 || x == 1.0) return 1.0;
-  if (IsNaN(x) || IsNaN(y)) return x + y;
-  const double ax = Abs(x);
-  if (Abs(y) == kInfinity) {
-    if (ax == 1.0) return 1.0;
-    return (ax < 1.0) == (y < 0) ? kInfinity : 0.0;
-  }
-  if (Abs(y) > kLargestExponent) return (ax < 1.0) == (y < 0) ? kInfinity : 0.0;
-  const bool odd = IsOddInteger(y);
-  const bool negative = SignBit(x) && odd;
-  if (x == 0 || ax == kInfinity) {
-    // 0^y and inf^y: zero or infinity, signed for odd y and a negative base.
-    const double magnitude = (x == 0) == (y < 0) ? kInfinity : 0.0;
-    return negative ? -magnitude : magnitude;
-  }
-  if (x < 0 && !IsInteger(y)) return kNaN;
-  const double magnitude = PowerMagnitude(ax, y);
-  return negative ? -magnitude : magnitude;
+  ZQ_FUSED_VARIANT(FusedPow(x, y));
+  return PowOf<Quick::PlainProducts>(x, y);
 }
 
 double sinh(double x) {
@@ -235,26 +286,8 @@ double cosh(double x) {
 }
 
 double tanh(double x) {
-  if (IsNaN(x)) return x + x;
-  const double a = Abs(x);
-  if (a < kTiny) return x;
-  if (a > kTanhIsOne) return WithSign(1.0, x);
-  if (a < kSmallHyperbolic) {
-    // a - a^3/3 + 2a^5/15 - ...: the tail is below 2^-9 of a.
-    const double a2 = a * a;
-    const double tail =
-        a * a2 *
-        (-1.0 / 3 + a2 * (2.0 / 15 + a2 * (-17.0 / 315 + a2 * (62.0 / 2835 + a2 * (-1382.0 / 155925 + a2 * (21844.0 / 6081075))))));
-    const DD quick = FastTwoSum(a, tail);
-    if (RoundsSafely(quick, SeriesError(a2))) return WithSign(quick.hi, x);
-  } else {
-    // (e^a - e^-a) / (e^a + e^-a): the difference loses up to
-    // log2(coth a) < log2(1 + 1/a) bits, the sum none.
-    const Quick::ExponentialPair e = Quick::ExpPair(a);
-    const DD quick = QuickDivide(CombinedPair(e, -1.0), CombinedPair(e, 1.0));
-    if (RoundsSafely(quick, kPairError * (2.0 + 1.0 / a))) return WithSign(quick.hi, x);
-  }
-  return WithSign(Accurate::Tanh(a), x);
+  ZQ_FUSED_VARIANT(FusedTanh(x));
+  return TanhOf<Quick::PlainProducts>(x);
 }
 
 }  // extern "C"

@@ -1,6 +1,8 @@
 // The quick passes of the add-in's exponential and logarithm: table-driven,
-// a short polynomial, IEEE additions and multiplications only (no division,
-// no fused multiply-add), so every build computes the same bits. Each gives
+// a short polynomial, IEEE additions and multiplications only (no division),
+// so every build computes the same bits. Fused multiply-adds appear only
+// through Products (addin/exact_products.h), where they give the very
+// values of the plain operations. Each gives
 // its value as an unevaluated sum head + tail with a proven relative error
 // bound; the caller rounds it when that bound leaves no doubt (see Decide)
 // and otherwise runs the accurate pass.
@@ -11,6 +13,7 @@
 
 #include "addin/double_double.h"
 #include "addin/elementary_tables.h"
+#include "addin/exact_products.h"
 
 namespace Zq::Math::Quick {
 
@@ -53,14 +56,15 @@ struct Reduction {
   double odd;
 };
 
-inline Reduction Reduce(double xh, double xl) {
+template <class Products = PlainProducts>
+ZQ_QUICK_INLINE Reduction Reduce(double xh, double xl) {
   using namespace ElementaryTables;
   constexpr double kSplitter = 0x1.8p16;  // rounds to multiples of 2^-36
   const double shifted = xh * kIntervalsPerLn2 + kShifter;
   const double kd = shifted - kShifter;
   // k is also the low half of the shifted value's bits (two's complement).
   const int k = static_cast<int>(static_cast<std::uint32_t>(std::bit_cast<std::uint64_t>(shifted)));
-  const double r1 = xh - kd * kLn2Over256Head;
+  const double r1 = Products::ExactMulAdd(-kd, kLn2Over256Head, xh);
   const double rh = (r1 + kSplitter) - kSplitter;
   const double correction = kd * kLn2Over256Tail - xl;
   const double rl = (r1 - rh) - correction;
@@ -73,15 +77,17 @@ inline Reduction Reduce(double xh, double xl) {
   return {k, rh, rl, r, even, odd};
 }
 
-inline Exponential Assemble(int k, double rh, double rl, double r, double q) {
+template <class Products = PlainProducts>
+ZQ_QUICK_INLINE Exponential Assemble(int k, double rh, double rl, double r, double q) {
   const ElementaryTables::PowerOfTwoPoint& t = ElementaryTables::kPowersOfTwo[k & 255];
-  const DD s = DoubleDouble::FastTwoSum(t.head, t.head * rh);
+  const DD s = Products::FastTwoSumOfProduct(t.head, t.head, rh);
   return {s.hi, (s.lo + t.tail) + (t.head * (rl + q) + t.tail * (r + q)), k >> 8};
 }
 
-inline Exponential Exp(double xh, double xl) {
-  const Reduction x = Reduce(xh, xl);
-  return Assemble(x.k, x.rh, x.rl, x.r, x.even + x.odd);
+template <class Products = PlainProducts>
+ZQ_QUICK_INLINE Exponential Exp(double xh, double xl) {
+  const Reduction x = Reduce<Products>(xh, xl);
+  return Assemble<Products>(x.k, x.rh, x.rl, x.r, x.even + x.odd);
 }
 
 // e^a and e^-a from one reduction: e^-a = 2^(-k/256) e^-r, and q(-r) is
@@ -91,9 +97,10 @@ struct ExponentialPair {
   Exponential down;
 };
 
-inline ExponentialPair ExpPair(double a) {
-  const Reduction x = Reduce(a, 0.0);
-  return {Assemble(x.k, x.rh, x.rl, x.r, x.even + x.odd), Assemble(-x.k, -x.rh, -x.rl, -x.r, x.even - x.odd)};
+template <class Products = PlainProducts>
+ZQ_QUICK_INLINE ExponentialPair ExpPair(double a) {
+  const Reduction x = Reduce<Products>(a, 0.0);
+  return {Assemble<Products>(x.k, x.rh, x.rl, x.r, x.even + x.odd), Assemble<Products>(-x.k, -x.rh, -x.rl, -x.r, x.even - x.odd)};
 }
 
 // log x = head + tail for normal x > 0 (times 2^exponentOffset). With
@@ -117,7 +124,8 @@ inline ExponentialPair ExpPair(double a) {
 // In all below 2^-70.2 relative; kLogError adds room for rounding the tail.
 constexpr double kLogError = 0x1.8p-70;
 
-inline DD Log(double x, int exponentOffset = 0) {
+template <class Products = PlainProducts>
+ZQ_QUICK_INLINE DD Log(double x, int exponentOffset = 0) {
   using namespace ElementaryTables;
   constexpr double kSquareSplitter = 0x1.8p18;  // rounds to multiples of 2^-34
   const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
@@ -136,7 +144,7 @@ inline DD Log(double x, int exponentOffset = 0) {
   // between rh and rl, which would cost bits of a result as small as r.
   const std::uint64_t kept = i == 0 ? ~std::uint64_t{0} : ~std::uint64_t{0x3FFF};
   const double zh = std::bit_cast<double>(std::bit_cast<std::uint64_t>(z) & kept);
-  const double rh = zh * p.inverse - 1.0;
+  const double rh = Products::ExactMulAdd(zh, p.inverse, -1.0);
   const double rl = (z - zh) * p.inverse;
   const double rs = (rh + kSquareSplitter) - kSquareSplitter;
   const double rest = (rh - rs) + rl;  // r = rs + rest
@@ -145,9 +153,9 @@ inline DD Log(double x, int exponentOffset = 0) {
   // w is exact: both parts are whole multiples of 2^-42 below 2^11. Each
   // sum below has its larger part first: |w| > 0.34 for e != 0, and
   // |log c| > 2^-8.1 > |rh| for i != 0.
-  const double w = ed * kLn2Head + p.logHead;
+  const double w = Products::ExactMulAdd(ed, kLn2Head, p.logHead);
   const DD h1 = DoubleDouble::FastTwoSum(w, rh);
-  const DD h2 = DoubleDouble::FastTwoSum(h1.hi, -0.5 * (rs * rs));
+  const DD h2 = Products::FastTwoSumOfProduct(h1.hi, -0.5 * rs, rs);
   const double r2 = r * r;
   const double r4 = r2 * r2;
   const double series = (r * r2) * (((1.0 / 3 - r * 0.25) + r2 * (0.2 - r * (1.0 / 6))) + r4 * (1.0 / 7 - r * 0.125));

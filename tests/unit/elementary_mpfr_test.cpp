@@ -3,7 +3,8 @@
 // arguments over each function's whole range, the edges where results
 // overflow or turn subnormal, tiny arguments, the published
 // hardest-to-round arguments, and pow's exact and halfway results. The
-// long sweep over 10^9 arguments is `./zq sweep` (tests/sweep).
+// long sweep over 10^9 arguments is `./zq sweep` (tests/sweep). Each test
+// runs on both variants of the quick passes.
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -15,6 +16,7 @@
 
 #include "tests/unit/elementary_hard_cases.h"
 #include "tests/unit/mpfr_oracle.h"
+#include "tests/unit/quick_variant_test.h"
 
 namespace {
 
@@ -82,14 +84,17 @@ double Tanh(double x) { return std::tanh(x); }
 
 void CheckPow(Agreement& agreement, double x, double y) { agreement.Check(std::pow(x, y), CorrectlyRounded(mpfr_pow, x, y), x, y); }
 
-TEST(ElementaryMpfr, HardestToRoundArgumentsRoundAsMpfr) {
+class ElementaryMpfr : public Zq::Test::QuickVariantTest {};
+INSTANTIATE_TEST_SUITE_P(QuickPasses, ElementaryMpfr, ::testing::Bool(), Zq::Test::QuickVariantName);
+
+TEST_P(ElementaryMpfr, HardestToRoundArgumentsRoundAsMpfr) {
   Agreement exp("exp"), log("log"), pow("pow");
   for (double x : Zq::Test::kExpHardCases) CheckUnary(exp, Exp, mpfr_exp, x);
   for (double x : Zq::Test::kLogHardCases) CheckUnary(log, Log, mpfr_log, x);
   for (const auto& [x, y] : Zq::Test::kPowHardCases) CheckPow(pow, x, y);
 }
 
-TEST(ElementaryMpfr, ExpRoundsAsMpfrOverItsRange) {
+TEST_P(ElementaryMpfr, ExpRoundsAsMpfrOverItsRange) {
   Agreement agreement("exp");
   Stream stream(1);
   for (int i = 0; i < 20000; ++i) CheckUnary(agreement, Exp, mpfr_exp, stream.In(-750.0, 712.0));
@@ -105,7 +110,7 @@ TEST(ElementaryMpfr, ExpRoundsAsMpfrOverItsRange) {
   }
 }
 
-TEST(ElementaryMpfr, LogRoundsAsMpfrOverItsRange) {
+TEST_P(ElementaryMpfr, LogRoundsAsMpfrOverItsRange) {
   Agreement agreement("log");
   Stream stream(2);
   // Every exponent, subnormal arguments included, and every table interval.
@@ -118,7 +123,7 @@ TEST(ElementaryMpfr, LogRoundsAsMpfrOverItsRange) {
   }
 }
 
-TEST(ElementaryMpfr, PowRoundsAsMpfrOverItsRange) {
+TEST_P(ElementaryMpfr, PowRoundsAsMpfrOverItsRange) {
   Agreement agreement("pow");
   Stream stream(3);
   for (int i = 0; i < 10000; ++i) CheckPow(agreement, stream.In(0.0, 10.0), stream.In(-100.0, 100.0));
@@ -140,7 +145,7 @@ TEST(ElementaryMpfr, PowRoundsAsMpfrOverItsRange) {
 // no precision can round by an error bound alone: squares of 27-bit odd
 // numbers (53 or 54 bits), cubes of squares, whole powers of small odd
 // numbers, and powers of two down to halfway below the smallest subnormal.
-TEST(ElementaryMpfr, ExactAndHalfwayPowersRoundAsMpfr) {
+TEST_P(ElementaryMpfr, ExactAndHalfwayPowersRoundAsMpfr) {
   Agreement agreement("pow");
   Stream stream(4);
   for (int i = 0; i < 2000; ++i) {
@@ -168,7 +173,7 @@ TEST(ElementaryMpfr, ExactAndHalfwayPowersRoundAsMpfr) {
   for (int k = 1030; k <= 1080; ++k) CheckPow(agreement, 3.0 * std::ldexp(1.0, -k / 3), 3.0);
 }
 
-TEST(ElementaryMpfr, HyperbolicFunctionsRoundAsMpfr) {
+TEST_P(ElementaryMpfr, HyperbolicFunctionsRoundAsMpfr) {
   Agreement sinh("sinh"), cosh("cosh"), tanh("tanh");
   Stream stream(5);
   for (int i = 0; i < 8000; ++i) {

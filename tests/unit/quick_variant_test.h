@@ -1,0 +1,25 @@
+// Runs a test once for each variant of the elementary functions' quick
+// passes (addin/exact_products.h): the plain one, and the fused one where
+// the processor has the instruction (skipped elsewhere).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "addin/exact_products.h"
+
+namespace Zq::Test {
+
+class QuickVariantTest : public ::testing::TestWithParam<bool> {
+ protected:
+  void SetUp() override {
+    if (Zq::Math::Quick::UseFusedProducts(GetParam()) != GetParam()) GTEST_SKIP() << "no fused multiply-add here";
+  }
+  // Back to the variant chosen when the library loaded.
+  void TearDown() override { Zq::Math::Quick::UseFusedProducts(true); }
+};
+
+inline std::string QuickVariantName(const ::testing::TestParamInfo<bool>& info) { return info.param ? "Fused" : "Plain"; }
+
+}  // namespace Zq::Test
