@@ -1,10 +1,14 @@
 // Nanoseconds per call of the add-in's own exp, log, pow, sinh, cosh, tanh
-// and tan, on arguments spread over their usual ranges.
+// and tan, on arguments spread over their usual ranges. PlainPow and
+// PlainTanh run the variant without fused multiply-add on a processor that
+// has it.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdint>
 #include <vector>
+
+#include "addin/exact_products.h"
 
 namespace {
 
@@ -38,6 +42,14 @@ void Cosh(benchmark::State& s) { PerCall(s, -5.0, 5.0, [](double x) { return std
 void Tanh(benchmark::State& s) { PerCall(s, -5.0, 5.0, [](double x) { return std::tanh(x); }); }
 void Tan(benchmark::State& s) { PerCall(s, -10.0, 10.0, [](double x) { return std::tan(x); }); }
 
+// The benchmark with the quick passes' plain variant in force.
+template <void (*Benchmark)(benchmark::State&)>
+void Plain(benchmark::State& s) {
+  const bool fused = Zq::Math::Quick::UseFusedProducts(false);
+  Benchmark(s);
+  Zq::Math::Quick::UseFusedProducts(fused);
+}
+
 BENCHMARK(Exp);
 BENCHMARK(Log);
 BENCHMARK(Pow);
@@ -45,5 +57,7 @@ BENCHMARK(Sinh);
 BENCHMARK(Cosh);
 BENCHMARK(Tanh);
 BENCHMARK(Tan);
+BENCHMARK(Plain<Pow>)->Name("PlainPow");
+BENCHMARK(Plain<Tanh>)->Name("PlainTanh");
 
 }  // namespace
