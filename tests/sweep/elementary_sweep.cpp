@@ -1,18 +1,22 @@
 // The long correct-rounding sweep of the add-in's exp, log, pow, sinh, cosh,
-// tanh and tan against GNU MPFR: `./zq sweep [ARGUMENTS]` checks that many
-// arguments in all (10^9 by default), spread over each function's range as
-// in tests/unit/elementary_mpfr_test.cpp, on every core. Prints each
-// disagreement and exits with 1 if there was one.
+// tanh and tan against GNU MPFR: `./zq sweep [--plain] [ARGUMENTS]` checks
+// that many arguments in all (10^9 by default), spread over each function's
+// range as in tests/unit/elementary_mpfr_test.cpp, on every core, on the
+// variant of the quick passes chosen when the library loaded (--plain: the
+// variant without fused multiply-add). Prints each disagreement and exits
+// with 1 if there was one.
 #include <atomic>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 #include <thread>
 #include <vector>
 
+#include "addin/exact_products.h"
 #include "tests/unit/mpfr_oracle.h"
 
 namespace {
@@ -91,6 +95,12 @@ constexpr long kPerRound = 12;
 }  // namespace
 
 int main(int argc, char** argv) {
+  const bool plain = argc > 1 && std::strcmp(argv[1], "--plain") == 0;
+  if (plain) {
+    Zq::Math::Quick::UseFusedProducts(false);
+    --argc;
+    ++argv;
+  }
   const long total = argc > 1 ? std::atol(argv[1]) : 1000000000L;
   const unsigned threads = std::thread::hardware_concurrency() > 0 ? std::thread::hardware_concurrency() : 1;
   const long rounds = total / kPerRound / threads + 1;
@@ -102,6 +112,7 @@ int main(int argc, char** argv) {
     });
   }
   for (std::thread& worker : workers) worker.join();
-  std::printf("%ld arguments on %u threads: %ld disagreements with MPFR\n", rounds * kPerRound * threads, threads, disagreements.load());
+  std::printf("%ld arguments on %u threads, %s quick passes: %ld disagreements with MPFR\n", rounds * kPerRound * threads,
+              threads, Zq::Math::Quick::fusedProductsInUse ? "fused" : "plain", disagreements.load());
   return disagreements.load() == 0 ? 0 : 1;
 }
