@@ -68,16 +68,10 @@ struct Decomposed {
 };
 
 Decomposed Decompose(double x) {
-  const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
-  const int biased = static_cast<int>((bits >> 52) & 0x7FF);
-  std::uint64_t m = bits & 0x000FFFFFFFFFFFFFull;
-  int e = -1074;
-  if (biased != 0) {
-    m |= 0x0010000000000000ull;
-    e = biased - 1075;
-  }
-  const int zeros = std::countr_zero(m);
-  return {m >> zeros, e + zeros, (bits >> 63) != 0};
+  const DoubleParts parts = SplitDouble(x);
+  if (parts.significand == 0) return {0, 0, parts.negative};
+  const int zeros = std::countr_zero(parts.significand);
+  return {parts.significand >> zeros, parts.power + zeros, parts.negative};
 }
 
 // a^n for whole a and n, or 0 when it passes 2^64.

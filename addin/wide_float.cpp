@@ -87,7 +87,7 @@ Wide FromInteger(std::uint64_t n) {
   return Pack(x, 2, 64, false);
 }
 
-Wide FromDouble(double x) {
+DoubleParts SplitDouble(double x) {
   const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
   const int biased = static_cast<int>((bits >> 52) & 0x7FF);
   std::uint64_t m = bits & 0x000FFFFFFFFFFFFFull;
@@ -96,9 +96,14 @@ Wide FromDouble(double x) {
     m |= 0x0010000000000000ull;
     e = biased - 1075;
   }
-  Wide w = FromInteger(m);
-  if (!IsZero(w)) w.exponent += e;
-  w.negative = (bits >> 63) != 0;
+  return {m, e, (bits >> 63) != 0};
+}
+
+Wide FromDouble(double x) {
+  const DoubleParts parts = SplitDouble(x);
+  Wide w = FromInteger(parts.significand);
+  if (!IsZero(w)) w.exponent += parts.power;
+  w.negative = parts.negative;
   return w;
 }
 

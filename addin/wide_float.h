@@ -21,6 +21,15 @@ struct Wide {
   std::uint32_t limbs[kLimbs] = {};  // least significant first
 };
 
+// A finite double as its sign and |x| = significand * 2^power, the
+// significand whole (53 bits, fewer for subnormals).
+struct DoubleParts {
+  std::uint64_t significand;
+  int power;
+  bool negative;
+};
+DoubleParts SplitDouble(double x);
+
 bool IsZero(const Wide& a);
 Wide FromDouble(double x);
 Wide FromInteger(std::uint64_t n);
