@@ -72,9 +72,10 @@ struct InvokerEntry {
   Invoker invoke;
 };
 
-// The type texts of the registration table and of the exported-only rows.
 constexpr std::size_t kRowCount = Addin::kRegisteredFunctionCount + Extras::kExtrasFunctionCount;
 
+// The distinct type texts of the registration table and of the
+// exported-only rows, sorted.
 struct DistinctTypeTexts {
   std::array<TypeText, kRowCount> texts{};
   std::size_t count = 0;
