@@ -6,7 +6,7 @@
 #include "addin/add_in_title.h"
 #include "addin/entry_points.h"
 #include "addin/platform.h"
-#include "addin/registration.h"
+#include "addin/registration_table.h"
 #include "addin/temp_pool.h"
 
 namespace Zq::Addin {

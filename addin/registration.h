@@ -1,5 +1,5 @@
-// Registration with Excel: the static table of the registered worksheet
-// functions and the counter frequency read at load.
+// Registration with Excel: the form of a row of the registration table and
+// the counter frequency read at load.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +9,8 @@ namespace Zq::Addin {
 constexpr int kRegisteredFunctionCount = 88;
 
 // Nine counted strings per row, in the order xlfRegister takes them after
-// the module name. The table ends with a row of null pointers.
+// the module name. The table (addin/registration_table.h) ends with a row of
+// null pointers.
 struct RegistrationRow {
   char* procedure;
   char* typeText;
@@ -21,8 +22,6 @@ struct RegistrationRow {
   char* helpTopic;
   char* functionHelp;
 };
-
-extern const RegistrationRow RegistrationTable[kRegisteredFunctionCount + 1];
 
 // Ticks per second of the high-resolution counter, read in xlAutoOpen.
 extern std::int64_t PerformanceFrequency;

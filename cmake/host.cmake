@@ -11,8 +11,9 @@ if(WIN32)
 else()
   list(FILTER ZQ_HOST_SOURCES EXCLUDE REGEX "host/addin_library_win32\\.cpp$")
 endif()
-# The host registers the exported-only functions from the companion's table.
-add_library(zqhostlib STATIC ${ZQ_HOST_SOURCES} extras/extras_table.cpp)
+# The host registers the exported-only functions from the companion's table,
+# and compiles a caller for every type text of both tables (host/invokers.cpp).
+add_library(zqhostlib STATIC ${ZQ_HOST_SOURCES})
 target_include_directories(zqhostlib PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(zqhostlib PUBLIC zqstandin ${CMAKE_DL_LIBS})
 

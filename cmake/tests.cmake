@@ -3,9 +3,9 @@ enable_testing()
 
 # Unit tests link the add-in's objects directly, with the stand-in.
 file(GLOB_RECURSE ZQ_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
-# The companion's table and path rules are plain code; its entry points are
+# The companion's path rules are plain code; its entry points are
 # tested through the host, since they share their names with the add-in's.
-add_executable(zqtests ${ZQ_TEST_SOURCES} $<TARGET_OBJECTS:zqcore> extras/extras_table.cpp extras/main_addin.cpp)
+add_executable(zqtests ${ZQ_TEST_SOURCES} $<TARGET_OBJECTS:zqcore> extras/main_addin.cpp)
 target_include_directories(zqtests PRIVATE ${CMAKE_SOURCE_DIR})
 # GNU MPFR is the oracle for the correctly rounded elementary functions.
 target_link_libraries(zqtests PRIVATE zqstandin GTest::gtest GTest::gtest_main mpfr gmp)

@@ -1,18 +1,30 @@
-// The compiled invokers: one template instantiation per type text.
+// The compiled invokers: one template instantiation per distinct type text
+// of the two registration tables, gathered by the compiler from the tables
+// themselves, so a new row or a new type text has its invoker without more.
 #include "host/invokers.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <utility>
+
+#include "addin/registration_table.h"
+#include "extras/extras_table.h"
 
 namespace Zq::Host {
 namespace {
 
-template <std::size_t N>
+// Longer than any type text the add-in registers.
+constexpr std::size_t kMaxTypeLetters = 32;
+
+// A type text as a template argument: its letters, result letter first.
 struct TypeText {
-  char letters[N]{};
-  constexpr TypeText(const char (&text)[N]) { std::copy_n(text, N, letters); }
-  constexpr std::size_t ArgumentCount() const { return N - 2; }  // less the result letter and the NUL
+  char letters[kMaxTypeLetters]{};
+  std::size_t size = 0;
+
+  constexpr std::string_view View() const { return {letters, size}; }
+  constexpr std::size_t ArgumentCount() const { return size - 1; }  // less the result letter
 };
 
 template <char Letter>
@@ -60,42 +72,46 @@ struct InvokerEntry {
   Invoker invoke;
 };
 
-#define ZQ_INVOKER(text) \
-  InvokerEntry { text, &Invoke<text> }
+constexpr std::size_t kRowCount = Addin::kRegisteredFunctionCount + Extras::kExtrasFunctionCount;
 
-// The type texts of the registration table and of the exported-only functions.
-constexpr InvokerEntry kInvokers[] = {
-    ZQ_INVOKER("R"),
-    ZQ_INVOKER("RB"),
-    ZQ_INVOKER("RBA"),
-    ZQ_INVOKER("RBB"),
-    ZQ_INVOKER("RBBB"),
-    ZQ_INVOKER("RBBBA"),
-    ZQ_INVOKER("RBBBB"),
-    ZQ_INVOKER("RBBBBA"),
-    ZQ_INVOKER("RBBBBB"),
-    ZQ_INVOKER("RBBBBBA"),
-    ZQ_INVOKER("RBBBBBB"),
-    ZQ_INVOKER("RBBBBBBBBB"),
-    ZQ_INVOKER("RIBBBBBBBBIJJAAAA"),
-    ZQ_INVOKER("RIBBBBBBI"),
-    ZQ_INVOKER("RIBBBBBI"),
-    ZQ_INVOKER("RIBBBBIJJ"),
-    ZQ_INVOKER("RIBBBBIJJAAA"),
-    ZQ_INVOKER("RIBBBIJJ"),
-    ZQ_INVOKER("RIBBIJJ"),
-    ZQ_INVOKER("RIBIJJ"),
-    ZQ_INVOKER("RIIJJ"),
-    ZQ_INVOKER("RIIJJAAA"),
-    ZQ_INVOKER("RIKKIJJAAA"),
-    ZQ_INVOKER("RJBA"),
-    ZQ_INVOKER("RK"),
-    ZQ_INVOKER("RKA"),
-    ZQ_INVOKER("RKAA"),
-    ZQ_INVOKER("RKBBB"),
-    ZQ_INVOKER("RKBBBJJJJAAAI"),
-    ZQ_INVOKER("RKK"),
+// The distinct type texts of the registration table and of the
+// exported-only rows, sorted.
+struct DistinctTypeTexts {
+  std::array<TypeText, kRowCount> texts{};
+  std::size_t count = 0;
+  std::size_t longest = 0;
 };
+
+constexpr DistinctTypeTexts CollectTypeTexts() {
+  std::array<std::string_view, kRowCount> all{};
+  std::size_t rows = 0;
+  for (const Addin::RegistrationRow* table : {Addin::RegistrationTable, Extras::ExtrasTable}) {
+    for (const auto* row = table; row->procedure != nullptr; ++row) {
+      all[rows++] = {row->typeText + 1, static_cast<unsigned char>(row->typeText[0])};
+    }
+  }
+  std::sort(all.begin(), all.begin() + rows);
+  DistinctTypeTexts distinct;
+  for (std::size_t i = 0; i < rows; ++i) {
+    if (i > 0 && all[i] == all[i - 1]) continue;
+    TypeText& text = distinct.texts[distinct.count++];
+    text.size = std::min(all[i].size(), kMaxTypeLetters);
+    std::copy_n(all[i].begin(), text.size, text.letters);
+    distinct.longest = std::max(distinct.longest, all[i].size());
+  }
+  return distinct;
+}
+
+constexpr DistinctTypeTexts kTypeTexts = CollectTypeTexts();
+static_assert(kTypeTexts.longest <= kMaxTypeLetters, "a registered type text is longer than kMaxTypeLetters");
+
+template <std::size_t... Index>
+constexpr auto MakeInvokers(std::index_sequence<Index...>) {
+  return std::array<InvokerEntry, sizeof...(Index)>{
+      InvokerEntry{kTypeTexts.texts[Index].View(), &Invoke<kTypeTexts.texts[Index]>}...};
+}
+
+constexpr auto kInvokers = MakeInvokers(std::make_index_sequence<kTypeTexts.count>{});
 
 }  // namespace
 

@@ -29,11 +29,11 @@ double RandomBeta::NextBB() {
     sum_ = a_ + b_;
     scale_ = std::sqrt((sum_ - 2) / (2 * a_ * b_ - sum_));
     gamma_ = a_ + 1 / scale_;
-    nextAhead_ = aheadEnd_ = 0;
+    ahead_.Clear();
     prepared = 1;
   }
-  if (nextAhead_ == aheadEnd_) MakeAheadBB();
-  return ahead_[nextAhead_++];
+  if (ahead_.Empty()) MakeAheadBB();
+  return ahead_.Take();
 }
 
 // Each try takes the next pair of uniforms and a rejected try is followed
@@ -41,13 +41,14 @@ double RandomBeta::NextBB() {
 // Rounds of tries, one per value still missing, compute their logarithms
 // and exponentials one after another, independent of the verdicts.
 void RandomBeta::MakeAheadBB() {
-  const int count = NextAheadCount();
-  double u1[kMostAhead], u2[kMostAhead], v[kMostAhead], w[kMostAhead];
+  const int count = ahead_.NextCount();
+  double* const block = ahead_.Block();
+  double u1[MadeAhead::kMost], u2[MadeAhead::kMost], v[MadeAhead::kMost], w[MadeAhead::kMost];
   for (int made = 0; made < count;) {
     const int tries = count - made;
     for (int t = 0; t < tries; ++t) {
-      u1[t] = NextUniform();
-      u2[t] = NextUniform();
+      u1[t] = engine_.NextUniform();
+      u2[t] = engine_.NextUniform();
     }
     for (int t = 0; t < tries; ++t) v[t] = scale_ * std::log(u1[t] / (1 - u1[t]));
     for (int t = 0; t < tries; ++t) w[t] = a_ * std::exp(v[t]);
@@ -60,11 +61,10 @@ void RandomBeta::MakeAheadBB() {
         const double logZ = std::log(z);
         accept = s > logZ || !(r + sum_ * std::log(sum_ / (b_ + w[t])) < logZ);
       }
-      if (accept) ahead_[made++] = Result(w[t]);
+      if (accept) block[made++] = Result(w[t]);
     }
   }
-  nextAhead_ = 0;
-  aheadEnd_ = count;
+  ahead_.Filled(count);
 }
 
 double RandomBeta::NextBC() {
@@ -79,8 +79,8 @@ double RandomBeta::NextBC() {
     prepared = 1;
   }
   for (;;) {
-    const double u1 = NextUniform();
-    const double u2 = NextUniform();
+    const double u1 = engine_.NextUniform();
+    const double u2 = engine_.NextUniform();
     double z;
     if (u1 < 0.5) {
       const double y = u1 * u2;

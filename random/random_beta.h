@@ -5,12 +5,19 @@
 
 #include <cstdint>
 
+#include "random/made_ahead.h"
 #include "random/random_uniform.h"
 
 namespace Zq::Math {
 
-class RandomBeta : public RandomUniform {
+class RandomBeta {
  public:
+  // Seeds the engine and drops the values made ahead.
+  void SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2) {
+    engine_.SetSeed(algorithm, seed1, seed2);
+    ahead_.Clear();
+  }
+
   // The caller sets alpha and beta and clears `prepared` whenever it
   // changes them; the first draw derives the algorithm's constants.
   double NextVariate();
@@ -21,12 +28,14 @@ class RandomBeta : public RandomUniform {
 
  private:
   double NextBB();
-  // Algorithm BB's coming values into the base's block.
+  // Algorithm BB's coming values.
   void MakeAheadBB();
   double NextBC();
   // w / (b + w) when the algorithm's a is alpha, else the mirror image.
   double Result(double w) const;
 
+  RandomUniform engine_;
+  MadeAhead ahead_;
   double a_ = 0;
   double b_ = 0;
   double sum_ = 0;

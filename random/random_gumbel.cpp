@@ -4,6 +4,6 @@
 
 namespace Zq::Math {
 
-double RandomGumbel::NextVariate() { return alpha - beta * std::log(-std::log(NextUniform())); }
+double RandomGumbel::NextVariate() { return alpha - beta * std::log(-std::log(engine_.NextUniform())); }
 
 }  // namespace Zq::Math

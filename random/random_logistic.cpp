@@ -10,7 +10,7 @@ double RandomLogistic::NextVariate() {
     if (!(b > 0)) return std::numeric_limits<double>::quiet_NaN();
     valid = 1;
   }
-  return m + b * std::log(1 / (1 - NextUniform()) - 1);
+  return m + b * std::log(1 / (1 - engine_.NextUniform()) - 1);
 }
 
 }  // namespace Zq::Math

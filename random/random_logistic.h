@@ -7,8 +7,12 @@
 
 namespace Zq::Math {
 
-class RandomLogistic : public RandomUniform {
+class RandomLogistic {
  public:
+  void SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2) {
+    engine_.SetSeed(algorithm, seed1, seed2);
+  }
+
   // NaN, for this and every later draw, unless b is positive. The caller
   // clears `valid` whenever it changes the parameters.
   double NextVariate();
@@ -16,6 +20,9 @@ class RandomLogistic : public RandomUniform {
   std::uint8_t valid = 0;
   double m = 0;
   double b = 1;
+
+ private:
+  RandomUniform engine_;
 };
 
 }  // namespace Zq::Math

@@ -9,7 +9,8 @@ namespace Zq::Math {
 
 bool RandomNormal::InitNormal(std::int32_t seed1, std::int32_t seed2, RandomAlgorithm algorithm, NormalMethod method,
                               Switch antithetic, Switch resampling, std::int32_t size, double mean, double stdev) {
-  SetSeed(algorithm, seed1, seed2);
+  engine_.SetSeed(algorithm, seed1, seed2);
+  ahead_.Clear();
   hasPendingMirror_ = 0;
   shift_ = mean;
   scale_ = stdev;
@@ -22,29 +23,29 @@ bool RandomNormal::InitNormal(std::int32_t seed1, std::int32_t seed2, RandomAlgo
 }
 
 void RandomNormal::MakeAhead() {
-  const int count = NextAheadCount();
+  const int count = ahead_.NextCount();
+  double* const block = ahead_.Block();
   if (method_ == NormalMethod::Inversion) {
-    double u[kMostAhead];
-    for (int k = 0; k < count; ++k) u[k] = NextUniform();
-    NormCdfInv(u, ahead_, count);
+    double u[MadeAhead::kMost];
+    for (int k = 0; k < count; ++k) u[k] = engine_.NextUniform();
+    NormCdfInv(u, block, count);
   } else {
     // Pairs are drawn until count / 2 are accepted; a rejected pair's slot
     // is taken by the next one.
-    double p[kMostAhead / 2], q[kMostAhead / 2], s[kMostAhead / 2];
+    double p[MadeAhead::kMost / 2], q[MadeAhead::kMost / 2], s[MadeAhead::kMost / 2];
     for (int pairs = 0; pairs < count / 2;) {
-      p[pairs] = 2 * NextUniform() - 1;
-      q[pairs] = 2 * NextUniform() - 1;
+      p[pairs] = 2 * engine_.NextUniform() - 1;
+      q[pairs] = 2 * engine_.NextUniform() - 1;
       s[pairs] = p[pairs] * p[pairs] + q[pairs] * q[pairs];
       pairs += PolarAccepts(s[pairs], 0.0);
     }
     for (int m = 0; m < count / 2; ++m) {
       const double f = PolarFactor(s[m]);
-      ahead_[2 * m] = q[m] * f;
-      ahead_[2 * m + 1] = p[m] * f;
+      block[2 * m] = q[m] * f;
+      block[2 * m + 1] = p[m] * f;
     }
   }
-  nextAhead_ = 0;
-  aheadEnd_ = count;
+  ahead_.Filled(count);
 }
 
 bool RandomNormal::Recalibrate(std::int32_t size, double mean, double stdev) {

@@ -1,10 +1,11 @@
-// Normal variates on top of the uniform engines: the polar Box-Muller method
-// or inversion of the normal distribution function, with optional
+// Normal variates from a uniform engine of their own: the polar Box-Muller
+// method or inversion of the normal distribution function, with optional
 // antithetic variates and resampling to exact sample moments.
 #pragma once
 
 #include <cstdint>
 
+#include "random/made_ahead.h"
 #include "random/random_uniform.h"
 
 namespace Zq::Math {
@@ -13,14 +14,9 @@ enum class NormalMethod : std::int32_t { BoxMuller, Inversion };
 
 enum class Switch : std::int32_t { Enabled, Disabled };
 
-class RandomNormal : public RandomUniform {
+// A copy continues with exactly the numbers the original would produce.
+class RandomNormal {
  public:
-  RandomNormal() = default;
-  // A copy continues with exactly the numbers the original would produce.
-  RandomNormal(const RandomNormal&) = default;
-  RandomNormal& operator=(const RandomNormal&) = default;
-  ~RandomNormal() override = default;
-
   // Seeds the engine, clears pending values and sets mean and deviation;
   // with resampling on, fixes scale and shift so that the next `size`
   // values have exactly `mean` and population deviation `stdev`. False
@@ -42,8 +38,8 @@ class RandomNormal : public RandomUniform {
       hasPendingMirror_ = 0;
       return pendingMirror_;
     }
-    if (nextAhead_ == aheadEnd_) MakeAhead();
-    const double z = ahead_[nextAhead_++];
+    if (ahead_.Empty()) MakeAhead();
+    const double z = ahead_.Take();
     if (antithetic_ == Switch::Enabled) {
       pendingMirror_ = -z;
       hasPendingMirror_ = 1;
@@ -51,11 +47,12 @@ class RandomNormal : public RandomUniform {
     return z;
   }
 
-  // The coming standard values (before any mirror image) into the base's
-  // block: by inversion one per uniform, by the polar method two per
-  // accepted pair.
+  // The coming standard values (before any mirror image): by inversion one
+  // per uniform, by the polar method two per accepted pair.
   void MakeAhead();
 
+  RandomUniform engine_;
+  MadeAhead ahead_;
   NormalMethod method_ = NormalMethod::BoxMuller;
   Switch antithetic_ = Switch::Enabled;
   std::uint8_t hasPendingMirror_ = 0;

@@ -39,7 +39,7 @@ double RandomPoisson::NextByProduct() {
   double t = 1;
   do {
     k += 1;
-    t *= NextUniform();
+    t *= engine_.NextUniform();
   } while (t > g_);
   return k;
 }
@@ -49,12 +49,12 @@ double RandomPoisson::NextByRejection() {
     double y;
     double e;
     do {
-      y = std::tan(kTruncatedPi * NextUniform());
+      y = std::tan(kTruncatedPi * engine_.NextUniform());
       e = sq_ * y + mean;
     } while (e < 0);
     e = std::floor(e);
     const double t = 0.9 * (1 + y * y) * CountWeight(e);
-    if (!(NextUniform() > t)) return e;
+    if (!(engine_.NextUniform() > t)) return e;
   }
 }
 

@@ -9,9 +9,13 @@
 
 namespace Zq::Math {
 
-class RandomPoisson : public RandomUniform {
+class RandomPoisson {
  public:
   static constexpr double kRejectionFrom = 12;
+
+  void SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2) {
+    engine_.SetSeed(algorithm, seed1, seed2);
+  }
 
   // A whole number as a double. The caller sets `mean` and clears
   // `prepared` whenever it changes it.
@@ -30,6 +34,7 @@ class RandomPoisson : public RandomUniform {
   double NextByRejection();
   double CountWeight(double e);
 
+  RandomUniform engine_;
   double g_ = 0;
   double sq_ = 0;
   double logMean_ = 0;

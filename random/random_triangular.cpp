@@ -10,7 +10,7 @@ double RandomTriangular::NextVariate() {
     if (!(max - min > 0 && min < mode && mode < max)) return std::numeric_limits<double>::quiet_NaN();
     valid = 1;
   }
-  const double u = NextUniform();
+  const double u = engine_.NextUniform();
   const double c = (mode - min) / (max - min);
   if (u <= c) return min + std::sqrt(u * (max - min) * (mode - min));
   return max - std::sqrt((max - min) * (max - mode) * (1 - u));

@@ -7,8 +7,12 @@
 
 namespace Zq::Math {
 
-class RandomTriangular : public RandomUniform {
+class RandomTriangular {
  public:
+  void SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2) {
+    engine_.SetSeed(algorithm, seed1, seed2);
+  }
+
   // NaN, for this and every later draw, unless min < mode < max. The
   // caller clears `valid` whenever it changes the parameters.
   double NextVariate();
@@ -17,6 +21,9 @@ class RandomTriangular : public RandomUniform {
   double min = 0;
   double max = 1;
   double mode = 0.5;
+
+ private:
+  RandomUniform engine_;
 };
 
 }  // namespace Zq::Math

@@ -65,7 +65,6 @@ void RandomUniform::SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::
   seed2_ = seed2;
   seeded_ = true;
   next_ = blockEnd_ = 0;
-  nextAhead_ = aheadEnd_ = 0;
   switch (algorithm) {
     case RandomAlgorithm::Mt1998:
       twister_.InitByMultiplier(MixSeeds(seed1, seed2) | 1u);

@@ -20,12 +20,8 @@ class RandomUniform {
   static constexpr double kLowest = 1e-12;
   static constexpr double kHighest = 0.999999999999;
 
-  RandomUniform() = default;
-  RandomUniform(const RandomUniform&) = default;
-  RandomUniform& operator=(const RandomUniform&) = default;
-  virtual ~RandomUniform() = default;
-
-  // Stores the engine and seeds and fills the engine state.
+  // Stores the engine and seeds and fills the engine state. A copy
+  // continues with exactly the numbers the original would produce.
   void SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2);
 
   // The next number in [1e-12, 0.999999999999]; seeds itself on first use.
@@ -37,18 +33,6 @@ class RandomUniform {
   }
 
   RandomAlgorithm Algorithm() const { return algorithm_; }
-
- protected:
-  // Values of a generator built on this engine, made from its uniforms a
-  // block at a time (ahead_[nextAhead_] is the next one): a block costs the
-  // generator's work without branches that the processor cannot foresee.
-  // Seeding drops them. Blocks grow from 4 values to kMostAhead, so that a
-  // short sample makes few in vain.
-  static constexpr int kMostAhead = 128;
-  int NextAheadCount() const { return aheadEnd_ == 0 ? 4 : aheadEnd_ < kMostAhead ? 2 * aheadEnd_ : kMostAhead; }
-  std::int32_t nextAhead_ = 0;
-  std::int32_t aheadEnd_ = 0;
-  double ahead_[kMostAhead] = {};
 
  private:
   double NextUncached();

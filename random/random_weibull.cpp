@@ -10,7 +10,7 @@ double RandomWeibull::NextVariate() {
     if (!(alpha > 0 && beta > 0)) return std::numeric_limits<double>::quiet_NaN();
     valid = 1;
   }
-  return alpha * std::pow(-std::log(1 - NextUniform()), 1 / beta);
+  return alpha * std::pow(-std::log(1 - engine_.NextUniform()), 1 / beta);
 }
 
 }  // namespace Zq::Math

@@ -7,8 +7,12 @@
 
 namespace Zq::Math {
 
-class RandomWeibull : public RandomUniform {
+class RandomWeibull {
  public:
+  void SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2) {
+    engine_.SetSeed(algorithm, seed1, seed2);
+  }
+
   // NaN, for this and every later draw, unless both parameters are
   // positive. The caller clears `valid` whenever it changes them.
   double NextVariate();
@@ -16,6 +20,9 @@ class RandomWeibull : public RandomUniform {
   std::uint8_t valid = 0;
   double alpha = 1;
   double beta = 1;
+
+ private:
+  RandomUniform engine_;
 };
 
 }  // namespace Zq::Math

@@ -67,8 +67,7 @@ fi
 sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/s/^\t\[ *[0-9]*\] //p' "$work/dump" | sort >"$work/exports"
 printf '%s\n' xlAutoOpen xlAutoClose xlAddInManagerInfo xlAutoFree >"$work/exports.expected"
 if [ "$companion" -eq 0 ]; then
-  c++ -std=c++20 -I"$root" -o "$work/procedures" "$here/table_procedures.cpp" "$root/addin/registration_table.cpp" \
-    "$root/extras/extras_table.cpp"
+  c++ -std=c++20 -I"$root" -o "$work/procedures" "$here/table_procedures.cpp"
   "$work/procedures" >"$work/registered"
   "$work/procedures" --extras >"$work/unregistered"
   registered=$(wc -l <"$work/registered")

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "addin/registration.h"
+#include "addin/registration_table.h"
 #include "extras/extras_table.h"
 
 int main(int argc, char** argv) {

@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 
+#include "addin/registration_table.h"
 #include "extras/main_addin.h"
 
 namespace {

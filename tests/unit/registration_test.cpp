@@ -1,4 +1,4 @@
-#include "addin/registration.h"
+#include "addin/registration_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,15 @@
 // The registration table: one row per registered worksheet function, in the
 // order of xlfRegister's arguments after the module name (see
-// addin/registration_row.h for how a row is written).
-#include "addin/registration.h"
+// addin/registration_row.h for how a row is written). It is constexpr so that
+// the host compiles a caller for each of its type texts from it.
+#pragma once
 
+#include "addin/registration.h"
 #include "addin/registration_row.h"
 
 namespace Zq::Addin {
 
-const RegistrationRow RegistrationTable[kRegisteredFunctionCount + 1] = {
+inline constexpr RegistrationRow RegistrationTable[kRegisteredFunctionCount + 1] = {
     ZQ_ROW(ZqRand, "RIIJJ", "Size, Algorithm, Random seed1, Random seed2",
            "Returns uniform pseudo random number(s) in (0, 1)"),
     ZQ_ROW(ZqRandBeta, "RIBBIJJ", "Size, Alpha, Beta, Algorithm, Random seed1, Random seed2",
