@@ -17,31 +17,14 @@
 #include <vector>
 
 #include "addin/exact_products.h"
+#include "tests/unit/argument_stream.h"
 #include "tests/unit/mpfr_oracle.h"
 
 namespace {
 
 using Zq::Test::CorrectlyRounded;
 
-class Stream {
- public:
-  explicit Stream(std::uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ull + 1) {}
-  std::uint64_t Bits() {
-    state_ ^= state_ << 13;
-    state_ ^= state_ >> 7;
-    state_ ^= state_ << 17;
-    return state_;
-  }
-  double Unit() { return static_cast<double>(Bits() >> 11) * 0x1.0p-53; }
-  double In(double low, double high) { return low + (high - low) * Unit(); }
-  double Spread(int low, int high) {
-    const double m = std::ldexp(1.0 + Unit(), low + static_cast<int>(Bits() % static_cast<std::uint64_t>(high - low + 1)));
-    return (Bits() & 1) != 0 ? -m : m;
-  }
-
- private:
-  std::uint64_t state_;
-};
+using Stream = Zq::Test::ArgumentStream;
 
 std::mutex output;
 std::atomic<long> disagreements{0};

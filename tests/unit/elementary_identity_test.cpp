@@ -21,6 +21,7 @@
 #include <iostream>
 #include <string>
 
+#include "tests/unit/argument_stream.h"
 #include "tests/unit/elementary_reference.h"
 #include "tests/unit/mpfr_oracle.h"
 #include "tests/unit/quick_variant_test.h"
@@ -39,33 +40,7 @@ long Count() {
   return text != nullptr ? std::atol(text) : 20000;
 }
 
-class Stream {
- public:
-  explicit Stream(std::uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ull + 1) {}
-  std::uint64_t Bits() {
-    state_ ^= state_ << 13;
-    state_ ^= state_ >> 7;
-    state_ ^= state_ << 17;
-    return state_;
-  }
-  double Unit() { return static_cast<double>(Bits() >> 11) * 0x1.0p-53; }
-  double In(double low, double high) { return low + (high - low) * Unit(); }
-  // Any double at all, NaNs and infinities included.
-  double AnyDouble() { return std::bit_cast<double>(Bits()); }
-  // A magnitude spread evenly over the exponents 2^low .. 2^high, either sign.
-  double Spread(int low, int high) {
-    const double m = std::ldexp(1.0 + Unit(), low + static_cast<int>(Bits() % static_cast<std::uint64_t>(high - low + 1)));
-    return (Bits() & 1) != 0 ? -m : m;
-  }
-  // x moved by a few units in the last place.
-  double Near(double x) {
-    const std::int64_t steps = static_cast<std::int64_t>(Bits() % 2001) - 1000;
-    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(x) + static_cast<std::uint64_t>(steps));
-  }
-
- private:
-  std::uint64_t state_;
-};
+using Stream = Zq::Test::ArgumentStream;
 
 // Counts the arguments where the two functions differ in any bit, and
 // reports the first few; with an oracle, a difference where the new result

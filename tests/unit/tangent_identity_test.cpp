@@ -15,6 +15,7 @@
 #include <functional>
 #include <iterator>
 
+#include "tests/unit/argument_stream.h"
 #include "tests/unit/elementary_reference.h"
 #include "tests/unit/mpfr_oracle.h"
 #include "tests/unit/rounding_check.h"
@@ -29,32 +30,7 @@ long Count() {
   return text != nullptr ? std::atol(text) : 20000;
 }
 
-// The argument streams of the other identity tests, so that tan sees the
-// same arguments as before it moved to its own file.
-class Stream {
- public:
-  explicit Stream(std::uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ull + 1) {}
-  std::uint64_t Bits() {
-    state_ ^= state_ << 13;
-    state_ ^= state_ >> 7;
-    state_ ^= state_ << 17;
-    return state_;
-  }
-  double Unit() { return static_cast<double>(Bits() >> 11) * 0x1.0p-53; }
-  double In(double low, double high) { return low + (high - low) * Unit(); }
-  double AnyDouble() { return std::bit_cast<double>(Bits()); }
-  double Spread(int low, int high) {
-    const double m = std::ldexp(1.0 + Unit(), low + static_cast<int>(Bits() % static_cast<std::uint64_t>(high - low + 1)));
-    return (Bits() & 1) != 0 ? -m : m;
-  }
-  double Near(double x) {
-    const std::int64_t steps = static_cast<std::int64_t>(Bits() % 2001) - 1000;
-    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(x) + static_cast<std::uint64_t>(steps));
-  }
-
- private:
-  std::uint64_t state_;
-};
+using Stream = Zq::Test::ArgumentStream;
 
 // Compares one group of arguments; fails on any change that MPFR does not
 // call a correction, and reports the corrections.
