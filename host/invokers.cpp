@@ -85,11 +85,15 @@ struct DistinctTypeTexts {
 constexpr DistinctTypeTexts CollectTypeTexts() {
   std::array<std::string_view, kRowCount> all{};
   std::size_t rows = 0;
-  for (const Addin::RegistrationRow* table : {Addin::RegistrationTable, Extras::ExtrasTable}) {
-    for (const auto* row = table; row->procedure != nullptr; ++row) {
-      all[rows++] = {row->typeText + 1, static_cast<unsigned char>(row->typeText[0])};
+  // By the tables' row counts, not their end rows: comparing a row's text
+  // with null is no constant expression in sanitizer builds.
+  const auto collect = [&](const Addin::RegistrationRow* table, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+      all[rows++] = {table[i].typeText + 1, static_cast<unsigned char>(table[i].typeText[0])};
     }
-  }
+  };
+  collect(Addin::RegistrationTable, Addin::kRegisteredFunctionCount);
+  collect(Extras::ExtrasTable, Extras::kExtrasFunctionCount);
   std::sort(all.begin(), all.begin() + rows);
   DistinctTypeTexts distinct;
   for (std::size_t i = 0; i < rows; ++i) {
