@@ -6,6 +6,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 
 namespace Zq::Test {
 
@@ -36,5 +37,12 @@ class ArgumentStream {
  private:
   std::uint64_t state_;
 };
+
+// Arguments per group in the identity tests: ZQ_IDENTITY_COUNT raises it
+// for a one-off check by hand; the default keeps ./zq test short.
+inline long IdentityCount() {
+  const char* text = std::getenv("ZQ_IDENTITY_COUNT");
+  return text != nullptr ? std::atol(text) : 20000;
+}
 
 }  // namespace Zq::Test

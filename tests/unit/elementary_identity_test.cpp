@@ -35,11 +35,6 @@ using Zq::Test::ReferencePow;
 using Zq::Test::ReferenceSinh;
 using Zq::Test::ReferenceTanh;
 
-long Count() {
-  const char* text = std::getenv("ZQ_IDENTITY_COUNT");
-  return text != nullptr ? std::atol(text) : 20000;
-}
-
 using Stream = Zq::Test::ArgumentStream;
 
 // Counts the arguments where the two functions differ in any bit, and
@@ -99,7 +94,7 @@ Comparison::Oracle OracleFor(const Function& f, double x) {
 void CompareOn(const Function& f, const std::function<double(Stream&)>& argument, std::uint64_t seed) {
   Stream stream(seed);
   Comparison comparison(f.name);
-  for (long i = 0, n = Count(); i < n; ++i) {
+  for (long i = 0, n = Zq::Test::IdentityCount(); i < n; ++i) {
     const double x = argument(stream);
     comparison.Check(f.now(x), f.before(x), std::string(f.name) + "(" + Text(x) + ")", OracleFor(f, x));
   }
@@ -160,7 +155,7 @@ TEST_P(ElementaryIdentity, PowMatchesEarlierVersion) {
       check(x + 1.0 / 3, y);
     }
   }
-  for (long i = 0, n = Count(); i < n; ++i) {
+  for (long i = 0, n = Zq::Test::IdentityCount(); i < n; ++i) {
     check(stream.AnyDouble(), stream.AnyDouble());
     check(stream.In(0.0, 10.0), stream.In(-100.0, 100.0));
     check(stream.Spread(-1074, 1023), stream.Spread(-8, 3));

@@ -25,11 +25,6 @@ namespace {
 using Zq::Test::CorrectlyRounded;
 using Zq::Test::SameResult;
 
-long Count() {
-  const char* text = std::getenv("ZQ_IDENTITY_COUNT");
-  return text != nullptr ? std::atol(text) : 20000;
-}
-
 using Stream = Zq::Test::ArgumentStream;
 
 // Compares one group of arguments; fails on any change that MPFR does not
@@ -56,7 +51,7 @@ void CompareGroup(const char* group, const std::function<double(Stream&)>& argum
 }
 
 TEST(TangentIdentity, MatchesEarlierVersionWhereItWasCorrectlyRounded) {
-  const long n = Count();
+  const long n = Zq::Test::IdentityCount();
   CompareGroup("any double", [](Stream& s) { return s.AnyDouble(); }, 1, n);
   CompareGroup("2^-1074 .. 2^12", [](Stream& s) { return s.Spread(-1074, 12); }, 2, n);
   CompareGroup("2^-40 .. 2^3", [](Stream& s) { return s.Spread(-40, 3); }, 3, n);
