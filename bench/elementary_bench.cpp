@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "addin/exact_products.h"
+#include "numerics/exact_products.h"
 
 namespace {
 

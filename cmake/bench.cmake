@@ -12,7 +12,7 @@ endif()
 # C library's functions themselves, and what the samplers would cost with
 # elementary functions as fast as the C library's.
 set(ZQ_LIBM_SOURCES ${ZQ_CORE_SOURCES})
-list(FILTER ZQ_LIBM_SOURCES EXCLUDE REGEX "addin/(elementary_functions|tangent)\\.cpp$")
+list(FILTER ZQ_LIBM_SOURCES EXCLUDE REGEX "numerics/(elementary_functions|tangent)\\.cpp$")
 add_executable(zqlibmbench EXCLUDE_FROM_ALL ${ZQ_BENCH_SOURCES} ${ZQ_LIBM_SOURCES})
 target_include_directories(zqlibmbench PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(zqlibmbench PRIVATE zqstandin benchmark::benchmark benchmark::benchmark_main)

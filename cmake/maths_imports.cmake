@@ -2,7 +2,7 @@
 # exactly rounded by the C standard's rules:
 #   cmake -DNM=<nm> -DADDIN=<add-in> -P maths_imports.cmake
 # The platforms' C libraries disagree in the last bit on functions such as
-# exp, atan or log1p, so the add-in defines its own (addin/) and may import
+# exp, atan or log1p, so the add-in defines its own (numerics/) and may import
 # only the functions whose results IEEE arithmetic fixes to the bit.
 foreach(required NM ADDIN)
   if(NOT DEFINED ${required})

@@ -76,7 +76,7 @@ foreach(tables elementary tangent)
   target_link_libraries(${tables}_tables_generator PRIVATE mpfr gmp)
   add_test(NAME ${tables}_tables_are_generated
            COMMAND ${CMAKE_COMMAND} -DGENERATOR=$<TARGET_FILE:${tables}_tables_generator>
-                   -DTABLES=${CMAKE_SOURCE_DIR}/addin/${tables}_tables.h
+                   -DTABLES=${CMAKE_SOURCE_DIR}/numerics/${tables}_tables.h
                    -DOUTPUT=${CMAKE_CURRENT_BINARY_DIR}/${tables}_tables.h -P ${CMAKE_SOURCE_DIR}/cmake/generated_tables.cmake)
 endforeach()
 

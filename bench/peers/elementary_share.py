@@ -18,7 +18,7 @@ SAMPLERS = [
 ]
 
 # The objects that hold the elementary functions and their helpers.
-ELEMENTARY_OBJECTS = ("addin/elementary_functions.cpp.o", "addin/tangent.cpp.o")
+ELEMENTARY_OBJECTS = ("numerics/elementary_functions.cpp.o", "numerics/tangent.cpp.o")
 
 
 def bare_name(demangled):

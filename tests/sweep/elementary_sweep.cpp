@@ -16,7 +16,7 @@
 #include <thread>
 #include <vector>
 
-#include "addin/exact_products.h"
+#include "numerics/exact_products.h"
 #include "tests/unit/argument_stream.h"
 #include "tests/unit/mpfr_oracle.h"
 

@@ -1,9 +1,9 @@
-// Writes addin/elementary_tables.h: the constants and tables of the add-in's
+// Writes numerics/elementary_tables.h: the constants and tables of the add-in's
 // exp and log, each entry computed once with GNU MPFR at high precision and
 // rounded as stated beside it. After changing a table, run it and commit the
 // output (the test elementary_tables_are_generated compares the two):
 //   cmake --build build --target elementary_tables_generator
-//   build/elementary_tables_generator > addin/elementary_tables.h
+//   build/elementary_tables_generator > numerics/elementary_tables.h
 #include <mpfr.h>
 
 #include <cstdint>

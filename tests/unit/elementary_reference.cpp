@@ -7,7 +7,7 @@
 #include <bit>
 #include <cstdint>
 
-#include "addin/double_double.h"
+#include "numerics/double_double.h"
 
 namespace Zq::Test {
 namespace {

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "addin/exact_products.h"
+#include "numerics/exact_products.h"
 
 namespace {
 

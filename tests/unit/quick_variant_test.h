@@ -1,5 +1,5 @@
 // Runs a test once for each variant of the elementary functions' quick
-// passes (addin/exact_products.h): the plain one, and the fused one where
+// passes (numerics/exact_products.h): the plain one, and the fused one where
 // the processor has the instruction (skipped elsewhere).
 #pragma once
 
@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "addin/exact_products.h"
+#include "numerics/exact_products.h"
 
 namespace Zq::Test {
 

@@ -11,8 +11,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "addin/half_pi_reduction.h"
-#include "addin/tangent_tables.h"
+#include "numerics/half_pi_reduction.h"
+#include "numerics/tangent_tables.h"
 #include "tests/unit/mpfr_oracle.h"
 #include "tests/unit/rounding_check.h"
 

@@ -2,7 +2,7 @@
 // arithmetic where the result fits, and rounding to double as IEEE
 // arithmetic rounds (ties to even, subnormals, overflow), refusing values
 // too close to a midpoint for the accuracy claimed.
-#include "addin/wide_float.h"
+#include "numerics/wide_float.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The quick passes of the add-in's exponential and logarithm: table-driven,
 // a short polynomial, IEEE additions and multiplications only (no division),
 // so every build computes the same bits. Fused multiply-adds appear only
-// through Products (addin/exact_products.h), where they give the very
+// through Products (numerics/exact_products.h), where they give the very
 // values of the plain operations. Each gives
 // its value as an unevaluated sum head + tail with a proven relative error
 // bound; the caller rounds it when that bound leaves no doubt (see Decide)
@@ -11,9 +11,9 @@
 #include <bit>
 #include <cstdint>
 
-#include "addin/double_double.h"
-#include "addin/elementary_tables.h"
-#include "addin/exact_products.h"
+#include "numerics/double_double.h"
+#include "numerics/elementary_tables.h"
+#include "numerics/exact_products.h"
 
 namespace Zq::Math::Quick {
 

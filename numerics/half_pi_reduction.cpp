@@ -1,10 +1,10 @@
-#include "addin/half_pi_reduction.h"
+#include "numerics/half_pi_reduction.h"
 
 #include <array>
 #include <bit>
 #include <cstdint>
 
-#include "addin/tangent_tables.h"
+#include "numerics/tangent_tables.h"
 
 namespace Zq::Math {
 

@@ -1,5 +1,5 @@
 // The choice between the quick passes' plain and fused variants.
-#include "addin/exact_products.h"
+#include "numerics/exact_products.h"
 
 namespace Zq::Math::Quick {
 

@@ -4,7 +4,7 @@
 // 2^-61, so r keeps some 190 significant bits.
 #pragma once
 
-#include "addin/fixed_point.h"
+#include "numerics/fixed_point.h"
 
 namespace Zq::Math {
 

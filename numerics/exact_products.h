@@ -8,7 +8,7 @@
 // (random/runtime_avx.h), chosen once when the library loads.
 #pragma once
 
-#include "addin/double_double.h"
+#include "numerics/double_double.h"
 #include "random/runtime_avx.h"
 
 // The quick passes inline into each variant's body: a fused multiply-add

@@ -1,5 +1,5 @@
 // The add-in's own tangent under the C library's name (see
-// addin/elementary_functions.cpp for why the add-in has its own): the
+// numerics/elementary_functions.cpp for why the add-in has its own): the
 // correctly rounded value, round to nearest with ties to even, for every
 // double, from IEEE additions, multiplications, one division and integer
 // arithmetic, with no fused multiply-add, so that every build gives the same
@@ -18,10 +18,10 @@
 #include <bit>
 #include <cstdint>
 
-#include "addin/double_double.h"
-#include "addin/fixed_point.h"
-#include "addin/half_pi_reduction.h"
-#include "addin/tangent_tables.h"
+#include "numerics/double_double.h"
+#include "numerics/fixed_point.h"
+#include "numerics/half_pi_reduction.h"
+#include "numerics/tangent_tables.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "addin/wide_float.h"
+#include "numerics/wide_float.h"
 
 #include <bit>
 

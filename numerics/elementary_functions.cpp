@@ -1,5 +1,5 @@
 // The add-in's own exp, log, pow, sinh, cosh and tanh (tan is in
-// addin/tangent.cpp), under the C library's names: every call of these
+// numerics/tangent.cpp), under the C library's names: every call of these
 // functions in the add-in links here.
 //
 // The same arguments must give the same bits in the Linux build and in both
@@ -10,12 +10,12 @@
 // additions, multiplications and divisions only and return the correctly
 // rounded value (to nearest, ties to even), so they agree everywhere.
 // exp, log, pow and the hyperbolic functions first run a quick table-driven
-// pass (addin/quick_exp_log.h) whose error bound is proven; when the value
+// pass (numerics/quick_exp_log.h) whose error bound is proven; when the value
 // is too close to a rounding boundary for that bound (about one call in
-// fifty thousand) a 256-bit accurate pass decides (addin/accurate_elementary.h).
+// fifty thousand) a 256-bit accurate pass decides (numerics/accurate_elementary.h).
 // Where the processor has fused multiply-add, the quick passes of pow and
 // tanh form their exact products with it: the same values in fewer steps
-// (addin/exact_products.h).
+// (numerics/exact_products.h).
 // Special arguments (zeros, infinities, NaN) follow the C standard.
 // Outside Windows the add-in's export list (addin/zqrand.map) keeps these
 // names local, so that its calls do not resolve to the C library that the
@@ -23,9 +23,9 @@
 #include <bit>
 #include <cstdint>
 
-#include "addin/accurate_elementary.h"
-#include "addin/double_double.h"
-#include "addin/quick_exp_log.h"
+#include "numerics/accurate_elementary.h"
+#include "numerics/double_double.h"
+#include "numerics/quick_exp_log.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "addin/accurate_elementary.h"
+#include "numerics/accurate_elementary.h"
 
 #include <bit>
 #include <cstdint>
 
-#include "addin/elementary_tables.h"
-#include "addin/wide_float.h"
+#include "numerics/elementary_tables.h"
+#include "numerics/wide_float.h"
 
 namespace Zq::Math::Accurate {
 
