@@ -1,7 +1,7 @@
 // The exponential's quick pass where the processor has fused multiply-add
 // (numerics/exact_products.h): the pass of numerics/quick_exp_log.h in
-// fewer steps. The fused multiply-add forms T head * r1 exactly, so r1 needs
-// no splitting, and it evaluates the polynomial one rounding per step.
+// fewer steps. Fused multiply-adds form head + head r1 as a pair to 2^-106
+// without splitting r1, and evaluate the polynomial one rounding per step.
 // Only code compiled for the instruction (ZQ_FUSED) may call these.
 #pragma once
 
@@ -17,9 +17,10 @@
 namespace Zq::Math::Quick {
 
 // e^x = (head + tail) * 2^power for |x| < 708, as Exp does: with k the
-// nearest whole number to x 256 / log 2, j = k mod 256, T = 2^(j/256) and
-// r = x - k log 2 / 256 (|r| <= log 2 / 512 + 2^-60 < 2^-9.52),
-// e^x = 2^(k div 256) T (1 + r + q), q = r^2/2 + r^3/6 + ... + r^6/720.
+// nearest whole number to x 256 / log 2 (rounded once, below 2^18), j = k
+// mod 256, T = 2^(j/256) and r = x - k log 2 / 256 (|r| <= log 2 / 512 +
+// 2^-42 < 2^-9.52): e^x = 2^(k div 256) T (1 + r + q), q = r^2/2 + r^3/6 +
+// ... + r^6/720.
 // The error bound, relative to the result R >= T (1 - 2^-9.5):
 //  - the table's T - head - tail: below 2^-79 of T;
 //  - r = r1 + rl: r1 = x - k h, h the 34-bit head of log 2 / 256, is exact
@@ -39,8 +40,8 @@ namespace Zq::Math::Quick {
 //    hi), which is head + head r1 - hi (head - hi exact by Sterbenz's
 //    lemma) within a rounding of 2^-106; the table's tail (below 2^-26 of
 //    T: heads have 26 bits) times r + q, added to lo + tail, loses 2^-78
-//    in all; rl + q (below 2^-20.02) and head (rl + q) +
-//    the rest one rounding of 2^-73 each.
+//    in all; rl + q (below 2^-20.02) and head (rl + q) + the rest lose
+//    one rounding of 2^-73 each.
 // In all below 2^-70 R (2^-71.05 + 2^-72.5 + 2 2^-73 + 2 2^-78 + 2 2^-79 +
 // 2^-106 < 2^-70.05). kLeanExpError adds the rounding of tail +- margin
 // (2^-73 of R) and the factor R / hi.
