@@ -13,9 +13,9 @@
 // pass (numerics/quick_exp_log.h) whose error bound is proven; when the value
 // is too close to a rounding boundary for that bound (about one call in
 // fifty thousand) a 256-bit accurate pass decides (numerics/accurate_elementary.h).
-// Where the processor has fused multiply-add, the quick passes of pow and
-// tanh form their exact products with it: the same values in fewer steps
-// (numerics/exact_products.h).
+// Where the processor has fused multiply-add, the quick passes of exp, pow
+// and the hyperbolic functions form their exact products with it: the same
+// values in fewer steps (numerics/exact_products.h, numerics/quick_exp.h).
 // Special arguments (zeros, infinities, NaN) follow the C standard.
 // Outside Windows the add-in's export list (addin/zqrand.map) keeps these
 // names local, so that its calls do not resolve to the C library that the
@@ -25,6 +25,7 @@
 
 #include "numerics/accurate_elementary.h"
 #include "numerics/double_double.h"
+#include "numerics/quick_exp.h"
 #include "numerics/quick_exp_log.h"
 
 namespace {
@@ -119,14 +120,33 @@ ZQ_QUICK_INLINE double PowerMagnitude(double x, double y) {
   return Accurate::PowMagnitude(x, y, logarithm.hi, logarithm.lo);
 }
 
+// The exponential's quick pass in each variant: the plain one of
+// numerics/quick_exp_log.h, and the fused one of numerics/quick_exp.h, whose
+// steps differ but whose bound is as tight.
+template <class Products>
+struct QuickExponential {
+  static constexpr double kError = Quick::kExpError;
+  ZQ_QUICK_INLINE static Quick::Exponential Of(double x) { return Quick::Exp<Products>(x, 0.0); }
+  ZQ_QUICK_INLINE static Quick::ExponentialPair PairOf(double a) { return Quick::ExpPair<Products>(a); }
+};
+
+#if ZQ_RUNTIME_AVX
+template <>
+struct QuickExponential<Quick::FusedProducts> {
+  static constexpr double kError = Quick::kLeanExpError;
+  ZQ_QUICK_INLINE static Quick::Exponential Of(double x) { return Quick::LeanExp(x); }
+  ZQ_QUICK_INLINE static Quick::ExponentialPair PairOf(double a) { return Quick::LeanExpPair(a); }
+};
+#endif
+
 // e^a + e^-a (sign 1) or e^a - e^-a (sign -1) for 0 <= a < 37 (a >= 2^-4
 // for the difference) from the quick pair, as a double-double. The heads'
 // sum is exact (the larger first); the tails add with two roundings, below
-// 2^-72 of e^a + e^-a each, to the pair's own errors of 2^-69.5 of it: in
-// all within kPairError of e^a + e^-a.
+// 2^-72 of e^a + e^-a each, to the pair's own errors of 2^-69.5 of it
+// (2^-70 in the fused variant): in all within kPairError of e^a + e^-a.
 constexpr double kPairError = 0x1.0p-68;
 
-DD CombinedPair(const Quick::ExponentialPair& e, double sign) {
+ZQ_QUICK_INLINE DD CombinedPair(const Quick::ExponentialPair& e, double sign) {
   const double up = PowerOfTwo(e.up.power), down = sign * PowerOfTwo(e.down.power);
   const DD heads = FastTwoSum(e.up.head * up, e.down.head * down);
   return FastTwoSum(heads.hi, heads.lo + (e.up.tail * up + e.down.tail * down));
@@ -134,11 +154,12 @@ DD CombinedPair(const Quick::ExponentialPair& e, double sign) {
 
 // e^a / 2 for 37 <= a < 708 by the quick pass when its rounding is certain:
 // sinh a and cosh a to within 2^-106 (e^-a / 2 is that small beside it).
-bool QuickHalfExp(double a, double& result) {
+template <class Products>
+ZQ_QUICK_INLINE bool QuickHalfExp(double a, double& result) {
   if (a >= kQuickExpRange) return false;
-  const Quick::Exponential e = Quick::Exp(a, 0.0);
+  const Quick::Exponential e = QuickExponential<Products>::Of(a);
   double mantissa;
-  if (!Quick::Decide(e.head, e.tail, (Quick::kExpError + 0x1.0p-100) * e.head, mantissa)) return false;
+  if (!Quick::Decide(e.head, e.tail, (QuickExponential<Products>::kError + 0x1.0p-100) * e.head, mantissa)) return false;
   result = mantissa * PowerOfTwo(e.power - 1);
   return true;
 }
@@ -187,18 +208,83 @@ ZQ_QUICK_INLINE double TanhOf(double x) {
   } else {
     // (e^a - e^-a) / (e^a + e^-a): the difference loses up to
     // log2(coth a) < log2(1 + 1/a) bits, the sum none.
-    const Quick::ExponentialPair e = Quick::ExpPair<Products>(a);
+    const Quick::ExponentialPair e = QuickExponential<Products>::PairOf(a);
     const DD quick = QuickDivide<Products>(CombinedPair(e, -1.0), CombinedPair(e, 1.0));
     if (RoundsSafely(quick, kPairError * (2.0 + 1.0 / a))) return WithSign(quick.hi, x);
   }
   return WithSign(Accurate::Tanh(a), x);
 }
 
+// exp beyond the quick pass: outside its range, or too close to a rounding
+// boundary for its bound.
+[[gnu::noinline]] double ExpBeyondQuick(double x) {
+  if (IsNaN(x)) return x + x;
+  if (x > kExpOverflow) return kInfinity;
+  if (x < kExpUnderflow) return 0.0;
+  return Accurate::Exp(x);
+}
+
+template <class Products>
+ZQ_QUICK_INLINE double ExpOf(double x) {
+  if (x > -kQuickExpRange && x < kQuickExpRange) {
+    const Quick::Exponential e = QuickExponential<Products>::Of(x);
+    double mantissa;
+    if (Quick::Decide(e.head, e.tail, QuickExponential<Products>::kError * e.head, mantissa)) {
+      return mantissa * PowerOfTwo(e.power);
+    }
+  }
+  return ExpBeyondQuick(x);
+}
+
+template <class Products>
+ZQ_QUICK_INLINE double SinhOf(double x) {
+  if (IsNaN(x)) return x + x;
+  const double a = Abs(x);
+  if (a < kTiny) return x;
+  if (a > kHyperbolicOverflow) return WithSign(kInfinity, x);
+  double magnitude;
+  if (a < kSmallHyperbolic) {
+    // a + a^3/6 + a^5/120 + ...: the tail is below 2^-10 of a.
+    const double a2 = a * a;
+    const double tail =
+        a * a2 * (1.0 / 6 + a2 * (1.0 / 120 + a2 * (1.0 / 5040 + a2 * (1.0 / 362880 + a2 * (1.0 / 39916800)))));
+    const DD quick = FastTwoSum(a, tail);
+    if (RoundsSafely(quick, SeriesError(a2))) return WithSign(quick.hi, x);
+  } else if (a < kOneExponential) {
+    // (e^a - e^-a) / 2 loses up to log2(coth a) < log2(1 + 1/a) bits.
+    const DD difference = CombinedPair(QuickExponential<Products>::PairOf(a), -1.0);
+    const DD quick{0.5 * difference.hi, 0.5 * difference.lo};
+    if (RoundsSafely(quick, kPairError * (1.0 + 1.0 / a))) return WithSign(quick.hi, x);
+  } else if (QuickHalfExp<Products>(a, magnitude)) {
+    return WithSign(magnitude, x);
+  }
+  return WithSign(Accurate::Sinh(a), x);
+}
+
+template <class Products>
+ZQ_QUICK_INLINE double CoshOf(double x) {
+  if (IsNaN(x)) return x + x;
+  const double a = Abs(x);
+  if (a > kHyperbolicOverflow) return kInfinity;
+  if (a < kOneExponential) {
+    const DD sum = CombinedPair(QuickExponential<Products>::PairOf(a), 1.0);
+    const DD quick{0.5 * sum.hi, 0.5 * sum.lo};
+    if (RoundsSafely(quick, kPairError)) return quick.hi;
+  } else {
+    double result;
+    if (QuickHalfExp<Products>(a, result)) return result;
+  }
+  return a < kTiny ? 1.0 : Accurate::Cosh(a);
+}
+
 #if ZQ_RUNTIME_AVX
 // The fused variant's bodies, whole functions compiled for the instruction,
-// to which pow and tanh jump. exp, log, sinh and cosh have no product that
-// the instruction shortens enough to repay the jump.
+// to which exp, pow and the hyperbolic functions jump. log has no product
+// that the instruction shortens enough to repay the jump.
+ZQ_FUSED double FusedExp(double x) { return ExpOf<Quick::FusedProducts>(x); }
 ZQ_FUSED double FusedPow(double x, double y) { return PowOf<Quick::FusedProducts>(x, y); }
+ZQ_FUSED double FusedSinh(double x) { return SinhOf<Quick::FusedProducts>(x); }
+ZQ_FUSED double FusedCosh(double x) { return CoshOf<Quick::FusedProducts>(x); }
 ZQ_FUSED double FusedTanh(double x) { return TanhOf<Quick::FusedProducts>(x); }
 
 #define ZQ_FUSED_VARIANT(call) \
@@ -212,16 +298,8 @@ ZQ_FUSED double FusedTanh(double x) { return TanhOf<Quick::FusedProducts>(x); }
 extern "C" {
 
 double exp(double x) {
-  if (x > -kQuickExpRange && x < kQuickExpRange) {
-    const Quick::Exponential e = Quick::Exp(x, 0.0);
-    double mantissa;
-    if (Quick::Decide(e.head, e.tail, Quick::kExpError * e.head, mantissa)) return mantissa * PowerOfTwo(e.power);
-    return Accurate::Exp(x);
-  }
-  if (IsNaN(x)) return x + x;
-  if (x > kExpOverflow) return kInfinity;
-  if (x < kExpUnderflow) return 0.0;
-  return Accurate::Exp(x);
+  ZQ_FUSED_VARIANT(FusedExp(x));
+  return ExpOf<Quick::PlainProducts>(x);
 }
 
 double log(double x) {
@@ -247,42 +325,13 @@ double pow(double x, double y) {
 }
 
 double sinh(double x) {
-  if (IsNaN(x)) return x + x;
-  const double a = Abs(x);
-  if (a < kTiny) return x;
-  if (a > kHyperbolicOverflow) return WithSign(kInfinity, x);
-  double magnitude;
-  if (a < kSmallHyperbolic) {
-    // a + a^3/6 + a^5/120 + ...: the tail is below 2^-10 of a.
-    const double a2 = a * a;
-    const double tail =
-        a * a2 * (1.0 / 6 + a2 * (1.0 / 120 + a2 * (1.0 / 5040 + a2 * (1.0 / 362880 + a2 * (1.0 / 39916800)))));
-    const DD quick = FastTwoSum(a, tail);
-    if (RoundsSafely(quick, SeriesError(a2))) return WithSign(quick.hi, x);
-  } else if (a < kOneExponential) {
-    // (e^a - e^-a) / 2 loses up to log2(coth a) < log2(1 + 1/a) bits.
-    const DD difference = CombinedPair(Quick::ExpPair(a), -1.0);
-    const DD quick{0.5 * difference.hi, 0.5 * difference.lo};
-    if (RoundsSafely(quick, kPairError * (1.0 + 1.0 / a))) return WithSign(quick.hi, x);
-  } else if (QuickHalfExp(a, magnitude)) {
-    return WithSign(magnitude, x);
-  }
-  return WithSign(Accurate::Sinh(a), x);
+  ZQ_FUSED_VARIANT(FusedSinh(x));
+  return SinhOf<Quick::PlainProducts>(x);
 }
 
 double cosh(double x) {
-  if (IsNaN(x)) return x + x;
-  const double a = Abs(x);
-  if (a > kHyperbolicOverflow) return kInfinity;
-  if (a < kOneExponential) {
-    const DD sum = CombinedPair(Quick::ExpPair(a), 1.0);
-    const DD quick{0.5 * sum.hi, 0.5 * sum.lo};
-    if (RoundsSafely(quick, kPairError)) return quick.hi;
-  } else {
-    double result;
-    if (QuickHalfExp(a, result)) return result;
-  }
-  return a < kTiny ? 1.0 : Accurate::Cosh(a);
+  ZQ_FUSED_VARIANT(FusedCosh(x));
+  return CoshOf<Quick::PlainProducts>(x);
 }
 
 double tanh(double x) {

@@ -25,12 +25,15 @@ ROWS = [
     ("own log", "Log", "glibc log", ("libm", "Log")),
     ("own pow", "Pow", "glibc pow", ("libm", "Pow")),
     ("own tan", "Tan", "glibc tan", ("libm", "Tan")),
+    ("own sinh", "Sinh", "glibc sinh", ("libm", "Sinh")),
+    ("own cosh", "Cosh", "glibc cosh", ("libm", "Cosh")),
+    ("own tanh", "Tanh", "glibc tanh", ("libm", "Tanh")),
     ("forward-rate Monte Carlo, n = 10, M = 20 (per path)", "BM_LfmSchemeOne/10/iterations:1",
      "the same simulation on glibc's exp and log", ("libm", "BM_LfmSchemeOne/10/iterations:1")),
 ]
 
 ADDIN_FILTER = "^(BM_ZqRandEntryPoint|BM_ZqRandNormInversion|BM_ZqRandNormPolar|BM_ZqRandPoissonMean(5|50)|" \
-               "BM_ZqRandBeta23|Exp|Log|Pow|Tan|BM_LfmSchemeOne/10/.*)$"
+               "BM_ZqRandBeta23|Exp|Log|Pow|Tan|Sinh|Cosh|Tanh|BM_LfmSchemeOne/10/.*)$"
 LIBM_FILTER = ADDIN_FILTER
 
 

@@ -1,0 +1,68 @@
+// The exponential's quick passes stay within the error bounds that their
+// callers' rounding tests rely on: head + tail against e^x from GNU MPFR at
+// 256 bits. Correct rounding alone would hide a bound that is too small,
+// since only the rare arguments near a rounding boundary would expose it.
+#include <gtest/gtest.h>
+
+#include <mpfr.h>
+
+#include <cmath>
+#include <functional>
+
+#include "numerics/quick_exp.h"
+#include "numerics/quick_exp_log.h"
+#include "tests/unit/argument_stream.h"
+
+namespace {
+
+namespace Quick = Zq::Math::Quick;
+
+// |(head + tail) 2^power - e^x| / e^x, rounded up to a double.
+double RelativeError(const Quick::Exponential& e, double x) {
+  mpfr_t exact, approx;
+  mpfr_inits2(256, exact, approx, static_cast<mpfr_ptr>(nullptr));
+  mpfr_set_d(exact, x, MPFR_RNDN);
+  mpfr_exp(exact, exact, MPFR_RNDN);
+  mpfr_set_d(approx, e.head, MPFR_RNDN);
+  mpfr_add_d(approx, approx, e.tail, MPFR_RNDN);
+  mpfr_mul_2si(approx, approx, e.power, MPFR_RNDN);
+  mpfr_sub(approx, approx, exact, MPFR_RNDN);
+  mpfr_div(approx, approx, exact, MPFR_RNDN);
+  const double error = std::abs(mpfr_get_d(approx, MPFR_RNDU));
+  mpfr_clears(exact, approx, static_cast<mpfr_ptr>(nullptr));
+  return error;
+}
+
+// The largest error of a quick pass over the whole range, the arguments
+// where |r| is largest (halfway between multiples of log 2 / 256) and small
+// arguments.
+double LargestError(const std::function<double(double)>& errorAt) {
+  Zq::Test::ArgumentStream stream(71);
+  double largest = 0;
+  for (int i = 0; i < 20000; ++i) largest = std::max(largest, errorAt(stream.In(-707.9, 707.9)));
+  for (int i = 0; i < 20000; ++i) {
+    const double k = std::floor(stream.In(-707.9, 707.9) * 256 / std::log(2.0)) + 0.5;
+    largest = std::max(largest, errorAt(stream.Near(k * std::log(2.0) / 256)));
+  }
+  for (int i = 0; i < 5000; ++i) largest = std::max(largest, errorAt(stream.Spread(-60, 3)));
+  return largest;
+}
+
+TEST(QuickExpBound, PlainPassStaysWithinItsBound) {
+  const double largest = LargestError([](double x) { return RelativeError(Quick::Exp(x, 0.0), x); });
+  EXPECT_LT(largest, 0x1.6a09e667f3bcdp-70) << std::hexfloat << largest;  // 2^-69.5
+}
+
+#if ZQ_RUNTIME_AVX
+ZQ_FUSED Quick::Exponential LeanExp(double x) { return Quick::LeanExp(x); }
+ZQ_FUSED Quick::ExponentialPair LeanExpPair(double x) { return Quick::LeanExpPair(x); }
+
+TEST(QuickExpBound, FusedPassesStayWithinTheirBound) {
+  if (!__builtin_cpu_supports("fma")) GTEST_SKIP() << "no fused multiply-add here";
+  EXPECT_LT(LargestError([](double x) { return RelativeError(LeanExp(x), x); }), 0x1.0p-70);
+  EXPECT_LT(LargestError([](double x) { return RelativeError(LeanExpPair(x).up, x); }), 0x1.0p-70);
+  EXPECT_LT(LargestError([](double x) { return RelativeError(LeanExpPair(x).down, -x); }), 0x1.0p-70);
+}
+#endif
+
+}  // namespace
