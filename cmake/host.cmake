@@ -2,6 +2,7 @@
 file(GLOB ZQ_STANDIN_SOURCES CONFIGURE_DEPENDS host/standin/*.cpp)
 add_library(zqstandin STATIC ${ZQ_STANDIN_SOURCES})
 target_include_directories(zqstandin PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(zqstandin PUBLIC zqrules)
 
 file(GLOB ZQ_HOST_SOURCES CONFIGURE_DEPENDS host/*.cpp)
 list(FILTER ZQ_HOST_SOURCES EXCLUDE REGEX "host/main\\.cpp$")

@@ -18,7 +18,7 @@
 #include "distributions/special_functions.h"
 #include "distributions/triangular.h"
 #include "distributions/weibull.h"
-#include "tests/unit/worksheet_test_support.h"
+#include "tests/worksheet/worksheet_test_support.h"
 
 namespace Zq::Math {
 namespace {

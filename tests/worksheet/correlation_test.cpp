@@ -8,8 +8,8 @@
 #include "addin/call_frame.h"
 #include "addin/worksheet_functions.h"
 #include "multivariate/statistics.h"
-#include "tests/unit/array_argument_support.h"
-#include "tests/unit/worksheet_result_support.h"
+#include "tests/worksheet/array_argument_support.h"
+#include "tests/worksheet/worksheet_result_support.h"
 
 namespace Zq::Math {
 namespace {
