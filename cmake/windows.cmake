@@ -58,7 +58,7 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/host/main.cpp)
       ${CMAKE_SOURCE_DIR}/host/windows/real_windows.cpp
       ${CMAKE_SOURCE_DIR}/host/windows/message_box.cpp)
   file(GLOB ZQ_WINDOWS_HOST_SOURCES CONFIGURE_DEPENDS host/*.cpp)
-  list(FILTER ZQ_WINDOWS_HOST_SOURCES EXCLUDE REGEX "host/addin_library_posix\\.cpp$")
+  list(REMOVE_ITEM ZQ_WINDOWS_HOST_SOURCES ${CMAKE_SOURCE_DIR}/host/addin_library_posix.cpp)
   add_executable(zqhost ${ZQ_WINDOWS_HOST_SOURCES} ${ZQ_WINDOWS_STANDIN_SOURCES})
   target_include_directories(zqhost PRIVATE ${CMAKE_SOURCE_DIR})
   set_target_properties(zqhost PROPERTIES OUTPUT_NAME zqhost${ZQ_WINDOWS_BITS})
