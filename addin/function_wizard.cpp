@@ -36,7 +36,7 @@ int ZQ_WINAPI InspectWindow(Platform::WindowHandle window, std::intptr_t context
 
 bool FunctionWizardActive() {
   XLOPER answer{};
-  if (Platform::Excel4(xlGetHwnd, &answer, 0) != xlretSuccess) return false;
+  if (Platform::Excel4WithoutArguments(xlGetHwnd, &answer) != xlretSuccess) return false;
   WizardSearch search{0, answer.val.w};
   Platform::EnumWindows(InspectWindow, reinterpret_cast<std::intptr_t>(&search));
   return search.found != 0;

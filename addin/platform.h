@@ -27,7 +27,9 @@ constexpr unsigned int kIconWarning = 0x00000030;      // MB_ICONWARNING
 constexpr unsigned int kTopMost = 0x00040000;          // MB_TOPMOST
 
 int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments);
-int Excel4(int function, XLOPER* result, int count, ...);
+// Excel4 without argument records (the Function Wizard guard's xlGetHwnd).
+// Calls with records go through Excel4v: Addin::CallExcel gathers them.
+int Excel4WithoutArguments(int function, XLOPER* result);
 
 bool EnumWindows(EnumWindowsCallback callback, std::intptr_t context);
 int GetClassNameA(WindowHandle window, char* buffer, int capacity);

@@ -1,7 +1,5 @@
 // Platform layer outside Windows: every call goes to the stand-in that the
 // host process (or a test) links in.
-#include <cstdarg>
-
 #include "addin/platform.h"
 #include "addin/standin_abi.h"
 
@@ -11,16 +9,7 @@ int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments) {
   return ZqStandInExcel4v(function, result, count, arguments);
 }
 
-int Excel4(int function, XLOPER* result, int count, ...) {
-  constexpr int kMaxArguments = 30;
-  if (count < 0 || count > kMaxArguments) return xlretFailed;
-  XLOPER* arguments[kMaxArguments] = {};
-  va_list list;
-  va_start(list, count);
-  for (int i = 0; i < count; ++i) arguments[i] = va_arg(list, XLOPER*);
-  va_end(list);
-  return ZqStandInExcel4v(function, result, count, arguments);
-}
+int Excel4WithoutArguments(int function, XLOPER* result) { return ZqStandInExcel4v(function, result, 0, nullptr); }
 
 bool EnumWindows(EnumWindowsCallback callback, std::intptr_t context) {
   return ZqStandInEnumWindows(callback, context) != 0;

@@ -4,8 +4,6 @@
 // kernel32.
 #include "addin/platform.h"
 
-#include <cstdarg>
-
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
@@ -17,30 +15,12 @@ __declspec(dllimport) int WINAPI Excel4v(int function, LPXLOPER result, int coun
 }
 
 namespace Zq::Platform {
-namespace {
-
-// Excel accepts at most this many argument records in one call.
-constexpr int kMaxExcelArguments = 255;
-
-}  // namespace
 
 int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments) {
   return ::Excel4v(function, result, count, const_cast<LPXLOPER*>(arguments));
 }
 
-int Excel4(int function, XLOPER* result, int count, ...) {
-  // Without arguments (the guard's xlGetHwnd) the call goes to Excel4
-  // itself; with arguments the records are gathered for Excel4v, which
-  // Excel treats the same way.
-  if (count == 0) return ::Excel4(function, result, 0);
-  if (count < 0 || count > kMaxExcelArguments) return xlretFailed;
-  LPXLOPER arguments[kMaxExcelArguments];
-  va_list list;
-  va_start(list, count);
-  for (int k = 0; k < count; ++k) arguments[k] = va_arg(list, LPXLOPER);
-  va_end(list);
-  return ::Excel4v(function, result, count, arguments);
-}
+int Excel4WithoutArguments(int function, XLOPER* result) { return ::Excel4(function, result, 0); }
 
 bool EnumWindows(EnumWindowsCallback callback, std::intptr_t context) {
   return ::EnumWindows(reinterpret_cast<WNDENUMPROC>(callback), static_cast<LPARAM>(context)) != FALSE;

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "addin/worksheet_layer.h"
+
 namespace Zq::Addin {
 
 constexpr int kRegisteredFunctionCount = 88;

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "addin/worksheet_layer.h"
+
 #if defined(_WIN32) && !defined(_WIN64)
 #define ZQ_CALL __stdcall
 #else

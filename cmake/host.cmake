@@ -2,15 +2,14 @@
 file(GLOB ZQ_STANDIN_SOURCES CONFIGURE_DEPENDS host/standin/*.cpp)
 add_library(zqstandin STATIC ${ZQ_STANDIN_SOURCES})
 target_include_directories(zqstandin PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(zqstandin PUBLIC zqrules)
 
+# The host's sources but its main and the two loaders of the add-in, of
+# which this system's own is added (the Windows host: cmake/windows.cmake).
 file(GLOB ZQ_HOST_SOURCES CONFIGURE_DEPENDS host/*.cpp)
-list(FILTER ZQ_HOST_SOURCES EXCLUDE REGEX "host/main\\.cpp$")
-# The add-in is loaded by the system's own call: one source per system.
-if(WIN32)
-  list(FILTER ZQ_HOST_SOURCES EXCLUDE REGEX "host/addin_library_posix\\.cpp$")
-else()
-  list(FILTER ZQ_HOST_SOURCES EXCLUDE REGEX "host/addin_library_win32\\.cpp$")
-endif()
+list(REMOVE_ITEM ZQ_HOST_SOURCES ${CMAKE_SOURCE_DIR}/host/main.cpp ${CMAKE_SOURCE_DIR}/host/addin_library_posix.cpp
+                                 ${CMAKE_SOURCE_DIR}/host/addin_library_win32.cpp)
+list(APPEND ZQ_HOST_SOURCES host/addin_library_posix.cpp)
 # The host registers the exported-only functions from the companion's table,
 # and compiles a caller for every type text of both tables (host/invokers.cpp).
 add_library(zqhostlib STATIC ${ZQ_HOST_SOURCES})

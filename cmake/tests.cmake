@@ -1,16 +1,24 @@
 find_package(GTest REQUIRED)
 enable_testing()
 
-# Unit tests link the add-in's objects directly, with the stand-in.
-file(GLOB_RECURSE ZQ_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
-# The companion's path rules are plain code; its entry points are
-# tested through the host, since they share their names with the add-in's.
-add_executable(zqtests ${ZQ_TEST_SOURCES} $<TARGET_OBJECTS:zqcore> extras/main_addin.cpp)
-target_include_directories(zqtests PRIVATE ${CMAKE_SOURCE_DIR})
+# The kernels' unit tests link the maths library alone, and are built under
+# its definitions, so that they too can reach nothing of the worksheet layer.
 # GNU MPFR is the oracle for the correctly rounded elementary functions.
-target_link_libraries(zqtests PRIVATE zqstandin GTest::gtest GTest::gtest_main mpfr gmp)
+file(GLOB ZQ_MATHS_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
+add_executable(zqmathstests ${ZQ_MATHS_TEST_SOURCES})
+target_compile_definitions(zqmathstests PRIVATE $<TARGET_PROPERTY:zqcore,COMPILE_DEFINITIONS>)
+target_link_libraries(zqmathstests PRIVATE zqcore GTest::gtest GTest::gtest_main mpfr gmp)
 include(GoogleTest)
-gtest_discover_tests(zqtests DISCOVERY_TIMEOUT 60)
+gtest_discover_tests(zqmathstests DISCOVERY_TIMEOUT 60)
+
+# The worksheet layer's unit tests: the worksheet functions called directly,
+# with the maths library and the platform layer talking to the stand-in.
+# The companion's path rules are plain code; its entry points are tested
+# through the host, since they share their names with the add-in's.
+file(GLOB ZQ_WORKSHEET_TEST_SOURCES CONFIGURE_DEPENDS tests/worksheet/*.cpp)
+add_executable(zqworksheettests ${ZQ_WORKSHEET_TEST_SOURCES} extras/main_addin.cpp)
+target_link_libraries(zqworksheettests PRIVATE zqworksheet zqcore zqplatform zqstandin GTest::gtest GTest::gtest_main)
+gtest_discover_tests(zqworksheettests DISCOVERY_TIMEOUT 60)
 
 # Host-level tests: formulas through the built add-in and the host.
 file(GLOB_RECURSE ZQ_HOST_TEST_SOURCES CONFIGURE_DEPENDS tests/host/*.cpp)
@@ -69,11 +77,26 @@ foreach(check "fits;RBB;FALSE" "refused;RBI;TRUE")
   set_tests_properties(registration_row.${outcome} PROPERTIES WILL_FAIL ${must_fail})
 endforeach()
 
+# The maths library knows nothing of the worksheet layer: a kernel source
+# compiles with its definitions, and is refused once it includes the call
+# frame (addin/worksheet_layer.h says why).
+foreach(check "kernel_compiles;" "call_frame_refused;-DZQ_WITH_CALL_FRAME")
+  list(GET check 0 outcome)
+  list(GET check 1 frame_option)
+  add_test(NAME maths_library.${outcome}
+           COMMAND ${CMAKE_CXX_COMPILER} -std=c++20 -fsyntax-only -I${CMAKE_SOURCE_DIR}
+                   "-D$<JOIN:$<TARGET_PROPERTY:zqcore,COMPILE_DEFINITIONS>,;-D>" ${frame_option}
+                   ${CMAKE_SOURCE_DIR}/tests/compile_checks/kernel_boundary_check.cpp
+           COMMAND_EXPAND_LISTS)
+endforeach()
+set_tests_properties(maths_library.call_frame_refused PROPERTIES
+                     PASS_REGULAR_EXPRESSION "the maths library knows nothing of the worksheet layer")
+
 # The generators of the elementary functions' tables (see their comments);
 # a test for each checks that the committed header is its output.
 foreach(tables elementary tangent)
   add_executable(${tables}_tables_generator tests/tools/${tables}_tables_generator.cpp)
-  target_link_libraries(${tables}_tables_generator PRIVATE mpfr gmp)
+  target_link_libraries(${tables}_tables_generator PRIVATE zqrules mpfr gmp)
   add_test(NAME ${tables}_tables_are_generated
            COMMAND ${CMAKE_COMMAND} -DGENERATOR=$<TARGET_FILE:${tables}_tables_generator>
                    -DTABLES=${CMAKE_SOURCE_DIR}/numerics/${tables}_tables.h
@@ -81,6 +104,5 @@ foreach(tables elementary tangent)
 endforeach()
 
 # The long correct-rounding sweep against MPFR (./zq sweep).
-add_executable(zqsweep EXCLUDE_FROM_ALL tests/sweep/elementary_sweep.cpp $<TARGET_OBJECTS:zqcore>)
-target_include_directories(zqsweep PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(zqsweep PRIVATE zqstandin mpfr gmp)
+add_executable(zqsweep EXCLUDE_FROM_ALL tests/sweep/elementary_sweep.cpp)
+target_link_libraries(zqsweep PRIVATE zqcore mpfr gmp)

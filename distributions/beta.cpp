@@ -4,9 +4,6 @@
 
 #include <cmath>
 
-#include "distributions/distribution_worksheet.h"
-#include "distributions/special_functions.h"
-
 namespace Zq::Math {
 
 bool BetaShapesValid(double alpha, double beta) { return IsPositiveOrNaN(alpha) && IsPositiveOrNaN(beta); }
@@ -21,25 +18,3 @@ Moments BetaMoments(double a, double b) {
 }
 
 }  // namespace Zq::Math
-
-using namespace Zq::Math;
-
-ZQ_WORKSHEET ZqBetaDist(double x, double alpha, double beta, short cumulative) {
-  return ZQ_CHECKED_DIST(!(x < 0.0 || x > 1.0) && BetaShapesValid(alpha, beta), cumulative,
-                         IncompleteBeta(x, alpha, beta), BetaPdf(x, alpha, beta));
-}
-ZQ_WORKSHEET ZqBetaMean(double alpha, double beta) {
-  return ZQ_CHECKED_NUMBER(BetaShapesValid(alpha, beta), BetaMoments(alpha, beta).mean);
-}
-ZQ_WORKSHEET ZqBetaStdev(double alpha, double beta) {
-  return ZQ_CHECKED_NUMBER(BetaShapesValid(alpha, beta), BetaMoments(alpha, beta).stdev);
-}
-ZQ_WORKSHEET ZqBetaSkew(double alpha, double beta) {
-  return ZQ_CHECKED_NUMBER(BetaShapesValid(alpha, beta), BetaMoments(alpha, beta).skew);
-}
-ZQ_WORKSHEET ZqBetaKurt(double alpha, double beta) {
-  return ZQ_CHECKED_NUMBER(BetaShapesValid(alpha, beta), BetaMoments(alpha, beta).kurt);
-}
-ZQ_WORKSHEET ZqBetaMom(double alpha, double beta) {
-  return ZQ_CHECKED_MOMENTS(BetaShapesValid(alpha, beta), BetaMoments(alpha, beta));
-}

@@ -3,8 +3,6 @@
 
 #include <cmath>
 
-#include "distributions/distribution_worksheet.h"
-
 namespace Zq::Math {
 namespace {
 
@@ -30,25 +28,3 @@ Moments GumbelMoments(double alpha, double beta) {
 }
 
 }  // namespace Zq::Math
-
-using namespace Zq::Math;
-
-namespace {}  // namespace
-
-ZQ_WORKSHEET ZqGumbelDist(double x, double alpha, double beta, short cumulative) {
-  return ZQ_CHECKED_DIST(IsPositiveOrNaN(beta), cumulative, GumbelCdf(x, alpha, beta), GumbelPdf(x, alpha, beta));
-}
-ZQ_WORKSHEET ZqGumbelInv(double prob, double alpha, double beta) {
-  return ZQ_CHECKED_NUMBER(IsOpenProbabilityOrNaN(prob) && IsPositiveOrNaN(beta), GumbelInv(prob, alpha, beta));
-}
-ZQ_WORKSHEET ZqGumbelMean(double alpha, double beta) {
-  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(beta), GumbelMoments(alpha, beta).mean);
-}
-ZQ_WORKSHEET ZqGumbelStdev(double beta) {
-  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(beta), GumbelMoments(0.0, beta).stdev);
-}
-ZQ_WORKSHEET ZqGumbelSkew() { return ZQ_CHECKED_NUMBER(true, GumbelMoments(0.0, 1.0).skew); }
-ZQ_WORKSHEET ZqGumbelKurt() { return ZQ_CHECKED_NUMBER(true, GumbelMoments(0.0, 1.0).kurt); }
-ZQ_WORKSHEET ZqGumbelMom(double alpha, double beta) {
-  return ZQ_CHECKED_MOMENTS(IsPositiveOrNaN(beta), GumbelMoments(alpha, beta));
-}

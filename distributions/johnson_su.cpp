@@ -12,7 +12,6 @@
 #include <cmath>
 #include <limits>
 
-#include "distributions/distribution_worksheet.h"
 #include "distributions/normal.h"
 #include "distributions/special_functions.h"
 
@@ -168,32 +167,3 @@ Moments JohnsonSUMoments(double gamma, double delta, double lambda, double xi) {
 }
 
 }  // namespace Zq::Math
-
-using namespace Zq::Math;
-
-ZQ_WORKSHEET ZqJohnsonSUDist(double x, double gamma, double delta, double lambda, double xi, short cumulative) {
-  return ZQ_CHECKED_DIST(IsPositiveOrNaN(delta), cumulative, JohnsonSUCdf(x, gamma, delta, lambda, xi),
-                         JohnsonSUPdf(x, gamma, delta, lambda, xi));
-}
-ZQ_WORKSHEET ZqJohnsonSUInv(double prob, double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(IsOpenProbabilityOrNaN(prob) && IsPositiveOrNaN(delta),
-                           JohnsonSUInv(prob, gamma, delta, lambda, xi));
-}
-ZQ_WORKSHEET ZqJohnsonSUNormQQ(double z, double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUFromNormal(z, gamma, delta, lambda, xi));
-}
-ZQ_WORKSHEET ZqJohnsonSUMean(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi).mean);
-}
-ZQ_WORKSHEET ZqJohnsonSUStdev(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi).stdev);
-}
-ZQ_WORKSHEET ZqJohnsonSUSkew(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi).skew);
-}
-ZQ_WORKSHEET ZqJohnsonSUKurt(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi).kurt);
-}
-ZQ_WORKSHEET ZqJohnsonSUMom(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_MOMENTS(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi));
-}

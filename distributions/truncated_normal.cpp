@@ -13,7 +13,6 @@
 
 #include <cmath>
 
-#include "distributions/distribution_worksheet.h"
 #include "distributions/normal.h"
 #include "distributions/truncated_normal_quantile.h"
 #include "distributions/truncated_normal_stable.h"
@@ -98,30 +97,3 @@ Moments TruncNormMoments(double a, double b, double mu, double sigma) {
 }
 
 }  // namespace Zq::Math
-
-using namespace Zq::Math;
-
-ZQ_WORKSHEET ZqTruncNormDist(double x, double a, double b, double mu, double sigma, short cumulative) {
-  return ZQ_CHECKED_DIST(!(x < a || x > b) && TruncNormParametersValid(a, b, sigma), cumulative,
-                         TruncNormCdf(x, a, b, mu, sigma), TruncNormPdf(x, a, b, mu, sigma));
-}
-// Probabilities 0 and 1 are accepted and give the bounds themselves.
-ZQ_WORKSHEET ZqTruncNormInv(double prob, double a, double b, double mu, double sigma) {
-  return ZQ_CHECKED_NUMBER(!(prob < 0.0 || prob > 1.0) && TruncNormParametersValid(a, b, sigma),
-                           TruncNormQuantile(prob, a, b, mu, sigma));
-}
-ZQ_WORKSHEET ZqTruncNormMean(double a, double b, double mu, double sigma) {
-  return ZQ_CHECKED_NUMBER(TruncNormParametersValid(a, b, sigma), TruncNormMoments(a, b, mu, sigma).mean);
-}
-ZQ_WORKSHEET ZqTruncNormStdev(double a, double b, double mu, double sigma) {
-  return ZQ_CHECKED_NUMBER(TruncNormParametersValid(a, b, sigma), TruncNormMoments(a, b, mu, sigma).stdev);
-}
-ZQ_WORKSHEET ZqTruncNormSkew(double a, double b, double mu, double sigma) {
-  return ZQ_CHECKED_NUMBER(TruncNormParametersValid(a, b, sigma), TruncNormMoments(a, b, mu, sigma).skew);
-}
-ZQ_WORKSHEET ZqTruncNormKurt(double a, double b, double mu, double sigma) {
-  return ZQ_CHECKED_NUMBER(TruncNormParametersValid(a, b, sigma), TruncNormMoments(a, b, mu, sigma).kurt);
-}
-ZQ_WORKSHEET ZqTruncNormMom(double a, double b, double mu, double sigma) {
-  return ZQ_CHECKED_MOMENTS(TruncNormParametersValid(a, b, sigma), TruncNormMoments(a, b, mu, sigma));
-}

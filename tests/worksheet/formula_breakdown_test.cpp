@@ -3,7 +3,7 @@
 // density, Weibull and logistic quantiles, triangular moments and
 // quantiles), against reference values from quadrature, SciPy or 50-digit
 // closed forms (tests/unit/reference/make_reference.py); and every call
-// the issue listed, at its sound value.
+// once seen to break down, at its sound value.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -18,7 +18,7 @@
 #include "distributions/special_functions.h"
 #include "distributions/triangular.h"
 #include "distributions/weibull.h"
-#include "tests/unit/worksheet_test_support.h"
+#include "tests/worksheet/worksheet_test_support.h"
 
 namespace Zq::Math {
 namespace {
@@ -33,7 +33,7 @@ double Number(LPXLOPER record) {
   return record->val.num;
 }
 
-TEST(IssueRows, EveryListedCallGivesTheSoundValue) {
+TEST(BreakdownCalls, EveryListedCallGivesTheSoundValue) {
   ExpectRelative(Number(ZqTruncNormKurt(2, 3, 0, 1)), -0.24241366768430206, 1e-6, "kurt [2, 3]");
   ExpectRelative(Number(ZqTruncNormSkew(4, 5, 0, 1)), 1.3299902877152119, 1e-6, "skew [4, 5]");
   ExpectRelative(Number(ZqTruncNormStdev(8, 9, 0, 1)), 0.11894764723502568, 1e-6, "stdev [8, 9]");

@@ -17,7 +17,7 @@
 #include "distributions/truncated_normal.h"
 #include "distributions/truncated_normal_quantile.h"
 #include "tests/unit/sample_statistics.h"
-#include "tests/unit/worksheet_test_support.h"
+#include "tests/worksheet/worksheet_test_support.h"
 
 namespace Zq::Math {
 namespace {

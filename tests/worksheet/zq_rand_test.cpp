@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "addin/worksheet_functions.h"
-#include "tests/unit/worksheet_test_support.h"
+#include "tests/worksheet/worksheet_test_support.h"
 
 namespace {
 

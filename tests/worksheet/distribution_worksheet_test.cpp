@@ -19,7 +19,7 @@
 #include "distributions/truncated_normal.h"
 #include "distributions/weibull.h"
 #include "host/standin/standin.h"
-#include "tests/unit/worksheet_test_support.h"
+#include "tests/worksheet/worksheet_test_support.h"
 
 namespace Zq::Math {
 namespace {

@@ -18,7 +18,7 @@
 #include "random/random_triangular.h"
 #include "random/random_weibull.h"
 #include "tests/unit/sample_statistics.h"
-#include "tests/unit/worksheet_test_support.h"
+#include "tests/worksheet/worksheet_test_support.h"
 
 using std::int32_t;
 

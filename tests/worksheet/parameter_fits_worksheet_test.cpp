@@ -6,7 +6,7 @@
 
 #include "addin/worksheet_functions.h"
 #include "addin/xlcall.h"
-#include "tests/unit/worksheet_test_support.h"
+#include "tests/worksheet/worksheet_test_support.h"
 
 namespace {
 

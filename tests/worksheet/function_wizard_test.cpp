@@ -5,7 +5,7 @@
 #include "addin/call_frame.h"
 #include "addin/worksheet_functions.h"
 #include "host/standin/standin.h"
-#include "tests/unit/worksheet_test_support.h"
+#include "tests/worksheet/worksheet_test_support.h"
 
 namespace {
 

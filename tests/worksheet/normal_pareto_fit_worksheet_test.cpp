@@ -6,8 +6,8 @@
 
 #include "addin/worksheet_functions.h"
 #include "addin/xlcall.h"
-#include "tests/unit/array_argument_support.h"
-#include "tests/unit/worksheet_test_support.h"
+#include "tests/worksheet/array_argument_support.h"
+#include "tests/worksheet/worksheet_test_support.h"
 
 namespace {
 

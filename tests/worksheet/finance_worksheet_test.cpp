@@ -8,8 +8,8 @@
 #include "addin/registration.h"
 #include "addin/worksheet_functions.h"
 #include "finance/option_pricing.h"
-#include "tests/unit/array_argument_support.h"
-#include "tests/unit/worksheet_test_support.h"
+#include "tests/worksheet/array_argument_support.h"
+#include "tests/worksheet/worksheet_test_support.h"
 
 namespace {
 

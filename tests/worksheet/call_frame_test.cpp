@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 #include "host/standin/standin.h"
-#include "tests/unit/worksheet_test_support.h"
+#include "tests/worksheet/worksheet_test_support.h"
 
 namespace {
 

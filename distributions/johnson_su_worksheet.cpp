@@ -1,0 +1,33 @@
+// The Johnson SU distribution's worksheet functions: parameter checks around
+// the kernels of distributions/johnson_su.h.
+#include "distributions/distribution_worksheet.h"
+#include "distributions/johnson_su.h"
+
+using namespace Zq::Math;
+
+ZQ_WORKSHEET ZqJohnsonSUDist(double x, double gamma, double delta, double lambda, double xi, short cumulative) {
+  return ZQ_CHECKED_DIST(IsPositiveOrNaN(delta), cumulative, JohnsonSUCdf(x, gamma, delta, lambda, xi),
+                         JohnsonSUPdf(x, gamma, delta, lambda, xi));
+}
+ZQ_WORKSHEET ZqJohnsonSUInv(double prob, double gamma, double delta, double lambda, double xi) {
+  return ZQ_CHECKED_NUMBER(IsOpenProbabilityOrNaN(prob) && IsPositiveOrNaN(delta),
+                           JohnsonSUInv(prob, gamma, delta, lambda, xi));
+}
+ZQ_WORKSHEET ZqJohnsonSUNormQQ(double z, double gamma, double delta, double lambda, double xi) {
+  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUFromNormal(z, gamma, delta, lambda, xi));
+}
+ZQ_WORKSHEET ZqJohnsonSUMean(double gamma, double delta, double lambda, double xi) {
+  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi).mean);
+}
+ZQ_WORKSHEET ZqJohnsonSUStdev(double gamma, double delta, double lambda, double xi) {
+  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi).stdev);
+}
+ZQ_WORKSHEET ZqJohnsonSUSkew(double gamma, double delta, double lambda, double xi) {
+  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi).skew);
+}
+ZQ_WORKSHEET ZqJohnsonSUKurt(double gamma, double delta, double lambda, double xi) {
+  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi).kurt);
+}
+ZQ_WORKSHEET ZqJohnsonSUMom(double gamma, double delta, double lambda, double xi) {
+  return ZQ_CHECKED_MOMENTS(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi));
+}
