@@ -1,6 +1,6 @@
 // Nanoseconds per call of the add-in's own exp, log, pow, sinh, cosh, tanh
-// and tan, on arguments spread over their usual ranges. PlainPow and
-// PlainTanh run the variant without fused multiply-add on a processor that
+// and tan, on arguments spread over their usual ranges. PlainPow, PlainTanh
+// and PlainTan run the variant without fused multiply-add on a processor that
 // has it.
 #include <benchmark/benchmark.h>
 
@@ -59,5 +59,6 @@ BENCHMARK(Tanh);
 BENCHMARK(Tan);
 BENCHMARK(Plain<Pow>)->Name("PlainPow");
 BENCHMARK(Plain<Tanh>)->Name("PlainTanh");
+BENCHMARK(Plain<Tan>)->Name("PlainTan");
 
 }  // namespace
