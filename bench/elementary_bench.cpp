@@ -61,5 +61,6 @@ BENCHMARK(Plain<Pow>)->Name("PlainPow");
 BENCHMARK(Plain<Sinh>)->Name("PlainSinh");
 BENCHMARK(Plain<Cosh>)->Name("PlainCosh");
 BENCHMARK(Plain<Tanh>)->Name("PlainTanh");
+BENCHMARK(Plain<Tan>)->Name("PlainTan");
 
 }  // namespace

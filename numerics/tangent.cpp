@@ -2,8 +2,10 @@
 // numerics/elementary_functions.cpp for why the add-in has its own): the
 // correctly rounded value, round to nearest with ties to even, for every
 // double, from IEEE additions, multiplications, one division and integer
-// arithmetic, with no fused multiply-add, so that every build gives the same
-// bits.
+// arithmetic, so that every build gives the same bits. Where the processor
+// has the fused multiply-add (numerics/exact_products.h), the quick pass for
+// |x| < 2^20 forms its exact products and its quotient with it: a tighter
+// error bound, the same correctly rounded result.
 //
 // Quick pass: x = k pi/2 + r with |r| <= pi/4, in double-double (from three
 // parts of pi/2 below 2^20, exactly from the bits of 2/pi above), then
@@ -19,6 +21,7 @@
 #include <cstdint>
 
 #include "numerics/double_double.h"
+#include "numerics/exact_products.h"
 #include "numerics/fixed_point.h"
 #include "numerics/half_pi_reduction.h"
 #include "numerics/tangent_tables.h"
@@ -56,7 +59,8 @@ double Upper26(double x) { return std::bit_cast<double>(std::bit_cast<std::uint6
 // division: q1, the quotient cut to 26 bits, times b's upper and lower
 // halves is exact, so the remainder a - q1 b (about 2^-25 of a) is exact
 // up to 2^-77 of a, and its quotient q2 needs only double precision.
-DD Quotient(DD a, DD b) {
+template <class Products>
+ZQ_QUICK_INLINE DD Quotient(DD a, DD b) {
   const double y = 1.0 / b.hi;
   const double q1 = Upper26(a.hi * y);
   const double bHigh = Upper26(b.hi);
@@ -64,6 +68,43 @@ DD Quotient(DD a, DD b) {
   const double remainder = ((a.hi - q1 * bHigh) - q1 * (b.hi - bHigh)) + (a.lo - q1 * b.lo);
   return FastTwoSum(q1, remainder * y);
 }
+
+#if ZQ_RUNTIME_AVX
+// The same to 2^-100 with the fused multiply-add: q1 = a.hi / b.hi within
+// 2^-51.4 (the rounding of 1/b.hi and of the product), so a.hi - q1 b.hi,
+// below 2^-51 of a, is rounded once to 2^-104 of a; a.lo - q1 b.lo adds two
+// roundings of 2^-106; q2 = remainder y is off by 2^-51.4 of itself (2^-102
+// of a); dividing by b.hi rather than b neglects 2^-51 |b.lo / b| (2^-104).
+template <>
+ZQ_QUICK_INLINE DD Quotient<Zq::Math::Quick::FusedProducts>(DD a, DD b) {
+  const double y = 1.0 / b.hi;
+  const double q1 = a.hi * y;
+  const double remainder = __builtin_fma(-q1, b.hi, a.hi) + (a.lo - q1 * b.lo);
+  return FastTwoSum(q1, remainder * y);
+}
+#endif
+
+// 1 - T.hi d as a double-double less `more`: T.hi d in four exact products,
+// as T's halves have 26 bits and d's 26 and 27.
+template <class Products>
+ZQ_QUICK_INLINE DD OneMinusTableTimes(const TangentPoint& t, double d, double more) {
+  const double dHigh = Upper26(d);
+  const double dLow = d - dHigh;
+  const DD d0 = FastTwoSum(1.0, -(t.head * dHigh));
+  const double rest = (t.head * dLow + t.tail * dHigh) + t.tail * dLow;
+  return FastTwoSum(d0.hi, d0.lo - (rest + more));
+}
+
+#if ZQ_RUNTIME_AVX
+// The same with T.hi d = p.hi + p.lo exactly from the fused multiply-add:
+// one addition fewer to round than the plain sum of the four products.
+template <>
+ZQ_QUICK_INLINE DD OneMinusTableTimes<Zq::Math::Quick::FusedProducts>(const TangentPoint& t, double d, double more) {
+  const DD p = Zq::Math::Quick::FusedProducts::TwoProduct(t.hi, d);
+  const DD d0 = FastTwoSum(1.0, -p.hi);
+  return FastTwoSum(d0.hi, d0.lo - (p.lo + more));
+}
+#endif
 
 // tan r for even k, 1/tan r for odd k (where tan x is its opposite), for
 // r = rh + rl with |r| <= pi/4 + 2^-30, |rl| <= 2^-48 and |r| >= 2^-64.
@@ -77,7 +118,8 @@ DD Quotient(DD a, DD b) {
 // other roundings 2^-71.6; the neglected terms 2^-77.5; D's 2^-77 (D is
 // within 2^-8 of 1); the quotient's 2^-75; the reduction's 2^-75.3: below
 // 2^-69.5 in all.
-[[gnu::always_inline]] inline DD QuickTangent(double rh, double rl, bool odd) {
+template <class Products>
+ZQ_QUICK_INLINE DD QuickTangent(double rh, double rl, bool odd) {
   const double nearest = (rh * kTangentPointsPerUnit + kShifter) - kShifter;
   const TangentPoint& t = kTangentPoints[static_cast<int>(nearest) + kLastTangentPoint];
   const double d = rh - nearest * (1.0 / kTangentPointsPerUnit);
@@ -88,16 +130,11 @@ DD Quotient(DD a, DD b) {
   const DD n0 = FastTwoSum(t.hi, d);
   const DD n = FastTwoSum(n0.hi, n0.lo + (t.lo + tau));
 
-  // T.hi d in four exact products: T's halves have 26 bits, d's 26 and 27.
-  const double dHigh = Upper26(d);
-  const double dLow = d - dHigh;
-  const DD d0 = FastTwoSum(1.0, -(t.head * dHigh));
-  const double rest = (t.head * dLow + t.tail * dHigh) + t.tail * dLow;
-  const DD den = FastTwoSum(d0.hi, d0.lo - (rest + (t.hi * tau + t.lo * d)));
+  const DD den = OneMinusTableTimes<Products>(t, d, t.hi * tau + t.lo * d);
 
   // Chosen by index rather than by branch: k's parity is as good as random.
   const DD parts[2] = {n, den};
-  return Quotient(parts[odd], parts[!odd]);
+  return Quotient<Products>(parts[odd], parts[!odd]);
 }
 
 // True when every value within kQuickError of y rounds to y.hi.
@@ -180,27 +217,43 @@ double AccurateTangent(double a) {
 
 double WithSign(double magnitude, double x) { return x < 0 ? -magnitude : magnitude; }
 
+// tan x for 2^-27 <= |x| < 2^20.
+template <class Products>
+ZQ_QUICK_INLINE double ModerateTangent(double x) {
+  // x = k pi/2 + r: x - k P1 and k P2 are exact, their difference is
+  // carried exactly, and k P3 adds the rest of pi/2 to 2^-100.
+  const double shifted = x * kTwoOverPi + kShifter;
+  const double k = shifted - kShifter;
+  const bool odd = (std::bit_cast<std::uint64_t>(shifted) & 1) != 0;
+  const DD r = TwoSum(x - k * kHalfPi1, -(k * kHalfPi2));
+  if (Magnitude(r.hi) >= kSmallReduced || k == 0) {
+    const DD y = QuickTangent<Products>(r.hi, r.lo - k * kHalfPi3, odd);
+    if (RoundsSafely(y)) return kSigns[odd] * y.hi;
+  }
+  return WithSign(AccurateTangent(Magnitude(x)), x);
+}
+
+#if ZQ_RUNTIME_AVX
+// The fused variant's body, compiled for the instruction, to which tan
+// jumps where the processor has it.
+ZQ_FUSED double FusedModerateTangent(double x) { return ModerateTangent<Zq::Math::Quick::FusedProducts>(x); }
+#endif
+
 }  // namespace
 
 extern "C" double tan(double x) {
   const double a = Magnitude(x);
   if (a < kModerate) {
     if (a < kTiny) return x;
-    // x = k pi/2 + r: x - k P1 and k P2 are exact, their difference is
-    // carried exactly, and k P3 adds the rest of pi/2 to 2^-100.
-    const double shifted = x * kTwoOverPi + kShifter;
-    const double k = shifted - kShifter;
-    const bool odd = (std::bit_cast<std::uint64_t>(shifted) & 1) != 0;
-    const DD r = TwoSum(x - k * kHalfPi1, -(k * kHalfPi2));
-    if (Magnitude(r.hi) >= kSmallReduced || k == 0) {
-      const DD y = QuickTangent(r.hi, r.lo - k * kHalfPi3, odd);
-      if (RoundsSafely(y)) return kSigns[odd] * y.hi;
-    }
-    return WithSign(AccurateTangent(a), x);
+#if ZQ_RUNTIME_AVX
+    if (Zq::Math::Quick::fusedProductsInUse) return FusedModerateTangent(x);
+#endif
+    return ModerateTangent<Zq::Math::Quick::PlainProducts>(x);
   }
   if (!(a < kInfinity)) return x - x;
   const HalfPiReduction reduced = ReduceByHalfPi(a);
   const DD r = ToDoubleDouble(reduced.magnitude);
-  const DD y = reduced.negative ? QuickTangent(-r.hi, -r.lo, reduced.odd) : QuickTangent(r.hi, r.lo, reduced.odd);
+  const DD y = reduced.negative ? QuickTangent<Zq::Math::Quick::PlainProducts>(-r.hi, -r.lo, reduced.odd)
+                                : QuickTangent<Zq::Math::Quick::PlainProducts>(r.hi, r.lo, reduced.odd);
   return WithSign(RoundsSafely(y) ? kSigns[reduced.odd] * y.hi : AccurateTangent(a), x);
 }

@@ -14,6 +14,7 @@
 #include "numerics/half_pi_reduction.h"
 #include "numerics/tangent_tables.h"
 #include "tests/unit/mpfr_oracle.h"
+#include "tests/unit/quick_variant_test.h"
 #include "tests/unit/rounding_check.h"
 
 namespace {
@@ -87,8 +88,12 @@ constexpr double kHardCases[] = {
     0x1.02a3ad2ef6f45p-24,
 };
 
+// Both variants of the quick pass, the plain one and the fused one.
+class TangentRounding : public Zq::Test::QuickVariantTest {};
+INSTANTIATE_TEST_SUITE_P(QuickPasses, TangentRounding, ::testing::Bool(), Zq::Test::QuickVariantName);
+
 // ZQ_ROUNDING_COUNT raises the number of arguments (a long sweep by hand).
-TEST(Tangent, RoundsAsMpfrOnEveryKindOfArgument) {
+TEST_P(TangentRounding, RoundsAsMpfrOnEveryKindOfArgument) {
   const char* count = std::getenv("ZQ_ROUNDING_COUNT");
   std::string failures;
   const long wrong =
@@ -96,7 +101,7 @@ TEST(Tangent, RoundsAsMpfrOnEveryKindOfArgument) {
   EXPECT_EQ(wrong, 0) << failures;
 }
 
-TEST(Tangent, RoundsThePublishedHardCasesAsMpfr) {
+TEST_P(TangentRounding, RoundsThePublishedHardCasesAsMpfr) {
   int wrong = 0;
   for (double v : kHardCases) {
     for (double x : {v, -v}) {
