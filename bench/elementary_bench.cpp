@@ -1,7 +1,7 @@
 // Nanoseconds per call of the add-in's own exp, log, pow, sinh, cosh, tanh
-// and tan, on arguments spread over their usual ranges. PlainPow and
-// PlainTanh run the variant without fused multiply-add on a processor that
-// has it.
+// and tan, on arguments spread over their usual ranges. PlainLog, PlainPow
+// and PlainTanh run the variant without fused multiply-add on a processor
+// that has it.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -57,6 +57,7 @@ BENCHMARK(Sinh);
 BENCHMARK(Cosh);
 BENCHMARK(Tanh);
 BENCHMARK(Tan);
+BENCHMARK(Plain<Log>)->Name("PlainLog");
 BENCHMARK(Plain<Pow>)->Name("PlainPow");
 BENCHMARK(Plain<Tanh>)->Name("PlainTanh");
 
