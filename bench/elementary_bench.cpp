@@ -57,6 +57,7 @@ BENCHMARK(Cosh);
 BENCHMARK(Tanh);
 BENCHMARK(Tan);
 BENCHMARK(Plain<Exp>)->Name("PlainExp");
+BENCHMARK(Plain<Log>)->Name("PlainLog");
 BENCHMARK(Plain<Pow>)->Name("PlainPow");
 BENCHMARK(Plain<Sinh>)->Name("PlainSinh");
 BENCHMARK(Plain<Cosh>)->Name("PlainCosh");

@@ -13,9 +13,10 @@
 // pass (numerics/quick_exp_log.h) whose error bound is proven; when the value
 // is too close to a rounding boundary for that bound (about one call in
 // fifty thousand) a 256-bit accurate pass decides (numerics/accurate_elementary.h).
-// Where the processor has fused multiply-add, the quick passes of exp, pow
-// and the hyperbolic functions form their exact products with it: the same
-// values in fewer steps (numerics/exact_products.h, numerics/quick_exp.h).
+// Where the processor has fused multiply-add, the quick passes of exp, log,
+// pow and the hyperbolic functions form their exact products with it: the
+// same values in fewer steps, within the same error bounds
+// (numerics/exact_products.h, numerics/quick_exp.h, numerics/quick_log.h).
 // Special arguments (zeros, infinities, NaN) follow the C standard.
 // Outside Windows the add-in's export list (addin/zqrand.map) keeps these
 // names local, so that its calls do not resolve to the C library that the
@@ -27,6 +28,7 @@
 #include "numerics/double_double.h"
 #include "numerics/quick_exp.h"
 #include "numerics/quick_exp_log.h"
+#include "numerics/quick_log.h"
 
 namespace {
 
@@ -92,7 +94,7 @@ constexpr double kSmallestNormal = 0x1.0p-1022;
 // Quick log x for any finite x > 0, subnormal x scaled up first.
 template <class Products = Quick::PlainProducts>
 ZQ_QUICK_INLINE DD QuickLogOfAny(double x) {
-  return x >= kSmallestNormal ? Quick::Log<Products>(x) : Quick::Log<Products>(x * 0x1.0p54, -54);
+  return x >= kSmallestNormal ? Quick::LogWith(Products{}, x, 0) : Quick::LogWith(Products{}, x * 0x1.0p54, -54);
 }
 
 // |log x| >= 2^-54 for x != 1, so beyond |y| = 2^64 the exponent passes
@@ -277,11 +279,29 @@ ZQ_QUICK_INLINE double CoshOf(double x) {
   return a < kTiny ? 1.0 : Accurate::Cosh(a);
 }
 
+template <class Products>
+ZQ_QUICK_INLINE double LogOf(double x) {
+  if (x >= kSmallestNormal && x < kInfinity) {
+    const DD quick = Quick::LogWith(Products{}, x, 0);
+    double result;
+    if (Quick::Decide(quick.hi, quick.lo, Quick::kLogError * quick.hi, result)) return result;
+    return Accurate::Log(x, quick.hi, quick.lo);
+  }
+  if (IsNaN(x)) return x + x;
+  if (x < 0) return kNaN;
+  if (x == 0) return -kInfinity;
+  if (x == kInfinity) return x;
+  const DD quick = QuickLogOfAny<Products>(x);
+  double result;
+  if (Quick::Decide(quick.hi, quick.lo, Quick::kLogError * quick.hi, result)) return result;
+  return Accurate::Log(x, quick.hi, quick.lo);
+}
+
 #if ZQ_RUNTIME_AVX
 // The fused variant's bodies, whole functions compiled for the instruction,
-// to which exp, pow and the hyperbolic functions jump. log has no product
-// that the instruction shortens enough to repay the jump.
+// to which exp, log, pow and the hyperbolic functions jump.
 ZQ_FUSED double FusedExp(double x) { return ExpOf<Quick::FusedProducts>(x); }
+ZQ_FUSED double FusedLog(double x) { return LogOf<Quick::FusedProducts>(x); }
 ZQ_FUSED double FusedPow(double x, double y) { return PowOf<Quick::FusedProducts>(x, y); }
 ZQ_FUSED double FusedSinh(double x) { return SinhOf<Quick::FusedProducts>(x); }
 ZQ_FUSED double FusedCosh(double x) { return CoshOf<Quick::FusedProducts>(x); }
@@ -303,20 +323,8 @@ double exp(double x) {
 }
 
 double log(double x) {
-  if (x >= kSmallestNormal && x < kInfinity) {
-    const DD quick = Quick::Log(x);
-    double result;
-    if (Quick::Decide(quick.hi, quick.lo, Quick::kLogError * quick.hi, result)) return result;
-    return Accurate::Log(x, quick.hi, quick.lo);
-  }
-  if (IsNaN(x)) return x + x;
-  if (x < 0) return kNaN;
-  if (x == 0) return -kInfinity;
-  if (x == kInfinity) return x;
-  const DD quick = QuickLogOfAny(x);
-  double result;
-  if (Quick::Decide(quick.hi, quick.lo, Quick::kLogError * quick.hi, result)) return result;
-  return Accurate::Log(x, quick.hi, quick.lo);
+  ZQ_FUSED_VARIANT(FusedLog(x));
+  return LogOf<Quick::PlainProducts>(x);
 }
 
 double pow(double x, double y) {

@@ -2,8 +2,10 @@
 // their exact products: from plain multiplications (Dekker's splitting, or
 // operands short enough that the product is exact), or from the processor's
 // fused multiply-add. Both give the same values in every step, so the
-// passes' error bounds and results do not depend on the choice. pow and tanh,
-// whose quick passes hold full Dekker products, run the fused variant where
+// passes' error bounds and results do not depend on the choice; the
+// logarithm's fused pass (numerics/quick_log.h) takes other steps within the
+// same proven bound, so it rounds to the same doubles. log, pow and tanh,
+// whose quick passes the instruction shortens most, run the fused variant where
 // the processor has the instruction, on x86-64 outside Windows
 // (random/runtime_avx.h), chosen once when the library loads.
 #pragma once

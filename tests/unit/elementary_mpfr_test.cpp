@@ -95,6 +95,18 @@ TEST_P(ElementaryMpfr, LogRoundsAsMpfrOverItsRange) {
   for (int i = 0; i < 5000; ++i) CheckUnary(agreement, Log, mpfr_log, 1.0 + stream.Spread(-60, -2));
   for (int i = 0; i < 5000; ++i) CheckUnary(agreement, Log, mpfr_log, stream.In(0.70, 1.42));
   for (int i = 0; i < 1000; ++i) CheckUnary(agreement, Log, mpfr_log, stream.Near(1.0));
+  // The edges of the table's intervals, 2^e (1 + (2j + 1) / 512), where the
+  // index rounds a tie, and the split at sqrt(1/2) and sqrt(2).
+  for (int j = -75; j <= 106; ++j) {
+    for (int e : {-1060, -1, 0, 1, 900}) {
+      const double edge = std::ldexp(1.0 + (j + 0.5) / 256, e);
+      CheckUnary(agreement, Log, mpfr_log, edge);
+      CheckUnary(agreement, Log, mpfr_log, stream.Near(edge));
+    }
+  }
+  for (double edge : {0x1.6a09e667f3bccp-1, 0x1.6a09e667f3bcdp-1, 0x1.6a09e667f3bccp+0, 0x1.6a09e667f3bcdp+0}) {
+    for (int i = 0; i < 100; ++i) CheckUnary(agreement, Log, mpfr_log, stream.Near(edge));
+  }
   for (double x : std::initializer_list<double>{0.0, -0.0, 1.0, -1.0, INFINITY, -INFINITY, NAN, 0x1.0p-1074, 0x1.fffffffffffffp+1023, 0x1.0p-1022, 2.0}) {
     CheckUnary(agreement, Log, mpfr_log, x);
   }
