@@ -97,6 +97,25 @@ ZQ_QUICK_INLINE DD QuickLogOfAny(double x) {
   return x >= kSmallestNormal ? Quick::LogWith(Products{}, x, 0) : Quick::LogWith(Products{}, x * 0x1.0p54, -54);
 }
 
+// The exponential's quick pass in each variant: the plain one of
+// numerics/quick_exp_log.h, and the fused one of numerics/quick_exp.h, whose
+// steps differ but whose bound is as tight.
+template <class Products>
+struct QuickExponential {
+  static constexpr double kError = Quick::kExpError;
+  ZQ_QUICK_INLINE static Quick::Exponential Of(double x, double xl = 0.0) { return Quick::Exp<Products>(x, xl); }
+  ZQ_QUICK_INLINE static Quick::ExponentialPair PairOf(double a) { return Quick::ExpPair<Products>(a); }
+};
+
+#if ZQ_RUNTIME_AVX
+template <>
+struct QuickExponential<Quick::FusedProducts> {
+  static constexpr double kError = Quick::kLeanExpError;
+  ZQ_QUICK_INLINE static Quick::Exponential Of(double x, double xl = 0.0) { return Quick::LeanExp(x, xl); }
+  ZQ_QUICK_INLINE static Quick::ExponentialPair PairOf(double a) { return Quick::LeanExpPair(a); }
+};
+#endif
+
 // |log x| >= 2^-54 for x != 1, so beyond |y| = 2^64 the exponent passes
 // 1000 and the power over- or underflows (y is even there). Multiplying
 // such a y exactly would overflow its splitting into NaN.
@@ -114,32 +133,13 @@ ZQ_QUICK_INLINE double PowerMagnitude(double x, double y) {
   if (eh > kExpOverflow + 1.0) return kInfinity;
   if (eh < kExpUnderflow - 1.0) return 0.0;
   if (eh > -kQuickExpRange && eh < kQuickExpRange) {
-    const Quick::Exponential e = Quick::Exp<Products>(eh, el);
-    const double error = Quick::kExpError + Abs(eh) * Quick::kLogError;
+    const Quick::Exponential e = QuickExponential<Products>::Of(eh, el);
+    const double error = QuickExponential<Products>::kError + Abs(eh) * Quick::kLogError;
     double mantissa;
     if (Quick::Decide(e.head, e.tail, error * e.head, mantissa)) return mantissa * PowerOfTwo(e.power);
   }
   return Accurate::PowMagnitude(x, y, logarithm.hi, logarithm.lo);
 }
-
-// The exponential's quick pass in each variant: the plain one of
-// numerics/quick_exp_log.h, and the fused one of numerics/quick_exp.h, whose
-// steps differ but whose bound is as tight.
-template <class Products>
-struct QuickExponential {
-  static constexpr double kError = Quick::kExpError;
-  ZQ_QUICK_INLINE static Quick::Exponential Of(double x) { return Quick::Exp<Products>(x, 0.0); }
-  ZQ_QUICK_INLINE static Quick::ExponentialPair PairOf(double a) { return Quick::ExpPair<Products>(a); }
-};
-
-#if ZQ_RUNTIME_AVX
-template <>
-struct QuickExponential<Quick::FusedProducts> {
-  static constexpr double kError = Quick::kLeanExpError;
-  ZQ_QUICK_INLINE static Quick::Exponential Of(double x) { return Quick::LeanExp(x); }
-  ZQ_QUICK_INLINE static Quick::ExponentialPair PairOf(double a) { return Quick::LeanExpPair(a); }
-};
-#endif
 
 // e^a + e^-a (sign 1) or e^a - e^-a (sign -1) for 0 <= a < 37 (a >= 2^-4
 // for the difference) from the quick pair, as a double-double. The heads'

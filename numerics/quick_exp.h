@@ -16,7 +16,8 @@
 
 namespace Zq::Math::Quick {
 
-// e^x = (head + tail) * 2^power for |x| < 708, as Exp does: with k the
+// e^(x + xl) = (head + tail) * 2^power for |x| < 708 and |xl| < 2^-40 (pow's
+// exponent, or xl = 0), as Exp does: with k the
 // nearest whole number to x 256 / log 2 (rounded once, below 2^18), j = k
 // mod 256, T = 2^(j/256) and r = x - k log 2 / 256 (|r| <= log 2 / 512 +
 // 2^-42 < 2^-9.52): e^x = 2^(k div 256) T (1 + r + q), q = r^2/2 + r^3/6 +
@@ -25,9 +26,9 @@ namespace Zq::Math::Quick {
 //  - the table's T - head - tail: below 2^-79 of T;
 //  - r = r1 + rl: r1 = x - k h, h the 34-bit head of log 2 / 256, is exact
 //    (k h is exact for |k| < 2^19 and a multiple of 2^-42, x a multiple of
-//    2^-62 where k != 0, and |r1| < 2^-9); rl = -k t, t the tail, below
-//    2^-25.8, is within 2^-79 of -k t and t within 2^-79/|k| of
-//    log 2 / 256 - h: 2^-78 in all;
+//    2^-62 where k != 0, and |r1| < 2^-9); rl = xl - k t, t the tail, below
+//    2^-25.7, is within 2^-78.7 of xl - k t, and t within 2^-79/|k| of
+//    log 2 / 256 - h: 2^-77.8 in all;
 //  - r, the rounded r1 + rl, is within 2^-63 of it; q moves by |r| times
 //    that: 2^-72.5;
 //  - q itself (below 2^-20.055): four roundings of 2^-53 q at most, 2^-71.05.
@@ -55,14 +56,14 @@ struct LeanReduction {
   double r2;
 };
 
-ZQ_QUICK_INLINE LeanReduction LeanReduce(double x) {
+ZQ_QUICK_INLINE LeanReduction LeanReduce(double x, double xl) {
   using namespace ElementaryTables;
   const double shifted = x * kIntervalsPerLn2 + kShifter;
   const double kd = shifted - kShifter;
   // k is also the low half of the shifted value's bits (two's complement).
   const int k = static_cast<int>(static_cast<std::uint32_t>(std::bit_cast<std::uint64_t>(shifted)));
   const double r1 = __builtin_fma(-kd, kLn2Over256Head, x);
-  const double rl = -kd * kLn2Over256Tail;
+  const double rl = __builtin_fma(-kd, kLn2Over256Tail, xl);
   const double r = r1 + rl;
   return {k, r1, rl, r, r * r};
 }
@@ -76,8 +77,8 @@ ZQ_QUICK_INLINE Exponential LeanAssemble(int k, double r1, double rl, double r, 
   return {hi, tail, k >> 8};
 }
 
-ZQ_QUICK_INLINE Exponential LeanExp(double x) {
-  const LeanReduction x0 = LeanReduce(x);
+ZQ_QUICK_INLINE Exponential LeanExp(double x, double xl = 0.0) {
+  const LeanReduction x0 = LeanReduce(x, xl);
   const double r = x0.r, r2 = x0.r2;
   // q = r^2 P with P = (1/2 + r/6) + r^2 ((1/24 + r/120) + r^2/720).
   const double low = __builtin_fma(r, 1.0 / 6, 0.5);
@@ -89,7 +90,7 @@ ZQ_QUICK_INLINE Exponential LeanExp(double x) {
 // e^a and e^-a from one reduction, each within kLeanExpError: q(-r) is q's
 // even part less its odd part.
 ZQ_QUICK_INLINE ExponentialPair LeanExpPair(double a) {
-  const LeanReduction x = LeanReduce(a);
+  const LeanReduction x = LeanReduce(a, 0.0);
   const double r = x.r, r2 = x.r2;
   // even = r^2 (1/2 + r^2 (1/24 + r^2/720)), odd = r^3 (1/6 + r^2/120).
   const double even = r2 * __builtin_fma(r2, __builtin_fma(r2, 1.0 / 720, 1.0 / 24), 0.5);
