@@ -2,12 +2,12 @@
 // their exact products: from plain multiplications (Dekker's splitting, or
 // operands short enough that the product is exact), or from the processor's
 // fused multiply-add. Both give the same values in every step, so the
-// passes' error bounds and results do not depend on the choice; the
-// logarithm's fused pass (numerics/quick_log.h) takes other steps within the
-// same proven bound, so it rounds to the same doubles. log, pow and tanh,
-// whose quick passes the instruction shortens most, run the fused variant where
-// the processor has the instruction, on x86-64 outside Windows
-// (random/runtime_avx.h), chosen once when the library loads.
+// passes' error bounds and results do not depend on the choice; the fused
+// passes of exp, log and tan (numerics/quick_exp.h, numerics/quick_log.h,
+// numerics/tangent.cpp) take other steps within proven bounds of their own,
+// so they round to the same doubles. Every elementary function runs the
+// fused variant where the processor has the instruction, on x86-64 outside
+// Windows (random/runtime_avx.h), chosen once when the library loads.
 #pragma once
 
 #include "numerics/double_double.h"
