@@ -27,7 +27,7 @@ void RandomNormal::MakeAhead() {
   double* const block = ahead_.Block();
   if (method_ == NormalMethod::Inversion) {
     double u[MadeAhead::kMost];
-    for (int k = 0; k < count; ++k) u[k] = engine_.NextUniform();
+    engine_.NextUniforms(u, count);
     NormCdfInv(u, block, count);
   } else {
     // Pairs are drawn until count / 2 are accepted; a rejected pair's slot

@@ -3,6 +3,7 @@
 // the combined congruential generator with a 32-entry shuffle table.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "random/mersenne_twister.h"
@@ -30,6 +31,23 @@ class RandomUniform {
   double NextUniform() {
     if (next_ < blockEnd_) return block_[next_++];
     return NextUncached();
+  }
+
+  // The next `count` numbers into `out`, as `count` calls of NextUniform
+  // would give them, copied from the block a run at a time.
+  void NextUniforms(double* out, int count) {
+    while (count > 0) {
+      if (next_ >= blockEnd_) {
+        *out++ = NextUncached();
+        --count;
+        continue;
+      }
+      const int run = blockEnd_ - next_ < count ? blockEnd_ - next_ : count;
+      std::copy_n(block_ + next_, run, out);
+      next_ += run;
+      out += run;
+      count -= run;
+    }
   }
 
   RandomAlgorithm Algorithm() const { return algorithm_; }

@@ -146,4 +146,22 @@ TEST(RandomUniform, UnknownAlgorithmValuesBehaveAsTheShuffleEngine) {
             Draw(Zq::Math::RandomAlgorithm::Ran2, 4, 5, 40));
 }
 
+// Runs of every length, across block ends, give the numbers one call at a
+// time gives, and leave the engine where those calls leave it.
+TEST(RandomUniform, RunsGiveTheNumbersOfSingleCalls) {
+  for (auto algorithm : {Zq::Math::RandomAlgorithm::Ran2, Zq::Math::RandomAlgorithm::Mt1998,
+                         Zq::Math::RandomAlgorithm::Mt2002}) {
+    RandomUniform uniform;
+    uniform.SetSeed(algorithm, 8, 13);
+    std::vector<double> values;
+    for (int length : {1, 0, 5, 300, 311, 1, 624, 1000, 2, 313}) {
+      std::vector<double> run(static_cast<std::size_t>(length));
+      uniform.NextUniforms(run.data(), length);
+      values.insert(values.end(), run.begin(), run.end());
+      values.push_back(uniform.NextUniform());
+    }
+    EXPECT_EQ(values, Draw(algorithm, 8, 13, static_cast<int>(values.size())));
+  }
+}
+
 }  // namespace
