@@ -14,6 +14,13 @@ class MadeAhead {
 
   bool Empty() const { return next_ == end_; }
   double Take() { return values_[next_++]; }
+  int Left() const { return end_ - next_; }
+  // The next n values (n <= Left()), taken.
+  const double* TakeRun(int n) {
+    const double* run = values_ + next_;
+    next_ += n;
+    return run;
+  }
 
   // The size of the next block, and where the generator writes it.
   int NextCount() const { return end_ == 0 ? 4 : end_ < kMost ? 2 * end_ : kMost; }

@@ -48,6 +48,32 @@ void RandomNormal::MakeAhead() {
   ahead_.Filled(count);
 }
 
+void RandomNormal::NextNormals(double* out, int count) {
+  const bool mirrored = antithetic_ == Switch::Enabled;
+  int k = 0;
+  while (k < count) {
+    // A pending mirror image, a block to make, or a last value whose mirror
+    // would not fit: one value the usual way.
+    const int pairs = mirrored ? (count - k) / 2 : count - k;
+    if (hasPendingMirror_ || ahead_.Empty() || pairs == 0) {
+      out[k++] = NextNormal();
+      continue;
+    }
+    const int n = pairs < ahead_.Left() ? pairs : ahead_.Left();
+    const double* z = ahead_.TakeRun(n);
+    if (mirrored) {
+      for (int j = 0; j < n; ++j) {
+        out[k + 2 * j] = z[j] * scale_ + shift_;
+        out[k + 2 * j + 1] = -z[j] * scale_ + shift_;
+      }
+      k += 2 * n;
+    } else {
+      for (int j = 0; j < n; ++j) out[k + j] = z[j] * scale_ + shift_;
+      k += n;
+    }
+  }
+}
+
 bool RandomNormal::Recalibrate(std::int32_t size, double mean, double stdev) {
   RandomNormal scratch(*this);
   scratch.shift_ = 0;

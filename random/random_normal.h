@@ -27,6 +27,10 @@ class RandomNormal {
   // shift + scale * z for the next standard value z.
   double NextNormal() { return NextStandard() * scale_ + shift_; }
 
+  // The next `count` values into `out`, as `count` calls of NextNormal
+  // would give them, a run of the values made ahead at a time.
+  void NextNormals(double* out, int count);
+
   // Draws `size` values from a scratch copy and sets scale and shift from
   // their mean and population deviation; false when the spread is not
   // positive.

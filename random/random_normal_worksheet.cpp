@@ -18,6 +18,6 @@ ZQ_WORKSHEET ZqRandNorm(short size, short algorithm, std::int32_t seed1, std::in
                            useResampling != 0 ? Switch::Enabled : Switch::Disabled, size, 0.0, 1.0)) {
       return out.Error();
     }
-    return out.Column(size, [&] { return normal.NextNormal(); });
+    return out.ColumnOfRuns(size, [&](double* run, int n) { normal.NextNormals(run, n); });
   });
 }

@@ -131,4 +131,32 @@ TEST(RandomNormal, ScaleAndShiftApplyToStandardValues) {
 }
 
 
+// Runs of every length (odd ones splitting a mirrored pair, long ones
+// crossing blocks made ahead) give the values of single calls, with every
+// switch and after resampling's shift and scale.
+TEST(RandomNormal, RunsGiveTheValuesOfSingleCalls) {
+  for (NormalMethod method : {NormalMethod::BoxMuller, NormalMethod::Inversion}) {
+    for (Switch antithetic : {Switch::Enabled, Switch::Disabled}) {
+      for (Switch resampling : {Switch::Enabled, Switch::Disabled}) {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(method) << static_cast<int>(antithetic)
+                                        << static_cast<int>(resampling));
+        RandomNormal normal;
+        ASSERT_TRUE(normal.InitNormal(3, 4, RandomAlgorithm::Mt1998, method, antithetic, resampling, 2000, 1.5, 2.0));
+        std::vector<double> values;
+        for (int length : {1, 3, 0, 2, 7, 300, 1, 1, 129, 600, 4}) {
+          std::vector<double> run(static_cast<std::size_t>(length));
+          normal.NextNormals(run.data(), length);
+          values.insert(values.end(), run.begin(), run.end());
+          values.push_back(normal.NextNormal());
+        }
+        RandomNormal single;
+        ASSERT_TRUE(single.InitNormal(3, 4, RandomAlgorithm::Mt1998, method, antithetic, resampling, 2000, 1.5, 2.0));
+        std::vector<double> expected;
+        for (std::size_t k = 0; k < values.size(); ++k) expected.push_back(single.NextNormal());
+        EXPECT_EQ(values, expected);
+      }
+    }
+  }
+}
+
 }  // namespace
