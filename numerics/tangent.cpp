@@ -4,15 +4,16 @@
 // double, from IEEE additions, multiplications, one division and integer
 // arithmetic, so that every build gives the same bits. Where the processor
 // has the fused multiply-add (numerics/exact_products.h), the quick pass for
-// |x| < 2^20 forms its exact products and its quotient with it: a tighter
+// |x| < 2^20 forms its exact products, series and quotient with it, in an
+// order that keeps its longest chain of dependent steps short: a tighter
 // error bound, the same correctly rounded result.
 //
 // Quick pass: x = k pi/2 + r with |r| <= pi/4, in double-double (from three
 // parts of pi/2 below 2^20, exactly from the bits of 2/pi above), then
 // r = c + u with c = i/256, and with T = tan c from the table,
 //   tan r = (T + tan u) / (1 - T tan u),   -1/tan r = -(1 - T tan u) / (T + tan u),
-// tan u by its series to u^7. Its relative error stays below 2^-69.5 (see
-// QuickTangent); when the rounding of everything within 2^-69 of the
+// tan u by its series to u^7. Its relative error stays below 2^-69.45 (see
+// QuickTangent and FusedModerateTangent); when the rounding of everything within 2^-69 of the
 // result is not certain (about one call in 40000), the accurate path decides.
 // Accurate path: the exact reduction and the sine and cosine series in
 // 256-bit fixed point, good to about 2^-185 relative. The hardest cases
@@ -25,6 +26,10 @@
 #include "numerics/fixed_point.h"
 #include "numerics/half_pi_reduction.h"
 #include "numerics/tangent_tables.h"
+
+#if ZQ_RUNTIME_AVX
+#include <immintrin.h>
+#endif
 
 namespace {
 
@@ -69,21 +74,6 @@ ZQ_QUICK_INLINE DD Quotient(DD a, DD b) {
   return FastTwoSum(q1, remainder * y);
 }
 
-#if ZQ_RUNTIME_AVX
-// The same to 2^-100 with the fused multiply-add: q1 = a.hi / b.hi within
-// 2^-51.4 (the rounding of 1/b.hi and of the product), so a.hi - q1 b.hi,
-// below 2^-51 of a, is rounded once to 2^-104 of a; a.lo - q1 b.lo adds two
-// roundings of 2^-106; q2 = remainder y is off by 2^-51.4 of itself (2^-102
-// of a); dividing by b.hi rather than b neglects 2^-51 |b.lo / b| (2^-104).
-template <>
-ZQ_QUICK_INLINE DD Quotient<Zq::Math::Quick::FusedProducts>(DD a, DD b) {
-  const double y = 1.0 / b.hi;
-  const double q1 = a.hi * y;
-  const double remainder = __builtin_fma(-q1, b.hi, a.hi) + (a.lo - q1 * b.lo);
-  return FastTwoSum(q1, remainder * y);
-}
-#endif
-
 // 1 - T.hi d as a double-double less `more`: T.hi d in four exact products,
 // as T's halves have 26 bits and d's 26 and 27.
 template <class Products>
@@ -117,7 +107,7 @@ ZQ_QUICK_INLINE DD OneMinusTableTimes<Zq::Math::Quick::FusedProducts>(const Tang
 // tau's six roundings (6.2 2^-53 of d^3/3) reach 2^-69.97 of N; N's two
 // other roundings 2^-71.6; the neglected terms 2^-77.5; D's 2^-77 (D is
 // within 2^-8 of 1); the quotient's 2^-75; the reduction's 2^-75.3: below
-// 2^-69.5 in all.
+// 2^-69.45 in all.
 template <class Products>
 ZQ_QUICK_INLINE DD QuickTangent(double rh, double rl, bool odd) {
   const double nearest = (rh * kTangentPointsPerUnit + kShifter) - kShifter;
@@ -234,9 +224,89 @@ ZQ_QUICK_INLINE double ModerateTangent(double x) {
 }
 
 #if ZQ_RUNTIME_AVX
-// The fused variant's body, compiled for the instruction, to which tan
-// jumps where the processor has it.
-ZQ_FUSED double FusedModerateTangent(double x) { return ModerateTangent<Zq::Math::Quick::FusedProducts>(x); }
+// The table's points per unit less 2^-20 of themselves, and that times the
+// double P nearest pi/2: a fused multiply-add of the two places x among the
+// points a little towards 0 (see FusedModerateTangent).
+constexpr double kPointScale = kTangentPointsPerUnit * (1 - 0x1.0p-20);
+constexpr double kPointsPerHalfPi = kPointScale * kPiOver2[0];
+
+// a where `odd` has its sign bit clear, b where it is set: a blend, as k's
+// parity is as good as random and a branch on it would miss half the time.
+ZQ_FUSED double Choose(__m128d odd, double a, double b) {
+  return _mm_cvtsd_f64(_mm_blendv_pd(_mm_set_sd(a), _mm_set_sd(b), odd));
+}
+
+// The fused variant's body for 2^-27 <= |x| < 2^20, compiled for the
+// instruction, to which tan jumps where the processor has it. The steps of
+// QuickTangent, ordered so that no long step waits for another:
+//
+// k = round(x 2/pi) by one fused multiply-add (within 2^-33 of x 2/pi, so
+// the reduction's bounds hold); x - k P1 is exact, a fused multiply-add.
+// The table point comes from x, not from the reduced argument:
+// v = s x - k s P with s = 256 (1 - 2^-20) differs from s rh by the
+// rounding of s x (2^-26, as |s x| < 2^28), k |s P - RN(s P)| (2^-25.6, as
+// |k| < 2^19.4), s k (P1 + P2 - P) (2^-26.5, as |P1 + P2 - P| < 2^-53.8),
+// s |r.lo| and its own rounding (2^-46 each): 2^-24.3 in all. So |v| < 201.1
+// and for the i nearest v, |256 rh - i| <= 1/2 + 2^-20 |256 rh| + 2^-24.3:
+// d = rh - i/256 stays within 2^-9 (1 + 2^-11.3), and within
+// 2^-9 (1 + 2^-19.4) for |i| = 1, which keeps |N| >= 2^-9 for i != 0 and
+// enlarges QuickTangent's terms by less than 2^-9.7 of themselves. d is
+// exact: i = 0 whenever |rh| <= 2^-9 (then |v| < 1/2 - 2^-21 + 2^-24.3),
+// so i != 0 brings |rh| > 2^-9, a multiple of 2^-61 like d (|d| < 2^-8).
+//
+// tau = rl (1 + d^2) + d^3 (1/3 + 2/15 d^2 + 17/315 d^4) by fused
+// multiply-adds: d^2, d^3, 1/3, the outer series step and tau's last step
+// round, 4.6 2^-53 of d^3/3 (2^-70.37 of N); rl's two roundings add
+// 2^-100, 2^-76 of N at worst (i = 0, |N| >= |d| >= 2^-24). N and D are
+// formed as in QuickTangent: 2^-71.6, 2^-77.5 and 2^-77.
+//
+// The quotient a/b (N/D, or D/N for odd k) does not wait for b: y = 1/b'
+// from b' = 1 - T.hi w or T.hi + w, with w = d + (rl + d^3/3) within
+// 2/15 |d|^5 + |rl| d^2 (2^-47.9) of tan u, is 1/b to 2^-38.7 (odd k, |N|
+// >= 2^-9 or |N| >= |d|; 2^-47.8 for even k, D near 1). With y = (1 + e)/b,
+// q1 = a.hi y is a/b to |e| + 2^-52 (2^-38.6); a - q1 b from two fused
+// multiply-adds and an addition, off by 2^-52 of itself (2^-90.5 of a), and
+// q1 + (a - q1 b) y = a/b (1 - e (q1 b/a - 1)) to 2^-77.3 in all.
+// The reduction adds 2^-75.3: below 2^-69.75 in all. The rounding test then
+// needs no double-double: it rounds q1 + (q2 +- m), q2 = (a - q1 b) y and
+// m = 2^-69 |q1| (2^-69 of the tangent to 2^-38), whose fused q2 +- m
+// rounds by 2^-91 of it at most: with m > 2^-69.75 + 2^-91 of the tangent,
+// the ends lie on both sides of it, and rounding is monotonic, so when the
+// ends round to the same double, so does the tangent.
+ZQ_FUSED double FusedModerateTangent(double x) {
+  using Zq::Math::Quick::FusedProducts;
+  const double shifted = __builtin_fma(x, kTwoOverPi, kShifter);
+  const double k = shifted - kShifter;
+  const DD r = TwoSum(__builtin_fma(-k, kHalfPi1, x), -(k * kHalfPi2));
+  // The nearest whole number to v sits in the last bits of the sum.
+  const double v = __builtin_fma(-k, kPointsPerHalfPi, x * kPointScale) + kShifter;
+  const TangentPoint& t = kTangentPoints[static_cast<std::int32_t>(std::bit_cast<std::uint64_t>(v)) + kLastTangentPoint];
+  if (Magnitude(r.hi) >= kSmallReduced || k == 0) {
+    const double rl = r.lo - k * kHalfPi3;
+    const double d = __builtin_fma(v - kShifter, -1.0 / kTangentPointsPerUnit, r.hi);
+    const double d2 = d * d;
+    const double d3 = d * d2;
+    const double series = __builtin_fma(d2, __builtin_fma(d2, 17.0 / 315, 2.0 / 15), 1.0 / 3);
+    const double tau = __builtin_fma(d3, series, __builtin_fma(rl, d2, rl));
+
+    const DD n0 = FastTwoSum(t.hi, d);
+    const DD n = FastTwoSum(n0.hi, n0.lo + (t.lo + tau));
+    const DD den = OneMinusTableTimes<FusedProducts>(t, d, t.hi * tau + t.lo * d);
+
+    // k's parity, the last bit of `shifted`, moved to the sign bit.
+    const __m128d odd = _mm_castsi128_pd(_mm_slli_epi64(_mm_castpd_si128(_mm_set_sd(shifted)), 63));
+    const double w = d + __builtin_fma(d3, 1.0 / 3, rl);
+    const double y = 1.0 / Choose(odd, __builtin_fma(-t.hi, w, 1.0), t.hi + w);
+    const DD a{Choose(odd, n.hi, den.hi), Choose(odd, n.lo, den.lo)};
+    const DD b{Choose(odd, den.hi, n.hi), Choose(odd, den.lo, n.lo)};
+    const double q1 = a.hi * y;
+    const double remainder = __builtin_fma(-q1, b.hi, a.hi) + __builtin_fma(-q1, b.lo, a.lo);
+    const double margin = kQuickError * Magnitude(q1);
+    const double above = q1 + __builtin_fma(remainder, y, margin);
+    if (above == q1 + __builtin_fma(remainder, y, -margin)) return _mm_cvtsd_f64(_mm_xor_pd(_mm_set_sd(above), odd));
+  }
+  return WithSign(AccurateTangent(Magnitude(x)), x);
+}
 #endif
 
 }  // namespace
