@@ -85,17 +85,6 @@ ZQ_QUICK_INLINE DD OneMinusTableTimes(const TangentPoint& t, double d, double mo
   return FastTwoSum(d0.hi, d0.lo - (rest + more));
 }
 
-#if ZQ_RUNTIME_AVX
-// The same with T.hi d = p.hi + p.lo exactly from the fused multiply-add:
-// one addition fewer to round than the plain sum of the four products.
-template <>
-ZQ_QUICK_INLINE DD OneMinusTableTimes<Zq::Math::Quick::FusedProducts>(const TangentPoint& t, double d, double more) {
-  const DD p = Zq::Math::Quick::FusedProducts::TwoProduct(t.hi, d);
-  const DD d0 = FastTwoSum(1.0, -p.hi);
-  return FastTwoSum(d0.hi, d0.lo - (p.lo + more));
-}
-#endif
-
 // tan r for even k, 1/tan r for odd k (where tan x is its opposite), for
 // r = rh + rl with |r| <= pi/4 + 2^-30, |rl| <= 2^-48 and |r| >= 2^-64.
 //
@@ -258,21 +247,25 @@ ZQ_FUSED double Choose(__m128d odd, double a, double b) {
 // multiply-adds: d^2, d^3, 1/3, the outer series step and tau's last step
 // round, 4.6 2^-53 of d^3/3 (2^-70.37 of N); rl's two roundings add
 // 2^-100, 2^-76 of N at worst (i = 0, |N| >= |d| >= 2^-24). N and D are
-// formed as in QuickTangent: 2^-71.6, 2^-77.5 and 2^-77.
+// formed as in QuickTangent (2^-71.6, 2^-77.5 and 2^-77), with T.hi d =
+// p.hi + p.lo exactly, N normalised and D = d0.hi + e (|e| < 2^-28.5) not.
 //
-// The quotient a/b (N/D, or D/N for odd k) does not wait for b: y = 1/b'
-// from b' = 1 - T.hi w or T.hi + w, with w = d + (rl + d^3/3) within
-// 2/15 |d|^5 + |rl| d^2 (2^-47.9) of tan u, is 1/b to 2^-38.7 (odd k, |N|
-// >= 2^-9 or |N| >= |d|; 2^-47.8 for even k, D near 1). With y = (1 + e)/b,
-// q1 = a.hi y is a/b to |e| + 2^-52 (2^-38.6); a - q1 b from two fused
-// multiply-adds and an addition, off by 2^-52 of itself (2^-90.5 of a), and
-// q1 + (a - q1 b) y = a/b (1 - e (q1 b/a - 1)) to 2^-77.3 in all.
+// The quotient a/b (N/D, or D/N for odd k) waits for neither: with
+// w = (d/3) d^2 + (d - k P3) within 2/15 |d|^5 + |r.lo| + 2^-52 |d| +
+// |rl| d^2 of tan u (2^-47.8, and 2^-38.85 of d for i = 0, where
+// |r.lo| <= 2^-53 |d|), N' = T.hi + w and
+// D' = 1 - T.hi w are N and D to 2^-38.8 (|N| >= 2^-9 for i != 0, |N| >= |d|
+// for i = 0; D near 1). y = 1/b' = (1 + g)/b with |g| < 2^-38.7, and
+// q1 = a' y = (a/b) (1 + f) with |f| < 2^-37.7. The remainder a - q1 b by
+// two fused multiply-adds, high and low parts apart (each below 2^-28.4 of
+// a, so rounded to 2^-81.4 of a), and their sum (2^-90.7):
+// q1 + (a - q1 b) y = (a/b) (1 - f g) to 2^-76.4 in all.
 // The reduction adds 2^-75.3: below 2^-69.75 in all. The rounding test then
 // needs no double-double: it rounds q1 + (q2 +- m), q2 = (a - q1 b) y and
-// m = 2^-69 |q1| (2^-69 of the tangent to 2^-38), whose fused q2 +- m
-// rounds by 2^-91 of it at most: with m > 2^-69.75 + 2^-91 of the tangent,
-// the ends lie on both sides of it, and rounding is monotonic, so when the
-// ends round to the same double, so does the tangent.
+// m = 2^-69 |q1| (2^-69 of the tangent to 2^-37), whose fused q2 +- m
+// rounds by 2^-90.7 of the tangent at most: with m > 2^-69.75 + 2^-90 of
+// it, the ends lie on both sides of the tangent, and rounding is monotonic,
+// so when the ends round to the same double, so does the tangent.
 ZQ_FUSED double FusedModerateTangent(double x) {
   using Zq::Math::Quick::FusedProducts;
   const double shifted = __builtin_fma(x, kTwoOverPi, kShifter);
@@ -291,16 +284,19 @@ ZQ_FUSED double FusedModerateTangent(double x) {
 
     const DD n0 = FastTwoSum(t.hi, d);
     const DD n = FastTwoSum(n0.hi, n0.lo + (t.lo + tau));
-    const DD den = OneMinusTableTimes<FusedProducts>(t, d, t.hi * tau + t.lo * d);
+    const DD p = FusedProducts::TwoProduct(t.hi, d);
+    const DD d0 = FastTwoSum(1.0, -p.hi);
+    const double e = d0.lo - (p.lo + (t.hi * tau + t.lo * d));
 
     // k's parity, the last bit of `shifted`, moved to the sign bit.
     const __m128d odd = _mm_castsi128_pd(_mm_slli_epi64(_mm_castpd_si128(_mm_set_sd(shifted)), 63));
-    const double w = d + __builtin_fma(d3, 1.0 / 3, rl);
-    const double y = 1.0 / Choose(odd, __builtin_fma(-t.hi, w, 1.0), t.hi + w);
-    const DD a{Choose(odd, n.hi, den.hi), Choose(odd, n.lo, den.lo)};
-    const DD b{Choose(odd, den.hi, n.hi), Choose(odd, den.lo, n.lo)};
-    const double q1 = a.hi * y;
-    const double remainder = __builtin_fma(-q1, b.hi, a.hi) + __builtin_fma(-q1, b.lo, a.lo);
+    const double w = __builtin_fma(d * (1.0 / 3), d2, d - k * kHalfPi3);
+    const double nearN = t.hi + w;
+    const double nearD = __builtin_fma(-t.hi, w, 1.0);
+    const double y = 1.0 / Choose(odd, nearD, nearN);
+    const double q1 = Choose(odd, nearN, nearD) * y;
+    const double remainder = __builtin_fma(-q1, Choose(odd, d0.hi, n.hi), Choose(odd, n.hi, d0.hi)) +
+                             __builtin_fma(-q1, Choose(odd, e, n.lo), Choose(odd, n.lo, e));
     const double margin = kQuickError * Magnitude(q1);
     const double above = q1 + __builtin_fma(remainder, y, margin);
     if (above == q1 + __builtin_fma(remainder, y, -margin)) return _mm_cvtsd_f64(_mm_xor_pd(_mm_set_sd(above), odd));
