@@ -13,8 +13,9 @@
 // r = c + u with c = i/256, and with T = tan c from the table,
 //   tan r = (T + tan u) / (1 - T tan u),   -1/tan r = -(1 - T tan u) / (T + tan u),
 // tan u by its series to u^7. Its relative error stays below 2^-69.45 (see
-// QuickTangent and FusedModerateTangent); when the rounding of everything within 2^-69 of the
-// result is not certain (about one call in 40000), the accurate path decides.
+// QuickTangent and FusedModerateTangent); when the rounding of everything
+// within 2^-69 of the result is not certain (about one call in 40000), the
+// accurate path decides.
 // Accurate path: the exact reduction and the sine and cosine series in
 // 256-bit fixed point, good to about 2^-185 relative. The hardest cases
 // known (within 2^-132 of a rounding boundary) need 2^-132.
@@ -221,16 +222,20 @@ constexpr double kPointsPerHalfPi = kPointScale * kPiOver2[0];
 
 // a where `odd` has its sign bit clear, b where it is set: a blend, as k's
 // parity is as good as random and a branch on it would miss half the time.
+// Written out, as the intrinsic would first clear the upper halves of a and
+// b, a needless step on the longest chain.
 ZQ_FUSED double Choose(__m128d odd, double a, double b) {
-  return _mm_cvtsd_f64(_mm_blendv_pd(_mm_set_sd(a), _mm_set_sd(b), odd));
+  double chosen;
+  asm("vblendvpd %3, %2, %1, %0" : "=x"(chosen) : "x"(a), "x"(b), "x"(odd));
+  return chosen;
 }
 
 // The fused variant's body for 2^-27 <= |x| < 2^20, compiled for the
 // instruction, to which tan jumps where the processor has it. The steps of
 // QuickTangent, ordered so that no long step waits for another:
 //
-// k = round(x 2/pi) by one fused multiply-add (within 2^-33 of x 2/pi, so
-// the reduction's bounds hold); x - k P1 is exact, a fused multiply-add.
+// k = round(x 2/pi) by one fused multiply-add, within 1/2 + 2^-34 of
+// x 2/pi, so that the reduction's bounds hold; x - k P1, exact, by another.
 // The table point comes from x, not from the reduced argument:
 // v = s x - k s P with s = 256 (1 - 2^-20) differs from s rh by the
 // rounding of s x (2^-26, as |s x| < 2^28), k |s P - RN(s P)| (2^-25.6, as
@@ -299,7 +304,8 @@ ZQ_FUSED double FusedModerateTangent(double x) {
                              __builtin_fma(-q1, Choose(odd, e, n.lo), Choose(odd, n.lo, e));
     const double margin = kQuickError * Magnitude(q1);
     const double above = q1 + __builtin_fma(remainder, y, margin);
-    if (above == q1 + __builtin_fma(remainder, y, -margin)) return _mm_cvtsd_f64(_mm_xor_pd(_mm_set_sd(above), odd));
+    const double below = q1 + __builtin_fma(remainder, y, -margin);
+    if (above == below) return _mm_cvtsd_f64(_mm_xor_pd(_mm_set_sd(above), odd));
   }
   return WithSign(AccurateTangent(Magnitude(x)), x);
 }
