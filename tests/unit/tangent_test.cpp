@@ -114,6 +114,32 @@ TEST_P(TangentRounding, RoundsThePublishedHardCasesAsMpfr) {
   EXPECT_EQ(wrong, 0);
 }
 
+// Reduced arguments next to the midpoints between the table's points i/256,
+// where the quick pass may pick either neighbour (the fused one places x
+// among the points before the reduction is done, a little towards 0), for
+// small and large multiples k of pi/2: the doubles around k pi/2 + (i +- 1/2)/256.
+TEST_P(TangentRounding, RoundsAsMpfrNextToTheMidpointsBetweenTablePoints) {
+  int wrong = 0;
+  for (double k : {0.0, 1.0, 2.0, 3.0, 1001.0, 123457.0, 615842.0, 667544.0}) {
+    for (int i : {0, 1, 2, 57, 200, 201}) {
+      for (double side : {-0.5, 0.5}) {
+        for (double sign : {1.0, -1.0}) {
+          double x = sign * (k * (M_PI / 2) + (i + side) / 256);
+          for (int step = 0; step < 64; ++step) x = std::nextafter(x, -INFINITY);
+          for (int step = 0; step < 128; ++step, x = std::nextafter(x, INFINITY)) {
+            const double expected = CorrectlyRounded(mpfr_tan, x);
+            if (!SameResult(std::tan(x), expected) && ++wrong <= 5) {
+              ADD_FAILURE() << std::hexfloat << "tan(" << x << ") = " << std::tan(x) << ", correctly rounded "
+                            << expected;
+            }
+          }
+        }
+      }
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+}
+
 TEST(Tangent, SpecialAndExtremeArguments) {
   EXPECT_TRUE(std::signbit(std::tan(-0.0)) && std::tan(-0.0) == 0.0);
   EXPECT_TRUE(!std::signbit(std::tan(0.0)) && std::tan(0.0) == 0.0);
