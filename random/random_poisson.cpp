@@ -1,6 +1,7 @@
 #include "random/random_poisson.h"
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "distributions/pinned_constants.h"
@@ -10,6 +11,10 @@ namespace Zq::Math {
 
 namespace {
 constexpr double kNotComputed = -1;
+
+// floor(e) for e >= 0 (or NaN): below 2^52 the truncation to a whole
+// number, from there on e itself, which is whole.
+double WholePart(double e) { return e < 0x1.0p52 ? static_cast<double>(static_cast<std::int64_t>(e)) : e; }
 constexpr double kNoCounts = std::numeric_limits<double>::infinity();
 }  // namespace
 
@@ -52,18 +57,17 @@ double RandomPoisson::NextByRejection() {
       y = std::tan(kTruncatedPi * engine_.NextUniform());
       e = sq_ * y + mean;
     } while (e < 0);
-    e = std::floor(e);
+    e = WholePart(e);
     const double t = 0.9 * (1 + y * y) * CountWeight(e);
     if (!(engine_.NextUniform() > t)) return e;
   }
 }
 
-double RandomPoisson::CountWeight(double e) {
+double RandomPoisson::NewCountWeight(double e) {
+  const double weight = std::exp(e * logMean_ - LogGamma(e + 1) - g_);
   const double index = e - firstRemembered_;
-  if (!(index >= 0 && index < kRememberedCounts)) return std::exp(e * logMean_ - LogGamma(e + 1) - g_);
-  double& weight = weights_[static_cast<int>(index)];
   // A weight is never negative; a NaN one is computed again each time.
-  if (!(weight >= 0)) weight = std::exp(e * logMean_ - LogGamma(e + 1) - g_);
+  if (index >= 0 && index < kRememberedCounts) weights_[static_cast<int>(index)] = weight;
   return weight;
 }
 

@@ -32,7 +32,17 @@ class RandomPoisson {
 
   double NextByProduct();
   double NextByRejection();
-  double CountWeight(double e);
+  // The weight of count e: remembered where it can be, computed (and
+  // remembered) otherwise.
+  double CountWeight(double e) {
+    const double index = e - firstRemembered_;
+    if (index >= 0 && index < kRememberedCounts) {
+      const double weight = weights_[static_cast<int>(index)];
+      if (weight >= 0) return weight;
+    }
+    return NewCountWeight(e);
+  }
+  double NewCountWeight(double e);
 
   RandomUniform engine_;
   double g_ = 0;
