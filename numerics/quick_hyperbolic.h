@@ -91,8 +91,9 @@ ZQ_QUICK_INLINE HyperbolicValue LeanSinh(double a) {
 // tanh a = (E - 1) / (E + 1) for 2^-4 <= a <= 40 from one exponential,
 // E = e^(2a) = (head + tail) 2^power (2a is exact), and c = 2^-power:
 // tanh a = (head + tail - c) / (head + tail + c). The absolute error:
-//  - E's own, within 2^-70.05 of E: it moves (E - 1) / (E + 1) by at most
-//    2 E |e| / ((E + 1)^2 (1 - |e|)) <= |e| / 2 (1 + 2^-69), 2^-71.05;
+//  - E's own: E (1 + eps) with |eps| < 2^-70.05 moves (E - 1) / (E + 1)
+//    by at most 2 E |eps| / ((E + 1)^2 (1 - |eps|)) <= |eps| / 2 (1 + 2^-69),
+//    2^-71.05;
 //  - head -+ c are exact pairs (FastTwoSum: head > 1.13 > c when power = 0,
 //    head > 0.99 > 1/2 >= c otherwise); adding the tail (below 2^-19.98 of
 //    head) to each low part rounds once, below 2^-72.97 head, which moves
