@@ -14,9 +14,9 @@
 // is too close to a rounding boundary for that bound (about one call in
 // fifty thousand) a 256-bit accurate pass decides (numerics/accurate_elementary.h).
 // Where the processor has fused multiply-add, the quick passes of exp, log,
-// pow and the hyperbolic functions form their exact products with it: the
-// same values in fewer steps, within the same error bounds
-// (numerics/exact_products.h, numerics/quick_exp.h, numerics/quick_log.h).
+// pow and the hyperbolic functions form their exact products with it and
+// take fewer steps, within proven bounds of their own (numerics/exact_products.h,
+// numerics/quick_exp.h, numerics/quick_log.h, numerics/quick_hyperbolic.h).
 // Special arguments (zeros, infinities, NaN) follow the C standard.
 // Outside Windows the add-in's export list (addin/zqrand.map) keeps these
 // names local, so that its calls do not resolve to the C library that the
@@ -27,6 +27,7 @@
 #include "numerics/accurate_elementary.h"
 #include "numerics/double_double.h"
 #include "numerics/quick_exp.h"
+#include "numerics/quick_hyperbolic.h"
 #include "numerics/quick_exp_log.h"
 #include "numerics/quick_log.h"
 
@@ -78,7 +79,8 @@ ZQ_QUICK_INLINE DD QuickDivide(DD a, DD b) {
   return FastTwoSum(q, remainder / b.hi);
 }
 
-double WithSign(double magnitude, double x) { return x < 0 ? -magnitude : magnitude; }
+// magnitude with x's sign, for x neither zero nor NaN (those return before).
+double WithSign(double magnitude, double x) { return __builtin_copysign(magnitude, x); }
 
 // Relative error bound of a + tail for the small-argument series of sinh
 // and tanh: the tail, at most a^3/3, carries about five roundings (the
@@ -104,7 +106,6 @@ template <class Products>
 struct QuickExponential {
   static constexpr double kError = Quick::kExpError;
   ZQ_QUICK_INLINE static Quick::Exponential Of(double x, double xl = 0.0) { return Quick::Exp<Products>(x, xl); }
-  ZQ_QUICK_INLINE static Quick::ExponentialPair PairOf(double a) { return Quick::ExpPair<Products>(a); }
 };
 
 #if ZQ_RUNTIME_AVX
@@ -112,7 +113,6 @@ template <>
 struct QuickExponential<Quick::FusedProducts> {
   static constexpr double kError = Quick::kLeanExpError;
   ZQ_QUICK_INLINE static Quick::Exponential Of(double x, double xl = 0.0) { return Quick::LeanExp(x, xl); }
-  ZQ_QUICK_INLINE static Quick::ExponentialPair PairOf(double a) { return Quick::LeanExpPair(a); }
 };
 #endif
 
@@ -142,10 +142,10 @@ ZQ_QUICK_INLINE double PowerMagnitude(double x, double y) {
 }
 
 // e^a + e^-a (sign 1) or e^a - e^-a (sign -1) for 0 <= a < 37 (a >= 2^-4
-// for the difference) from the quick pair, as a double-double. The heads'
-// sum is exact (the larger first); the tails add with two roundings, below
-// 2^-72 of e^a + e^-a each, to the pair's own errors of 2^-69.5 of it
-// (2^-70 in the fused variant): in all within kPairError of e^a + e^-a.
+// for the difference) from the plain quick pair, as a double-double. The
+// heads' sum is exact (the larger first); the tails add with two roundings,
+// below 2^-72 of e^a + e^-a each, to the pair's own errors of 2^-69.5 of
+// it: in all within kPairError of e^a + e^-a.
 constexpr double kPairError = 0x1.0p-68;
 
 ZQ_QUICK_INLINE DD CombinedPair(const Quick::ExponentialPair& e, double sign) {
@@ -153,6 +153,54 @@ ZQ_QUICK_INLINE DD CombinedPair(const Quick::ExponentialPair& e, double sign) {
   const DD heads = FastTwoSum(e.up.head * up, e.down.head * down);
   return FastTwoSum(heads.hi, heads.lo + (e.up.tail * up + e.down.tail * down));
 }
+
+// The hyperbolic functions' quick passes where the one exponential does not
+// suffice, each true with the correctly rounded value when its rounding is
+// certain: cosh a for 0 <= a < 37, sinh a for 2^-4 <= a < 37 and tanh a for
+// 2^-4 <= a <= 40. The plain variant combines the pair e^a, e^-a as
+// double-doubles; the fused one is numerics/quick_hyperbolic.h's.
+template <class Products>
+struct QuickHyperbolic {
+  ZQ_QUICK_INLINE static bool Cosh(double a, double& result) {
+    const DD sum = CombinedPair(Quick::ExpPair<Products>(a), 1.0);
+    const DD quick{0.5 * sum.hi, 0.5 * sum.lo};
+    result = quick.hi;
+    return RoundsSafely(quick, kPairError);
+  }
+
+  // (e^a - e^-a) / 2 loses up to log2(coth a) < log2(1 + 1/a) bits.
+  ZQ_QUICK_INLINE static bool Sinh(double a, double& result) {
+    const DD difference = CombinedPair(Quick::ExpPair<Products>(a), -1.0);
+    const DD quick{0.5 * difference.hi, 0.5 * difference.lo};
+    result = quick.hi;
+    return RoundsSafely(quick, kPairError * (1.0 + 1.0 / a));
+  }
+
+  // (e^a - e^-a) / (e^a + e^-a): the difference loses up to
+  // log2(coth a) < log2(1 + 1/a) bits, the sum none.
+  ZQ_QUICK_INLINE static bool Tanh(double a, double& result) {
+    const Quick::ExponentialPair e = Quick::ExpPair<Products>(a);
+    const DD quick = QuickDivide<Products>(CombinedPair(e, -1.0), CombinedPair(e, 1.0));
+    result = quick.hi;
+    return RoundsSafely(quick, kPairError * (2.0 + 1.0 / a));
+  }
+};
+
+#if ZQ_RUNTIME_AVX
+ZQ_QUICK_INLINE bool Rounded(const Quick::HyperbolicValue& v, double& result) {
+  double mantissa;
+  if (!Quick::Decide(v.head, v.tail, v.error, mantissa)) return false;
+  result = mantissa * PowerOfTwo(v.power);
+  return true;
+}
+
+template <>
+struct QuickHyperbolic<Quick::FusedProducts> {
+  ZQ_QUICK_INLINE static bool Cosh(double a, double& result) { return Rounded(Quick::LeanCosh(a), result); }
+  ZQ_QUICK_INLINE static bool Sinh(double a, double& result) { return Rounded(Quick::LeanSinh(a), result); }
+  ZQ_QUICK_INLINE static bool Tanh(double a, double& result) { return Rounded(Quick::LeanTanh(a), result); }
+};
+#endif
 
 // e^a / 2 for 37 <= a < 708 by the quick pass when its rounding is certain:
 // sinh a and cosh a to within 2^-106 (e^-a / 2 is that small beside it).
@@ -195,11 +243,13 @@ ZQ_QUICK_INLINE double PowOf(double x, double y) {
 
 template <class Products>
 ZQ_QUICK_INLINE double TanhOf(double x) {
-  if (IsNaN(x)) return x + x;
-  const double a = Abs(x);
-  if (a < kTiny) return x;
-  if (a > kTanhIsOne) return WithSign(1.0, x);
-  if (a < kSmallHyperbolic) {
+  // The usual range first; NaN fails every comparison.
+  const double a = __builtin_fabs(x);
+  double magnitude;
+  if (a >= kSmallHyperbolic && a <= kTanhIsOne) {
+    if (QuickHyperbolic<Products>::Tanh(a, magnitude)) return WithSign(magnitude, x);
+  } else if (a < kSmallHyperbolic) {
+    if (a < kTiny) return x;
     // a - a^3/3 + 2a^5/15 - ...: the tail is below 2^-9 of a.
     const double a2 = a * a;
     const double tail =
@@ -208,11 +258,7 @@ ZQ_QUICK_INLINE double TanhOf(double x) {
     const DD quick = FastTwoSum(a, tail);
     if (RoundsSafely(quick, SeriesError(a2))) return WithSign(quick.hi, x);
   } else {
-    // (e^a - e^-a) / (e^a + e^-a): the difference loses up to
-    // log2(coth a) < log2(1 + 1/a) bits, the sum none.
-    const Quick::ExponentialPair e = QuickExponential<Products>::PairOf(a);
-    const DD quick = QuickDivide<Products>(CombinedPair(e, -1.0), CombinedPair(e, 1.0));
-    if (RoundsSafely(quick, kPairError * (2.0 + 1.0 / a))) return WithSign(quick.hi, x);
+    return IsNaN(x) ? x + x : WithSign(1.0, x);
   }
   return WithSign(Accurate::Tanh(a), x);
 }
@@ -240,23 +286,23 @@ ZQ_QUICK_INLINE double ExpOf(double x) {
 
 template <class Products>
 ZQ_QUICK_INLINE double SinhOf(double x) {
-  if (IsNaN(x)) return x + x;
-  const double a = Abs(x);
-  if (a < kTiny) return x;
-  if (a > kHyperbolicOverflow) return WithSign(kInfinity, x);
+  // The usual range first; NaN fails every comparison.
+  const double a = __builtin_fabs(x);
   double magnitude;
-  if (a < kSmallHyperbolic) {
+  if (a >= kSmallHyperbolic && a < kOneExponential) {
+    if (QuickHyperbolic<Products>::Sinh(a, magnitude)) return WithSign(magnitude, x);
+  } else if (a < kSmallHyperbolic) {
+    if (a < kTiny) return x;
     // a + a^3/6 + a^5/120 + ...: the tail is below 2^-10 of a.
     const double a2 = a * a;
     const double tail =
         a * a2 * (1.0 / 6 + a2 * (1.0 / 120 + a2 * (1.0 / 5040 + a2 * (1.0 / 362880 + a2 * (1.0 / 39916800)))));
     const DD quick = FastTwoSum(a, tail);
     if (RoundsSafely(quick, SeriesError(a2))) return WithSign(quick.hi, x);
-  } else if (a < kOneExponential) {
-    // (e^a - e^-a) / 2 loses up to log2(coth a) < log2(1 + 1/a) bits.
-    const DD difference = CombinedPair(QuickExponential<Products>::PairOf(a), -1.0);
-    const DD quick{0.5 * difference.hi, 0.5 * difference.lo};
-    if (RoundsSafely(quick, kPairError * (1.0 + 1.0 / a))) return WithSign(quick.hi, x);
+  } else if (IsNaN(x)) {
+    return x + x;
+  } else if (a > kHyperbolicOverflow) {
+    return WithSign(kInfinity, x);
   } else if (QuickHalfExp<Products>(a, magnitude)) {
     return WithSign(magnitude, x);
   }
@@ -265,18 +311,17 @@ ZQ_QUICK_INLINE double SinhOf(double x) {
 
 template <class Products>
 ZQ_QUICK_INLINE double CoshOf(double x) {
-  if (IsNaN(x)) return x + x;
-  const double a = Abs(x);
-  if (a > kHyperbolicOverflow) return kInfinity;
+  // The usual range first; NaN fails every comparison.
+  const double a = __builtin_fabs(x);
+  double result;
   if (a < kOneExponential) {
-    const DD sum = CombinedPair(QuickExponential<Products>::PairOf(a), 1.0);
-    const DD quick{0.5 * sum.hi, 0.5 * sum.lo};
-    if (RoundsSafely(quick, kPairError)) return quick.hi;
-  } else {
-    double result;
-    if (QuickHalfExp<Products>(a, result)) return result;
+    if (QuickHyperbolic<Products>::Cosh(a, result)) return result;
+    return a < kTiny ? 1.0 : Accurate::Cosh(a);
   }
-  return a < kTiny ? 1.0 : Accurate::Cosh(a);
+  if (IsNaN(x)) return x + x;
+  if (a > kHyperbolicOverflow) return kInfinity;
+  if (QuickHalfExp<Products>(a, result)) return result;
+  return Accurate::Cosh(a);
 }
 
 template <class Products>
