@@ -5,10 +5,10 @@
 // passes' error bounds and results do not depend on the choice; the fused
 // passes of exp, log, the hyperbolic functions and tan (numerics/quick_exp.h,
 // numerics/quick_log.h, numerics/quick_hyperbolic.h, numerics/tangent.cpp)
-// take other steps within proven bounds of their own,
-// so they round to the same doubles. Every elementary function runs the
-// fused variant where the processor has the instruction, on x86-64 outside
-// Windows (random/runtime_avx.h), chosen once when the library loads.
+// take other steps within proven bounds of their own, so they round to the
+// same doubles. Every elementary function runs the fused variant where the
+// processor has the instruction, on x86-64 outside Windows
+// (random/runtime_avx.h), chosen once when the library loads.
 #pragma once
 
 #include "numerics/double_double.h"
