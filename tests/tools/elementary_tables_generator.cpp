@@ -43,6 +43,25 @@ void PrintConstant(const char* comment, const char* name, double value) {
 }
 
 
+// A table entry {inverse, head, tail} with -log(inverse) = head + tail to
+// within 2^-96: the head a whole multiple of 2^-42, like log 2's head times
+// any exponent, so that their sum is exact. A zero is written as +0.
+void PrintLogPoint(double inverse) {
+  mpfr_t x, y;
+  mpfr_inits2(kWorking, x, y, static_cast<mpfr_ptr>(nullptr));
+  mpfr_set_d(x, inverse, MPFR_RNDN);
+  mpfr_log(x, x, MPFR_RNDN);
+  mpfr_neg(x, x, MPFR_RNDN);
+  mpfr_mul_2ui(y, x, 42, MPFR_RNDN);
+  mpfr_round(y, y);
+  mpfr_div_2ui(y, y, 42, MPFR_RNDN);
+  const double head = mpfr_get_d(y, MPFR_RNDN);
+  mpfr_sub(y, x, y, MPFR_RNDN);
+  const double tail = mpfr_get_d(y, MPFR_RNDN);
+  std::printf("    {%a, %a, %a},\n", inverse, head + 0.0, tail + 0.0);
+  mpfr_clears(x, y, static_cast<mpfr_ptr>(nullptr));
+}
+
 // The fused logarithm's intervals: z runs over one binade's worth of bit
 // patterns from kFusedLogOffset, cut into 256 intervals of 2^44 patterns,
 // the one holding 1 centred on it. For each, 1/c is the multiple of 2^-b
@@ -123,8 +142,6 @@ void PrintFusedLogPoints() {
       "struct alignas(32) FusedLogPoint {\n  double inverse;\n  double logHead;\n  double logTail;\n};\n\n"
       "constexpr FusedLogPoint kFusedLogPoints[256] = {\n",
       static_cast<unsigned long long>(kFusedLogOffset));
-  mpfr_t x, y;
-  mpfr_inits2(kWorking, x, y, static_cast<mpfr_ptr>(nullptr));
   for (std::uint64_t j = 0; j < 256; ++j) {
     const double low = FromBits(kFusedLogOffset + (j << 44));
     const double high = FromBits(kFusedLogOffset + ((j + 1) << 44) - 1);
@@ -147,19 +164,9 @@ void PrintFusedLogPoints() {
       }
     }
     CheckFusedLogBounds(j, low, high, inverse, reduced);
-    mpfr_set_d(x, inverse, MPFR_RNDN);
-    mpfr_log(x, x, MPFR_RNDN);
-    mpfr_neg(x, x, MPFR_RNDN);
-    mpfr_mul_2ui(y, x, 42, MPFR_RNDN);
-    mpfr_round(y, y);
-    mpfr_div_2ui(y, y, 42, MPFR_RNDN);
-    const double head = mpfr_get_d(y, MPFR_RNDN);
-    mpfr_sub(y, x, y, MPFR_RNDN);
-    const double tail = mpfr_get_d(y, MPFR_RNDN);
-    std::printf("    {%a, %a, %a},\n", inverse, head + 0.0, tail + 0.0);
+    PrintLogPoint(inverse);
   }
   std::printf("};\n");
-  mpfr_clears(x, y, static_cast<mpfr_ptr>(nullptr));
 }
 
 }  // namespace
@@ -213,20 +220,7 @@ int main() {
   for (int i = -75; i <= 106; ++i) {
     mpfr_set_si(x, 256 + i, MPFR_RNDN);
     mpfr_ui_div(x, 256, x, MPFR_RNDN);
-    const double inverse = Rounded(x, 14);
-    mpfr_set_d(x, inverse, MPFR_RNDN);
-    mpfr_log(x, x, MPFR_RNDN);
-    mpfr_neg(x, x, MPFR_RNDN);
-    // The head is a whole multiple of 2^-42, like log 2's head times any
-    // exponent, so that their sum is exact.
-    mpfr_mul_2ui(y, x, 42, MPFR_RNDN);
-    mpfr_round(y, y);
-    mpfr_div_2ui(y, y, 42, MPFR_RNDN);
-    head = mpfr_get_d(y, MPFR_RNDN);
-    mpfr_sub(y, x, y, MPFR_RNDN);
-    tail = mpfr_get_d(y, MPFR_RNDN);
-    // At i = 0 the value is zero: written as +0.
-    std::printf("    {%a, %a, %a},\n", inverse, head + 0.0, tail + 0.0);
+    PrintLogPoint(Rounded(x, 14));
   }
   std::printf("};\n");
 

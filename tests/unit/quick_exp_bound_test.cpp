@@ -4,33 +4,20 @@
 // since only the rare arguments near a rounding boundary would expose it.
 #include <gtest/gtest.h>
 
-#include <mpfr.h>
-
 #include <cmath>
 #include <functional>
 
 #include "numerics/quick_exp.h"
 #include "numerics/quick_exp_log.h"
 #include "tests/unit/argument_stream.h"
+#include "tests/unit/quick_pass_error.h"
 
 namespace {
 
 namespace Quick = Zq::Math::Quick;
 
-// |(head + tail) 2^power - e^x| / e^x, rounded up to a double.
 double RelativeError(const Quick::Exponential& e, double x) {
-  mpfr_t exact, approx;
-  mpfr_inits2(256, exact, approx, static_cast<mpfr_ptr>(nullptr));
-  mpfr_set_d(exact, x, MPFR_RNDN);
-  mpfr_exp(exact, exact, MPFR_RNDN);
-  mpfr_set_d(approx, e.head, MPFR_RNDN);
-  mpfr_add_d(approx, approx, e.tail, MPFR_RNDN);
-  mpfr_mul_2si(approx, approx, e.power, MPFR_RNDN);
-  mpfr_sub(approx, approx, exact, MPFR_RNDN);
-  mpfr_div(approx, approx, exact, MPFR_RNDN);
-  const double error = std::abs(mpfr_get_d(approx, MPFR_RNDU));
-  mpfr_clears(exact, approx, static_cast<mpfr_ptr>(nullptr));
-  return error;
+  return Zq::Test::QuickPassError(mpfr_exp, mpfr_exp, x, e.head, e.tail, e.power);
 }
 
 // The largest error of a quick pass over the whole range, the arguments

@@ -4,8 +4,6 @@
 // too small, since only arguments near a rounding boundary would expose it.
 #include <gtest/gtest.h>
 
-#include <mpfr.h>
-
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -14,26 +12,14 @@
 #include "numerics/quick_exp_log.h"
 #include "numerics/quick_log.h"
 #include "tests/unit/argument_stream.h"
+#include "tests/unit/quick_pass_error.h"
 
 namespace {
 
 namespace Quick = Zq::Math::Quick;
 using Zq::Math::DoubleDouble::DD;
 
-// |head + tail - log x| / |log x|, rounded up to a double.
-double RelativeError(DD quick, double x) {
-  mpfr_t exact, approx;
-  mpfr_inits2(256, exact, approx, static_cast<mpfr_ptr>(nullptr));
-  mpfr_set_d(exact, x, MPFR_RNDN);
-  mpfr_log(exact, exact, MPFR_RNDN);
-  mpfr_set_d(approx, quick.hi, MPFR_RNDN);
-  mpfr_add_d(approx, approx, quick.lo, MPFR_RNDN);
-  mpfr_sub(approx, approx, exact, MPFR_RNDN);
-  mpfr_div(approx, approx, exact, MPFR_RNDN);
-  const double error = std::abs(mpfr_get_d(approx, MPFR_RNDU));
-  mpfr_clears(exact, approx, static_cast<mpfr_ptr>(nullptr));
-  return error;
-}
+double RelativeError(DD quick, double x) { return Zq::Test::QuickPassError(mpfr_log, mpfr_log, x, quick.hi, quick.lo); }
 
 // The largest error over every exponent, near 1 (where the result is as
 // small as r), and at both ends of every interval of either table, where
