@@ -52,6 +52,7 @@ constexpr double kLn2 = 0.6931471805599453;
 // factors in [0, 1] (1 - E^2k from ExpMinusOne, so that Omega near 0 keeps
 // its digits).
 struct ClosedForm {
+  double v;       // 1/delta^2 = ln w
   double w;
   double wMinusOne;
   double e2;      // E^2
@@ -65,7 +66,7 @@ ClosedForm Closed(double delta, double omega) {
   const double w = std::exp(v);
   const double absOmega = std::fabs(omega);
   const double e2 = std::exp(-2.0 * absOmega);
-  return {w, ExpMinusOne(v), e2, 1.0 + e2 * e2 + 2.0 * e2 / w, omega > 0 ? 1.0 : omega < 0 ? -1.0 : 0.0, absOmega};
+  return {v, w, ExpMinusOne(v), e2, 1.0 + e2 * e2 + 2.0 * e2 / w, omega > 0 ? 1.0 : omega < 0 ? -1.0 : 0.0, absOmega};
 }
 
 // xi - lambda sqrt(w) sinh(Omega), through logarithms once sinh overflows.
@@ -76,11 +77,18 @@ double ClosedMean(double delta, double omega, double lambda, double xi) {
   return xi - (lambda < 0 ? -size : size) * (omega < 0 ? -1.0 : 1.0);
 }
 
-// lambda sqrt((w - 1) Q / 2) = lambda e^|Omega| sqrt((w - 1) w shape) / 2.
+// lambda sqrt((w - 1) Q / 2) = lambda e^|Omega| sqrt((w - 1) w shape) / 2,
+// through logarithms once a factor overflows. (w - 1) w overflows for
+// delta below about 0.053 (w above 1e154, where w - 1 is w to the last
+// bit): the root's logarithm is then v + ln(shape)/2.
 double ClosedStdev(const ClosedForm& c, double lambda) {
   const double root = std::sqrt(c.wMinusOne * c.w * c.shape);
-  if (c.absOmega < 700.0) return lambda * std::exp(c.absOmega) * root * 0.5;
-  const double size = std::exp(std::log(std::fabs(lambda)) + c.absOmega + std::log(root) - kLn2);
+  if (c.absOmega < 700.0) {
+    const double direct = lambda * std::exp(c.absOmega) * root * 0.5;
+    if (std::isfinite(direct)) return direct;
+  }
+  const double logRoot = std::isfinite(root) ? std::log(root) : c.v + 0.5 * std::log(c.shape);
+  const double size = std::exp(std::log(std::fabs(lambda)) + c.absOmega + logRoot - kLn2);
   return lambda < 0 ? -size : size;
 }
 

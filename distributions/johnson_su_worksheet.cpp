@@ -5,29 +5,38 @@
 
 using namespace Zq::Math;
 
+namespace {
+
+// A Johnson SU distribution needs a positive delta and a positive lambda
+// (a negative lambda gives negative densities, 0 none at all), as its
+// sampler requires.
+bool ShapeValid(double delta, double lambda) { return IsPositiveOrNaN(delta) && IsPositiveOrNaN(lambda); }
+
+}  // namespace
+
 ZQ_WORKSHEET ZqJohnsonSUDist(double x, double gamma, double delta, double lambda, double xi, short cumulative) {
-  return ZQ_CHECKED_DIST(IsPositiveOrNaN(delta), cumulative, JohnsonSUCdf(x, gamma, delta, lambda, xi),
+  return ZQ_CHECKED_DIST(ShapeValid(delta, lambda), cumulative, JohnsonSUCdf(x, gamma, delta, lambda, xi),
                          JohnsonSUPdf(x, gamma, delta, lambda, xi));
 }
 ZQ_WORKSHEET ZqJohnsonSUInv(double prob, double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(IsOpenProbabilityOrNaN(prob) && IsPositiveOrNaN(delta),
+  return ZQ_CHECKED_NUMBER(IsOpenProbabilityOrNaN(prob) && ShapeValid(delta, lambda),
                            JohnsonSUInv(prob, gamma, delta, lambda, xi));
 }
 ZQ_WORKSHEET ZqJohnsonSUNormQQ(double z, double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUFromNormal(z, gamma, delta, lambda, xi));
+  return ZQ_CHECKED_NUMBER(ShapeValid(delta, lambda), JohnsonSUFromNormal(z, gamma, delta, lambda, xi));
 }
 ZQ_WORKSHEET ZqJohnsonSUMean(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi).mean);
+  return ZQ_CHECKED_NUMBER(ShapeValid(delta, lambda), JohnsonSUMoments(gamma, delta, lambda, xi).mean);
 }
 ZQ_WORKSHEET ZqJohnsonSUStdev(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi).stdev);
+  return ZQ_CHECKED_NUMBER(ShapeValid(delta, lambda), JohnsonSUMoments(gamma, delta, lambda, xi).stdev);
 }
 ZQ_WORKSHEET ZqJohnsonSUSkew(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi).skew);
+  return ZQ_CHECKED_NUMBER(ShapeValid(delta, lambda), JohnsonSUMoments(gamma, delta, lambda, xi).skew);
 }
 ZQ_WORKSHEET ZqJohnsonSUKurt(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi).kurt);
+  return ZQ_CHECKED_NUMBER(ShapeValid(delta, lambda), JohnsonSUMoments(gamma, delta, lambda, xi).kurt);
 }
 ZQ_WORKSHEET ZqJohnsonSUMom(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_MOMENTS(IsPositiveOrNaN(delta), JohnsonSUMoments(gamma, delta, lambda, xi));
+  return ZQ_CHECKED_MOMENTS(ShapeValid(delta, lambda), JohnsonSUMoments(gamma, delta, lambda, xi));
 }

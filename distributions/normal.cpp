@@ -24,6 +24,9 @@ double Sign(double v) { return v >= 0 ? 1.0 : -1.0; }
 // tell the two apart.
 constexpr double kHugeArgument = 1e150;
 
+// Below this magnitude the squares of an argument fall short of 1e-300.
+constexpr double kTinyArgument = 1e-150;
+
 double TameHuge(double v) {
   if (v > kHugeArgument) return kHugeArgument;
   if (v < -kHugeArgument) return -kHugeArgument;
@@ -184,9 +187,15 @@ double BiNormQuadrature(double a, double b, double rho) {
 }
 
 double BiNormSplit(double a, double b, double rho) {
-  const double d = std::sqrt(a * a - 2 * rho * a * b + b * b);
-  const double rho1 = (rho * a - b) * Sign(a) / d;
-  const double rho2 = (rho * b - a) * Sign(b) / d;
+  // The two correlations depend on the ratio of a to b alone. When both
+  // are so small that their squares leave the normal range (and d comes
+  // out 0), they are taken from a and b scaled up by 2^600, exactly.
+  const double scale = std::fabs(a) < kTinyArgument && std::fabs(b) < kTinyArgument ? 0x1.0p600 : 1.0;
+  const double sa = a * scale;
+  const double sb = b * scale;
+  const double d = std::sqrt(sa * sa - 2 * rho * sa * sb + sb * sb);
+  const double rho1 = (rho * sa - sb) * Sign(a) / d;
+  const double rho2 = (rho * sb - sa) * Sign(b) / d;
   const double value = HalfPlane(a, rho1) + HalfPlane(b, rho2);
   return (a < 0) != (b < 0) ? value - 0.5 : value;
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "distributions/beta_power_term.h"
+
 namespace Zq::Math {
 namespace {
 
@@ -18,6 +20,11 @@ constexpr double kBetaHighest = 0.999999999999;
 constexpr double kFractionAccuracy = 3e-7;
 constexpr double kFractionTiny = 1e-30;
 constexpr int kFractionSteps = 100;
+// Large shapes near the mean need more steps (about 5 (a + b)^(1/3) for
+// full accuracy): past the first 100 the fraction runs on to a tight
+// accuracy, and gives NaN when even this many steps do not reach it.
+constexpr double kLongFractionAccuracy = 1e-14;
+constexpr int kLongFractionSteps = 1000000;
 
 constexpr std::int32_t kFactorialTop = 32;
 
@@ -146,6 +153,9 @@ double PoissonCdf(std::int32_t k, double lambda) {
 // 1e-6.
 double BetaPdf(double x, double alpha, double beta) {
   if (x < kBetaLowest || x > kBetaHighest) return 0.0;
+  if (alpha >= kLargeBetaShape || beta >= kLargeBetaShape) {
+    return LargeShapeBetaPowerTerm(x, alpha, beta) / (x * (1.0 - x));
+  }
   const double logBeta = LogGamma(alpha) + LogGamma(beta) - LogGamma(alpha + beta);
   const double product = std::pow(x, alpha - 1.0) * std::pow(1.0 - x, beta - 1.0) / std::exp(logBeta);
   const double logs = std::exp((alpha - 1.0) * std::log(x) + (beta - 1.0) * LogOnePlus(-x) - logBeta);
@@ -156,8 +166,10 @@ double BetaPdf(double x, double alpha, double beta) {
 double IncompleteBeta(double x, double alpha, double beta) {
   if (x < kBetaLowest) return 0.0;
   if (x > kBetaHighest) return 1.0;
-  const double b = std::exp(LogGamma(alpha + beta) - LogGamma(alpha) - LogGamma(beta) + alpha * std::log(x) +
-                            beta * std::log(1.0 - x));
+  const double b = alpha >= kLargeBetaShape || beta >= kLargeBetaShape
+                       ? LargeShapeBetaPowerTerm(x, alpha, beta)
+                       : std::exp(LogGamma(alpha + beta) - LogGamma(alpha) - LogGamma(beta) + alpha * std::log(x) +
+                                  beta * std::log(1.0 - x));
   if (x < (alpha + 1.0) / (alpha + beta + 2.0)) return b * BetaContinuedFraction(x, alpha, beta) / alpha;
   return 1.0 - b * BetaContinuedFraction(1.0 - x, beta, alpha) / beta;
 }
@@ -170,7 +182,7 @@ double BetaContinuedFraction(double x, double a, double b) {
   double c = 1.0;
   double d = 1.0 / floored(1.0 - qab * x / qap);
   double h = d;
-  for (int m = 1; m <= kFractionSteps; ++m) {
+  for (int m = 1; m <= kLongFractionSteps; ++m) {
     const double m2 = 2.0 * m;
     double aa = m * (b - m) * x / ((qam + m2) * (a + m2));
     d = 1.0 / floored(1.0 + aa * d);
@@ -181,9 +193,9 @@ double BetaContinuedFraction(double x, double a, double b) {
     c = floored(1.0 + aa / c);
     const double delta = d * c;
     h = h * delta;
-    if (std::fabs(delta - 1.0) < kFractionAccuracy) break;
+    if (std::fabs(delta - 1.0) < (m <= kFractionSteps ? kFractionAccuracy : kLongFractionAccuracy)) return h;
   }
-  return h;
+  return std::numeric_limits<double>::quiet_NaN();
 }
 
 }  // namespace Zq::Math

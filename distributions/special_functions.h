@@ -28,7 +28,8 @@ double PoissonPmf(std::int32_t k, double lambda);
 // P(K <= k); 0 for k < 0.
 double PoissonCdf(std::int32_t k, double lambda);
 
-// Beta density at x; 0 outside [1e-12, 0.999999999999].
+// Beta density at x; 0 outside [1e-12, 0.999999999999]. From a shape of
+// 1e7 on, both go through LargeShapeBetaPowerTerm.
 double BetaPdf(double x, double alpha, double beta);
 
 // Regularised incomplete beta I_x(alpha, beta): the beta cumulative
@@ -36,8 +37,9 @@ double BetaPdf(double x, double alpha, double beta);
 double IncompleteBeta(double x, double alpha, double beta);
 
 // The continued fraction of I_x(a, b) by the modified Lentz method:
-// relative accuracy 3e-7, at most 100 steps (the last value when the
-// accuracy is not reached).
+// relative accuracy 3e-7 within the first 100 steps; a fraction that needs
+// more (large shapes near the mean) runs on to 1e-14, and is NaN when a
+// million steps do not reach it.
 double BetaContinuedFraction(double x, double a, double b);
 
 }  // namespace Zq::Math

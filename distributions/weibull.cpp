@@ -3,6 +3,7 @@
 #include "distributions/weibull.h"
 
 #include <cmath>
+#include <limits>
 
 #include "distributions/special_functions.h"
 
@@ -17,8 +18,18 @@ bool WeibullParametersValid(double k, double theta) { return IsPositiveOrNaN(k) 
 
 double WeibullCdf(double x, double k, double theta) { return 1.0 - std::exp(-std::pow(x / theta, k)); }
 
+// Far in the tail (x/theta)^(k - 1) overflows while exp(-(x/theta)^k)
+// underflows, and their product is inf * 0; short of that the underflowed
+// exponential still takes the density to 0 too early. There the density
+// comes from the sum of the logarithms, with ln(x/theta) taken as a
+// difference where the ratio overflows.
 double WeibullPdf(double x, double k, double theta) {
-  return (k / theta) * std::pow(x / theta, k - 1.0) * std::exp(-std::pow(x / theta, k));
+  const double tail = std::exp(-std::pow(x / theta, k));
+  const double formula = (k / theta) * std::pow(x / theta, k - 1.0) * tail;
+  if (std::isfinite(formula) && tail >= std::numeric_limits<double>::min()) return formula;
+  const double ratio = x / theta;
+  const double logRatio = std::isfinite(ratio) ? std::log(ratio) : std::log(x) - std::log(theta);
+  return std::exp(std::log(k / theta) + (k - 1.0) * logRatio - std::exp(k * logRatio));
 }
 
 // ln(1 - prob) loses prob to rounding below about 1e-16 (the quantile of

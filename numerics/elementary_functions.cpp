@@ -228,7 +228,11 @@ ZQ_QUICK_INLINE double PowOf(double x, double y) {
     if (ax == 1.0) return 1.0;
     return (ax < 1.0) == (y < 0) ? kInfinity : 0.0;
   }
-  if (Abs(y) > kLargestExponent) return (ax < 1.0) == (y < 0) ? kInfinity : 0.0;
+  if (Abs(y) > kLargestExponent) {
+    // Such a y is an even integer, so (-1)^y is 1.
+    if (ax == 1.0) return 1.0;
+    return (ax < 1.0) == (y < 0) ? kInfinity : 0.0;
+  }
   const bool odd = IsOddInteger(y);
   const bool negative = SignBit(x) && odd;
   if (x == 0 || ax == kInfinity) {

@@ -171,6 +171,10 @@ TEST(ElementaryFunctions, SpecialArgumentsFollowTheCStandard) {
       {"pow(-3, 1e300)", std::pow(Opaque(-3.0), 1e300), kInf},
       {"pow(1e-310, -8.9e307)", std::pow(Opaque(1e-310), -8.9e307), kInf},
       {"pow(2, -2^65)", std::pow(Opaque(2.0), -0x1.0p65), 0.0},
+      // Every finite y beyond 2^64 is an even integer.
+      {"pow(-1, 2^64 + 2^12)", std::pow(Opaque(-1.0), 0x1.0p64 + 0x1.0p12), 1.0},
+      {"pow(-1, -1e300)", std::pow(Opaque(-1.0), -1e300), 1.0},
+      {"pow(-1, max)", std::pow(Opaque(-1.0), std::numeric_limits<double>::max()), 1.0},
       {"sinh(-0)", std::sinh(-0.0), -0.0},
       {"sinh(-inf)", std::sinh(-kInf), -kInf},
       {"sinh(800)", std::sinh(800.0), kInf},

@@ -259,7 +259,10 @@ double ReferencePow(double x, double y) {
   // |log x| >= 2^-54 for x != 1, so beyond |y| = 2^64 the exponent passes
   // 1000 and the power over- or underflows (y is even there). Multiplying
   // such a y in double-double would overflow its splitting into NaN.
-  if (Abs(y) > 0x1.0p64) return (ax < 1.0) == (y < 0) ? kInfinity : 0.0;
+  if (Abs(y) > 0x1.0p64) {
+    if (ax == 1.0) return 1.0;
+    return (ax < 1.0) == (y < 0) ? kInfinity : 0.0;
+  }
   const bool odd = IsOddInteger(y);
   const bool negative = SignBit(x) && odd;
   if (x == 0 || ax == kInfinity) {

@@ -50,6 +50,34 @@ TEST(BreakdownCalls, EveryListedCallGivesTheSoundValue) {
   ExpectRelative(Number(ZqLogisticInv(1e-17, 0, 1)), -39.14394658089878, 1e-6, "logistic quantile");
   ExpectRelative(Number(ZqTriangularStdev(1e8, 100000001, 100000000.5)), 0.20412414523193154, 1e-6, "triangular");
   ExpectRelative(Number(ZqTriangularInv(0.3, 0, 1e160, 1)), 1.6333997346592444e159, 1e-6, "triangular quantile");
+  ExpectRelative(Number(ZqBiNormDist(1e-300, 1e-300, 0.5, 1)), 1.0 / 3.0, 2e-6, "binorm 1e-300");
+  ExpectRelative(Number(ZqBetaDist(0.5, 1e6, 1e6, 1)), 0.5, 1e-6, "beta shapes 1e6");
+  ExpectRelative(Number(ZqJohnsonSUStdev(0, 0.05, 1, 0)), 3.6921366253919266e173, 1e-6, "Johnson SU delta 0.05");
+  ExpectRelative(Number(ZqTriangularDist(0, -1e160, 1e160, 0, 1)), 0.5, 1e-6, "triangular 1e160");
+  ExpectRelative(Number(ZqTriangularDist(0, -1e160, 1e160, 0, 0)), 1e-160, 1e-6, "triangular density 1e160");
+  ExpectRelative(Number(ZqTriangularMean(0, 1e308, 9e307)), 6.333333333333333e307, 1e-6, "triangular mean 1e308");
+  EXPECT_EQ(Number(ZqWeibullDist(8.86e124, 84.28, 6.19, 0)), 0.0);
+  const std::vector<double> draws = Testing::TakeColumn(ZqRandTriangular(50, -1e300, 1e300, 0, 0, 1, 2), 50);
+  ASSERT_EQ(draws.size(), 50u);
+  for (double v : draws) EXPECT_TRUE(v > -1e300 && v < 1e300) << v;
+}
+
+// A Johnson SU distribution needs lambda > 1e-12, as its sampler does: a
+// negative lambda gave negative densities.
+TEST(BreakdownCalls, JohnsonSUFunctionsRefuseANonPositiveLambda) {
+  for (double lambda : {-1.0, 0.0, 1e-12}) {
+    EXPECT_TRUE(Testing::IsValueError(ZqJohnsonSUDist(1, 0, 1, lambda, 0, 0)));
+    EXPECT_TRUE(Testing::IsValueError(ZqJohnsonSUDist(1, 0, 1, lambda, 0, 1)));
+    EXPECT_TRUE(Testing::IsValueError(ZqJohnsonSUInv(0.3, 0, 1, lambda, 0)));
+    EXPECT_TRUE(Testing::IsValueError(ZqJohnsonSUNormQQ(0.3, 0, 1, lambda, 0)));
+    EXPECT_TRUE(Testing::IsValueError(ZqJohnsonSUMean(0.5, 1, lambda, 0)));
+    EXPECT_TRUE(Testing::IsValueError(ZqJohnsonSUStdev(0.5, 1, lambda, 0)));
+    EXPECT_TRUE(Testing::IsValueError(ZqJohnsonSUSkew(0.5, 1, lambda, 0)));
+    EXPECT_TRUE(Testing::IsValueError(ZqJohnsonSUKurt(0.5, 1, lambda, 0)));
+    EXPECT_TRUE(Testing::IsValueError(ZqJohnsonSUMom(0.5, 1, lambda, 0)));
+    EXPECT_TRUE(Testing::IsValueError(ZqRandJohnsonSU(2, 0, 1, lambda, 0, 0, 1, 2, 0, 0, 0)));
+  }
+  EXPECT_GT(Number(ZqJohnsonSUDist(1, 0, 1, 1.1e-12, 0, 0)), 0.0);
 }
 
 struct BivariateRow {

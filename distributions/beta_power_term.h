@@ -1,0 +1,19 @@
+// The factor x^a (1 - x)^b / B(a, b) that the beta distribution and density
+// share, for shapes so large that ln B(a, b) from three values of LogGamma
+// (each near a ln a) keeps too few of its digits.
+#pragma once
+
+namespace Zq::Math {
+
+// Shapes from this size on take LargeShapeBetaPowerTerm: beyond it the
+// error of ln B(a, b) from LogGamma passes 1e-8 and grows with the shape.
+inline constexpr double kLargeBetaShape = 1e7;
+
+// x^a (1 - x)^b / B(a, b) for 0 < x < 1 and positive shapes, written
+// around the mean x0 = a / (a + b) so that nothing of size a ln a is
+// formed: -a phi(u) - b phi(-v) + C, with phi(t) = t - ln(1 + t),
+// x = x0 (1 + u), 1 - x = (1 - x0)(1 - v), and C = a ln x0 + b ln(1 - x0)
+// - ln B(a, b) from Stirling's series.
+double LargeShapeBetaPowerTerm(double x, double a, double b);
+
+}  // namespace Zq::Math
