@@ -3,11 +3,16 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "distributions/careful_fits.h"
+#include "distributions/fit_check.h"
 #include "distributions/fit_equations.h"
+#include "distributions/johnson_su.h"
 #include "distributions/parameter_fits.h"
 #include "distributions/special_functions.h"
+#include "distributions/triangular.h"
 #include "distributions/truncated_normal.h"
 #include "distributions/truncated_normal_stable.h"
+#include "distributions/weibull.h"
 #include "solvers/solve_equations.h"
 
 namespace Zq::Math {
@@ -26,6 +31,45 @@ bool Finite(std::initializer_list<double> values) {
 
 }  // namespace
 
+namespace {
+
+// The Johnson SU parameters for the root w of the skewness equation, with
+// the sign of the target skewness, when they give the targets back.
+bool JohnsonSUAt(double w, double mean, double stdev, double skew, double kurt, double& gamma, double& delta,
+                 double& lambda, double& xi) {
+  const double beta2 = kurt + 3;
+  const double m = JohnsonSUAuxiliary(w, beta2);
+  const double s = skew > 0 ? 1.0 : -1.0;
+  // Near zero skew, q^2 and w - 1 - m are zero up to rounding, which can
+  // leave them slightly negative: that is the symmetric limit, not a failure.
+  const double q = std::sqrt(std::max(0.0, (w + 1) * ((w - 1) / m - 1) / (2 * w)));
+  delta = 1 / std::sqrt(std::log(w));
+  gamma = -s * std::log(q + std::sqrt(q * q + 1)) * delta;
+  lambda = std::sqrt(2 * m / (w + 1)) * stdev / (w - 1);
+  xi = mean - std::sqrt(std::max(0.0, w - 1 - m)) * s * stdev / (w - 1);
+  return Finite({gamma, delta, lambda, xi}) && IsPositive(delta) &&
+         GivesBack(JohnsonSUMoments(gamma, delta, lambda, xi), mean, stdev, skew, kurt);
+}
+
+// The symmetric member with the target kurtosis, when it gives the targets
+// back (the skewness zero, or too small to tell from zero).
+bool SymmetricJohnsonSU(double mean, double stdev, double skew, double kurt, double& gamma, double& delta,
+                        double& lambda, double& xi) {
+  const double beta2 = kurt + 3;
+  const double w = std::sqrt(std::sqrt(2 * (beta2 - 1)) - 1);
+  delta = 1 / std::sqrt(std::log(w));
+  gamma = 0;
+  lambda = std::sqrt(2 * JohnsonSUAuxiliary(w, beta2) / (w + 1)) * stdev / (w - 1);
+  xi = mean;
+  return Finite({gamma, delta, lambda, xi}) && IsPositive(delta) &&
+         GivesBack(JohnsonSUMoments(gamma, delta, lambda, xi), mean, stdev, skew, kurt);
+}
+
+}  // namespace
+
+// The search stops once w moves by 1e-7, which can leave the higher
+// moments short of the targets: it then goes on from there to the last
+// bits of w. A skewness within rounding of zero is the symmetric member.
 bool JohnsonSUParam(double mean, double stdev, double skew, double kurt, double& gamma, double& delta,
                     double& lambda, double& xi) {
   const double beta1 = skew * skew;
@@ -41,31 +85,39 @@ bool JohnsonSUParam(double mean, double stdev, double skew, double kurt, double&
   const double w0 = (std::sqrt(4 / r - t - 3) + r - 1) / 2;
   if ((w0 + 2) * (w0 + 2) * (w0 - 1) <= beta1) return false;
 
-  if (beta1 > 0) {
-    auto equation = [&](double w) { return JohnsonSUEquation(w, beta1, beta2); };
-    double w = 0;
-    if (!SolveOne(equation, w0, 1e-7, kTolF, w)) return false;
-    const double m = JohnsonSUAuxiliary(w, beta2);
-    const double s = skew > 0 ? 1.0 : -1.0;
-    // Near zero skew, q^2 and w - 1 - m are zero up to rounding, which can
-    // leave them slightly negative: that is the symmetric limit, not a failure.
-    const double q = std::sqrt(std::max(0.0, (w + 1) * ((w - 1) / m - 1) / (2 * w)));
-    delta = 1 / std::sqrt(std::log(w));
-    gamma = -s * std::log(q + std::sqrt(q * q + 1)) * delta;
-    lambda = std::sqrt(2 * m / (w + 1)) * stdev / (w - 1);
-    xi = mean - std::sqrt(std::max(0.0, w - 1 - m)) * s * stdev / (w - 1);
-  } else if (beta1 == 0) {
-    const double w = std::sqrt(std::sqrt(2 * (beta2 - 1)) - 1);
-    delta = 1 / std::sqrt(std::log(w));
-    gamma = 0;
-    lambda = std::sqrt(2 * JohnsonSUAuxiliary(w, beta2) / (w + 1)) * stdev / (w - 1);
-    xi = mean;
-  } else {
-    return false;
+  if (beta1 == 0) return SymmetricJohnsonSU(mean, stdev, skew, kurt, gamma, delta, lambda, xi);
+  if (!(beta1 > 0)) return false;
+  auto equation = [&](double w) { return JohnsonSUEquation(w, beta1, beta2); };
+  double w = 0;
+  if (SolveOne(equation, w0, 1e-7, kTolF, w)) {
+    if (JohnsonSUAt(w, mean, stdev, skew, kurt, gamma, delta, lambda, xi)) return true;
+    double polished = 0;
+    if (SolveOne(equation, w, 1e-15 * w, 0.0, polished) &&
+        JohnsonSUAt(polished, mean, stdev, skew, kurt, gamma, delta, lambda, xi))
+      return true;
   }
-  return Finite({gamma, delta, lambda, xi});
+  return SymmetricJohnsonSU(mean, stdev, skew, kurt, gamma, delta, lambda, xi);
 }
 
+namespace {
+
+// The triangle with the mode at the share u of its range and the target
+// mean and deviation, when the triangular functions accept it and its
+// moments (in their width-free forms) are the targets.
+bool TriangleAt(double mean, double stdev, double skew, double u, double& min, double& max, double& mode) {
+  const double range = 3 * std::sqrt(2.0) * stdev / std::sqrt(u * u - u + 1);
+  min = mean - range * (u + 1) / 3;
+  max = range + min;
+  mode = min + range * u;
+  return Finite({min, max, mode}) && TriangularShapeValid(min, max, mode) &&
+         GivesBack(TriangularMomentsByShare(min, max, mode), mean, stdev, skew);
+}
+
+}  // namespace
+
+// Near the largest skewness the polynomial's root is double (its slope
+// vanishes at u = 0) and the search from 0 runs off; bisection on the
+// skewness itself finds the mode there.
 bool TriangularParam(double mean, double stdev, double skew, double& min, double& max, double& mode) {
   if (stdev <= 0) return false;
   const double skew2 = skew * skew;
@@ -74,17 +126,13 @@ bool TriangularParam(double mean, double stdev, double skew, double& min, double
   double u = 0.5;
   if (skew2 != 0) {
     auto equation = [&](double at) { return TriangularEquation(at, skew2); };
-    if (!SolveOne(equation, 0.0, 1e-10, kTolF, u)) return false;
-    if (u <= 0 || u >= 1) return false;
     // From its start the search finds the mode left of the centre, the
     // positively skewed triangle; a negative target is its mirror image.
-    if (skew < 0) u = 1 - u;
+    if (!SolveOne(equation, 0.0, 1e-10, kTolF, u) || u <= 0 || u >= 1) u = TriangularModeShare(skew);
+    else if (skew < 0) u = 1 - u;
   }
-  const double range = 3 * std::sqrt(2.0) * stdev / std::sqrt(u * u - u + 1);
-  min = mean - range * (u + 1) / 3;
-  max = range + min;
-  mode = min + range * u;
-  return Finite({min, max, mode});
+  if (TriangleAt(mean, stdev, skew, u, min, max, mode)) return true;
+  return skew2 != 0 && TriangleAt(mean, stdev, skew, TriangularModeShare(skew), min, max, mode);
 }
 
 namespace {
@@ -160,16 +208,20 @@ bool TruncNormParam(double min, double max, double mean, double stdev, double& m
   return Reproduces(min, max, mean, stdev, mu, sigma, kReproduced);
 }
 
+// The equation in LogGamma cancels to nothing for a narrow distribution
+// (shape 1e8 came out 1.75e7); the series takes over there.
 bool WeibullParam(double mean, double stdev, double& scale, double& shape) {
   if (stdev <= 0 || mean <= 0) return false;
   const double meanSquared = mean * mean;
   const double variance = stdev * stdev;
   auto equation = [&](double a) { return WeibullEquation(a, meanSquared, variance); };
   double a = 0;
-  if (!SolveOne(equation, 1.0, 1e-10, kTolF, a)) return false;
-  shape = 1 / a;
-  scale = mean / (std::exp(LogGamma(a)) * a);
-  return std::isfinite(shape) && std::isfinite(scale) && shape > 0 && scale > 0;
+  if (SolveOne(equation, 1.0, 1e-10, kTolF, a)) {
+    shape = 1 / a;
+    scale = mean / (std::exp(LogGamma(a)) * a);
+    if (IsPositive(shape) && IsPositive(scale) && GivesBack(WeibullMoments(shape, scale), mean, stdev)) return true;
+  }
+  return WeibullParamNarrow(mean, stdev, scale, shape);
 }
 
 }  // namespace Zq::Math

@@ -12,6 +12,12 @@ namespace {
 
 double Gamma(double v) { return std::exp(LogGamma(v)); }
 
+// ζ(2) ... ζ(14): lnΓ(1 + x) = -γ x + Σ (-1)^j ζ(j) x^j / j.
+constexpr double kZeta[] = {1.6449340668482264, 1.2020569031595943, 1.0823232337111382, 1.0369277551433699,
+                            1.0173430619844491, 1.0083492773819228, 1.0040773561979443, 1.0020083928260822,
+                            1.0009945751278181, 1.0004941886041195, 1.0002460865533080, 1.0001227133475785,
+                            1.0000612481350587};
+
 }  // namespace
 
 bool WeibullParametersValid(double k, double theta) { return IsPositiveOrNaN(k) && IsPositiveOrNaN(theta); }
@@ -42,6 +48,22 @@ double WeibullInv(double prob, double k, double theta) {
   return stable;
 }
 
+// The Euler terms cancel: g(a) = Σ (-1)^j ζ(j) (2^j - 2)/j a^j from j = 2,
+// summed from the smallest term up. Below a = 0.01 the last term is under
+// 1e-17 of the first.
+WeibullSpread WeibullLogSpread(double a) {
+  constexpr int kTerms = sizeof(kZeta) / sizeof(kZeta[0]);
+  double value = 0.0;
+  double slope = 0.0;
+  for (int i = kTerms - 1; i >= 0; --i) {
+    const int j = i + 2;
+    const double coefficient = (j % 2 == 0 ? 1.0 : -1.0) * kZeta[i] * static_cast<double>((1 << j) - 2);
+    value = value * a + coefficient / j;
+    slope = slope * a + coefficient;
+  }
+  return {value * a * a, slope * a};
+}
+
 Moments WeibullMoments(double k, double theta) {
   const double mu = theta * Gamma(1.0 + 1.0 / k);
   const double mu2 = mu * mu;
@@ -54,7 +76,8 @@ Moments WeibullMoments(double k, double theta) {
       (theta2 * theta2 * Gamma(1.0 + 4.0 / k) - 4.0 * mu * sigma3 * skew - 6.0 * mu2 * sigma2 - mu2 * mu2) /
           (sigma2 * sigma2) -
       3.0;
-  return {mu, sigma, skew, kurt};
+  if (!(k > kWeibullSeriesShape)) return {mu, sigma, skew, kurt};
+  return {mu, mu * std::sqrt(ExpMinusOne(WeibullLogSpread(1.0 / k).value)), skew, kurt};
 }
 
 }  // namespace Zq::Math

@@ -1,0 +1,29 @@
+// Second ways to the fits, for the targets where the first formulas lose the
+// answer to rounding or overflow. Each answers only parameters that the
+// family's functions accept and whose moments give the targets back.
+#pragma once
+
+#include "distributions/distribution_basics.h"
+
+namespace Zq::Math {
+
+// ln(1 + cv^2) from LogOnePlus, with cv = stdev/mean (no square of the
+// moments themselves, which can overflow).
+bool LogNormParamFromLogs(double mean, double stdev, double& m, double& s);
+
+// Shapes above kWeibullSeriesShape (a coefficient of variation below about
+// 0.013): the spread equation in the series of WeibullLogSpread.
+bool WeibullParamNarrow(double mean, double stdev, double& scale, double& shape);
+
+// The mode's share of the range, (Mode - Min)/(Max - Min), of the triangle
+// with skewness skew (|skew| below its largest value, sqrt(0.32)), by
+// bisection on the skewness, which falls steadily from sqrt(0.32) to 0 as
+// the share goes from 0 to 1/2.
+double TriangularModeShare(double skew);
+
+// The triangle's moments from its width and the mode's share of it: the
+// forms TriangularMoments falls back to, free of the cancellation that its
+// first formulas suffer (to about 1e-8) away from 0 or near symmetry.
+Moments TriangularMomentsByShare(double min, double max, double mode);
+
+}  // namespace Zq::Math
