@@ -22,7 +22,16 @@ constexpr double kZeta[] = {1.6449340668482264, 1.2020569031595943, 1.0823232337
 
 bool WeibullParametersValid(double k, double theta) { return IsPositiveOrNaN(k) && IsPositiveOrNaN(theta); }
 
-double WeibullCdf(double x, double k, double theta) { return 1.0 - std::exp(-std::pow(x / theta, k)); }
+// 1 - exp(-z) loses z to rounding below about 1e-16 (the cumulative of
+// 1e-10 with shape 2 came out 0, not 1e-20); ExpMinusOne keeps it. The plain
+// form stands wherever the two agree to 1e-6.
+double WeibullCdf(double x, double k, double theta) {
+  const double z = std::pow(x / theta, k);
+  const double plain = 1.0 - std::exp(-z);
+  const double stable = -ExpMinusOne(-z);
+  if (!std::isfinite(stable) || std::fabs(plain - stable) <= 1e-6 * stable) return plain;
+  return stable;
+}
 
 // Far in the tail (x/theta)^(k - 1) overflows while exp(-(x/theta)^k)
 // underflows, and their product is inf * 0; short of that the underflowed

@@ -192,5 +192,17 @@ TEST(WeibullTails, DensityIsFiniteNonNegativeAndMatchesLongDouble) {
   EXPECT_EQ(WeibullPdf(8.86e124, 84.28, 6.19), 0.0);
 }
 
+// Near zero the cumulative is z = (x/theta)^k to within z^2/2: 1 - e^-z
+// would round it away.
+TEST(WeibullTails, CumulativeKeepsTinyProbabilities) {
+  for (double k : {0.5, 1.0, 2.0, 6.19}) {
+    for (double z = 1e-300; z < 1e-8; z *= 1e7) {
+      const double x = std::pow(z, 1.0 / k);
+      const double expected = std::pow(x, k);
+      EXPECT_NEAR(WeibullCdf(x, k, 1.0), expected, 1e-12 * expected) << Where({x, k, 1.0});
+    }
+  }
+}
+
 }  // namespace
 }  // namespace Zq::Math
