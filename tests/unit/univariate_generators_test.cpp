@@ -7,7 +7,6 @@
 #include <boost/math/distributions/beta.hpp>
 #include <boost/math/distributions/extreme_value.hpp>
 #include <boost/math/distributions/logistic.hpp>
-#include <boost/math/distributions/normal.hpp>
 #include <boost/math/distributions/poisson.hpp>
 #include <boost/math/distributions/triangular.hpp>
 #include <boost/math/distributions/weibull.hpp>
@@ -288,28 +287,19 @@ TEST(RandomPoisson, HugeMeansEndEveryDraw) {
 }
 
 struct WeightCase {
-  double mean;
-  double count;
-  double logWeight;
+  double mean, count, logWeight;
 };
-
 const WeightCase kWeightCases[] = {
 #include "tests/unit/reference/poisson_weights.inc"
 };
 
+// Against exact arithmetic, and where the form changes against the direct
+// weight, whose rounding is still below 1e-5 there.
 TEST(RandomPoisson, SaddlePointWeightsMatchExactArithmetic) {
   for (const WeightCase& c : kWeightCases) {
-    const double weight = PoissonSaddlePointWeight(c.count, c.mean);
-    ASSERT_GT(weight, 0) << c.mean << " " << c.count;
-    EXPECT_NEAR(std::log(weight), c.logWeight, 1e-12 + 1e-15 * std::fabs(c.logWeight)) << c.mean << " " << c.count;
+    EXPECT_NEAR(std::log(PoissonSaddlePointWeight(c.count, c.mean)), c.logWeight, 1e-12) << c.mean << " " << c.count;
   }
-  // Far from the mean the weight is far below the smallest double.
-  for (double count : {0.0, 0.49 * RandomPoisson::kSaddlePointFrom, 1.51 * RandomPoisson::kSaddlePointFrom}) {
-    EXPECT_EQ(PoissonSaddlePointWeight(count, RandomPoisson::kSaddlePointFrom), 0) << count;
-  }
-  // Where the weights change form the two forms agree to the old one's rounding.
-  const double mean = RandomPoisson::kSaddlePointFrom;
-  const double g = mean * std::log(mean) - LogGamma(mean + 1);
+  const double mean = RandomPoisson::kSaddlePointFrom, g = mean * std::log(mean) - LogGamma(mean + 1);
   for (double step = -30; step <= 30; step += 0.7) {
     const double count = std::floor(mean + step * std::sqrt(mean));
     const double direct = std::exp(count * std::log(mean) - LogGamma(count + 1) - g);
@@ -317,34 +307,22 @@ TEST(RandomPoisson, SaddlePointWeightsMatchExactArithmetic) {
   }
 }
 
-// Sample mean and deviation within five standard errors of the mean and its
-// square root, on every engine; from 1e9 on, where the distribution is
-// normal to far below the test's resolution, the standardised sample also
-// passes Kolmogorov's test against the normal distribution. Deviations are
-// taken from the mean itself, which is exact near huge means.
+// Sample mean and deviation within five standard errors on every engine;
+// deviations are taken from the mean, exact near huge means.
 TEST(RandomPoisson, HugeMeansKeepTheirSpread) {
-  const boost::math::normal_distribution<double> normal;
   for (RandomAlgorithm engine : {RandomAlgorithm::Mt2002, RandomAlgorithm::Mt1998, RandomAlgorithm::Ran2}) {
     for (double mean = 1e3; mean <= 1e17; mean *= 10) {
-      SCOPED_TRACE(testing::Message() << "engine " << static_cast<int>(engine) << " mean " << mean);
       RandomPoisson generator = Poisson(mean);
       generator.SetSeed(engine, 3, 17);
-      std::vector<double> standardised(kSampleSize);
-      double sum = 0;
-      double squares = 0;
-      for (double& z : standardised) {
+      double sum = 0, squares = 0;
+      for (int k = 0; k < kSampleSize; ++k) {
         const double deviation = generator.NextVariate() - mean;
         sum += deviation;
         squares += deviation * deviation;
-        z = deviation / std::sqrt(mean);
       }
       const double n = kSampleSize;
-      EXPECT_NEAR(sum / n, 0, 5 * std::sqrt(mean / n));
-      EXPECT_NEAR(std::sqrt(squares / n / mean), 1, 5 * std::sqrt(0.5 / n));
-      if (mean >= 1e9) {
-        EXPECT_LT(KolmogorovStatistic(standardised, [&](double z) { return boost::math::cdf(normal, z); }),
-                  kKolmogorovCritical);
-      }
+      EXPECT_NEAR(sum / n, 0, 5 * std::sqrt(mean / n)) << static_cast<int>(engine) << " " << mean;
+      EXPECT_NEAR(std::sqrt(squares / n / mean), 1, 5 * std::sqrt(0.5 / n)) << static_cast<int>(engine) << " " << mean;
     }
   }
 }
