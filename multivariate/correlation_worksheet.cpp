@@ -6,6 +6,7 @@
 #include "addin/call_frame.h"
 #include "multivariate/array_argument.h"
 #include "multivariate/matrix_result.h"
+#include "multivariate/semidefinite.h"
 #include "multivariate/statistics.h"
 
 namespace {
@@ -26,7 +27,7 @@ LPXLOPER MomentTable(Result& out, const FP* data, bool withMean, bool withStdev,
   return out.Array(rows, c, [&](XLOPER* cells) {
     for (std::int32_t i = 0; withMean && i < c; ++i) Zq::Addin::StoreNumber(Zq::Math::ColumnMean(table.Column(i)), *cells++);
     for (std::int32_t i = 0; withStdev && i < c; ++i) {
-      Zq::Addin::StoreNumber(std::sqrt(Zq::Math::PopulationVariance(table.Column(i))), *cells++);
+      Zq::Addin::StoreNumber(Zq::Math::PopulationStdev(table.Column(i)), *cells++);
     }
     XLOPER* matrix = cells;
     for (std::int32_t i = 0; i < c; ++i) {
@@ -86,8 +87,11 @@ ZQ_WORKSHEET ZqCov2Cor(const FP* covariance, short calcStdev) {
     const ConstVectorView variances = v.Diagonal();
     for (std::int32_t i = 0; i < e; ++i) s[i] = std::sqrt(variances[i]);
     for (std::int32_t i = 0; i < e; ++i)
-      for (std::int32_t j = 0; j < e; ++j) k(i, j) = v(i, j) / (s[i] * s[j]);
-    if (!Zq::Math::AllFinite(k) || !Zq::Math::AllFinite(s)) return out.Error();
+      for (std::int32_t j = 0; j < e; ++j) k(i, j) = Zq::Math::CorrelationFromCovariance(v(i, j), s[i], s[j]);
+    // A matrix that is not positive semi-definite is no covariance matrix.
+    if (!Zq::Math::AllFinite(k) || !Zq::Math::AllFinite(s) || !Zq::Math::IsCorrelationSemidefinite(k)) {
+      return out.Error();
+    }
     const ConstVectorView top = s;
     return Zq::Addin::MatrixArray(out, k, calcStdev != 0 ? &top : nullptr);
   });

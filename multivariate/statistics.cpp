@@ -8,6 +8,35 @@ namespace Zq::Math {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+// A sum of squares or cross-products at least this large has lost nothing
+// that matters to terms below the normal range (each such term is off by at
+// most 2^-1075, and there are fewer than 2^31 of them).
+constexpr double kSumsKeepTheirDigits = 0x1.0p-900;
+
+// A column read as its values times 2^-exponent. Scaling by a power of two
+// is exact; only values more than 2^1021 times smaller than the column's
+// largest (far below its last digit) may round.
+struct ScaledColumn {
+  ConstVectorView x;
+  int exponent;
+  double operator[](std::int32_t i) const { return std::ldexp(x[i], -exponent); }
+};
+
+// The exponent that brings the column's largest magnitude into [0.5, 1);
+// 0 (no scaling) when that magnitude is 0 or not finite.
+int ScaleExponent(ConstVectorView x, std::int32_t n) {
+  double largest = 0;
+  for (std::int32_t i = 0; i < n; ++i) {
+    const double magnitude = std::fabs(x[i]);
+    if (magnitude > largest) largest = magnitude;
+  }
+  if (!(largest > 0) || !std::isfinite(largest)) return 0;
+  int exponent = 0;
+  std::frexp(largest, &exponent);
+  return exponent;
+}
+
+ScaledColumn Scaled(ConstVectorView x, std::int32_t n) { return {x, ScaleExponent(x, n)}; }
 
 struct ExactMean {
   double mean;
@@ -16,7 +45,8 @@ struct ExactMean {
 
 // The mean of n >= 1 values: the first value itself when no value differs
 // from it, else first * (count of leading copies) plus the rest, over n.
-ExactMean MeanOf(ConstVectorView x, std::int32_t n) {
+template <class Column>
+ExactMean MeanOf(const Column& x, std::int32_t n) {
   const double first = x[0];
   std::int32_t k = 1;
   while (k < n && x[k] == first) ++k;
@@ -26,7 +56,8 @@ ExactMean MeanOf(ConstVectorView x, std::int32_t n) {
   return {sum / n, false};
 }
 
-double SquaresAbout(ConstVectorView x, std::int32_t n, double mean) {
+template <class Column>
+double SquaresAbout(const Column& x, std::int32_t n, double mean) {
   double squares = 0.0;
   for (std::int32_t i = 0; i < n; ++i) {
     const double deviation = x[i] - mean;
@@ -35,11 +66,67 @@ double SquaresAbout(ConstVectorView x, std::int32_t n, double mean) {
   return squares;
 }
 
+// The pair's sums, and whether either variable is constant (then the
+// sums are exactly the zeros it forces, not sums that underflowed).
+struct PairSpread {
+  PairSums sums;
+  bool constant;
+};
+
+template <class X, class Y>
+PairSpread PairSpreadOf(const X& x, const Y& y, std::int32_t n) {
+  const ExactMean mx = MeanOf(x, n);
+  const ExactMean my = MeanOf(y, n);
+  PairSums sums{n, mx.mean, my.mean, 0.0, 0.0, 0.0};
+  // A constant variable has no spread and no co-spread: nothing is summed.
+  if (mx.constant || my.constant) {
+    if (!mx.constant) sums.sxx = SquaresAbout(x, n, mx.mean);
+    if (!my.constant) sums.syy = SquaresAbout(y, n, my.mean);
+    return {sums, true};
+  }
+  for (std::int32_t i = 0; i < n; ++i) {
+    const double dx = x[i] - mx.mean;
+    const double dy = y[i] - my.mean;
+    sums.sxx += dx * dx;
+    sums.syy += dy * dy;
+    sums.sxy += dx * dy;
+  }
+  return {sums, false};
+}
+
+double CorrelationOf(const PairSums& s) {
+  const double n = s.n;
+  return s.sxy / (std::sqrt(s.sxx * s.syy / (n * n)) * n);
+}
+
+bool KeepsItsDigits(double sum) { return sum >= kSumsKeepTheirDigits && sum <= std::numeric_limits<double>::max(); }
+
+// The spread of a column as squares * 2^(2 exponent): the plain sum where
+// it is accurate, else the sum over the column scaled to at most 1, which
+// neither overflows nor sinks below the normal range.
+struct Spread {
+  double squares;
+  int exponent;
+};
+
+Spread SpreadOf(ConstVectorView x, std::int32_t n) {
+  const ExactMean plain = MeanOf(x, n);
+  const double squares = SquaresAbout(x, n, plain.mean);
+  if (plain.constant || KeepsItsDigits(squares)) return {squares, 0};
+  const ScaledColumn scaled = Scaled(x, n);
+  return {SquaresAbout(scaled, n, MeanOf(scaled, n).mean), scaled.exponent};
+}
+
 }  // namespace
 
 double ColumnMean(ConstVectorView x) {
   const std::int32_t n = x.Length();
-  return n > 0 ? MeanOf(x, n).mean : kNaN;
+  if (n <= 0) return kNaN;
+  const double mean = MeanOf(x, n).mean;
+  if (!std::isinf(mean)) return mean;
+  // The sum overflowed although the mean of finite values lies among them.
+  const ScaledColumn scaled = Scaled(x, n);
+  return std::ldexp(MeanOf(scaled, n).mean, scaled.exponent);
 }
 
 Moments MeanAndSquares(ConstVectorView x) {
@@ -50,37 +137,39 @@ Moments MeanAndSquares(ConstVectorView x) {
 }
 
 double PopulationVariance(ConstVectorView x) {
-  const Moments m = MeanAndSquares(x);
-  return m.n > 0 ? m.squares / m.n : kNaN;
+  const std::int32_t n = x.Length();
+  if (n <= 0) return kNaN;
+  const Spread spread = SpreadOf(x, n);
+  return std::ldexp(spread.squares / n, 2 * spread.exponent);
+}
+
+double PopulationStdev(ConstVectorView x) {
+  const std::int32_t n = x.Length();
+  if (n <= 0) return kNaN;
+  const Spread spread = SpreadOf(x, n);
+  return std::ldexp(std::sqrt(spread.squares / n), spread.exponent);
 }
 
 PairSums PairMoments(ConstVectorView x, ConstVectorView y) {
   const std::int32_t n = x.Length();
   if (n <= 0) return {n, kNaN, kNaN, kNaN, kNaN, kNaN};
-  const ExactMean mx = MeanOf(x, n);
-  const ExactMean my = MeanOf(y, n);
-  PairSums sums{n, mx.mean, my.mean, 0.0, 0.0, 0.0};
-  // A constant variable has no spread and no co-spread: nothing is summed.
-  if (mx.constant || my.constant) {
-    if (!mx.constant) sums.sxx = SquaresAbout(x, n, mx.mean);
-    if (!my.constant) sums.syy = SquaresAbout(y, n, my.mean);
-    return sums;
-  }
-  for (std::int32_t i = 0; i < n; ++i) {
-    const double dx = x[i] - mx.mean;
-    const double dy = y[i] - my.mean;
-    sums.sxx += dx * dx;
-    sums.syy += dy * dy;
-    sums.sxy += dx * dy;
-  }
-  return sums;
+  return PairSpreadOf(x, y, n).sums;
 }
 
 double PairCorrelation(ConstVectorView x, ConstVectorView y) {
-  const PairSums s = PairMoments(x, y);
-  if (s.n <= 0) return kNaN;
-  const double n = s.n;
-  return s.sxy / (std::sqrt(s.sxx * s.syy / (n * n)) * n);
+  const std::int32_t n = x.Length();
+  if (n <= 0) return kNaN;
+  const PairSpread plain = PairSpreadOf(x, y, n);
+  const PairSums& s = plain.sums;
+  const double product = s.sxx * s.syy / (static_cast<double>(n) * n);
+  // A constant column's correlations are 0 / 0, not a failed sum.
+  if (plain.constant || (KeepsItsDigits(s.sxx) && KeepsItsDigits(s.syy) && std::isfinite(s.sxy) &&
+                         product >= std::numeric_limits<double>::min() && product <= std::numeric_limits<double>::max())) {
+    return CorrelationOf(s);
+  }
+  // A correlation does not depend on the columns' scales: the sums of the
+  // columns scaled to at most 1 stay in range.
+  return CorrelationOf(PairSpreadOf(Scaled(x, n), Scaled(y, n), n).sums);
 }
 
 double PairCovariance(ConstVectorView x, ConstVectorView y) {
@@ -91,7 +180,20 @@ double PairCovariance(ConstVectorView x, ConstVectorView y) {
   if (mx.constant || my.constant) return 0.0;
   double sxy = 0.0;
   for (std::int32_t i = 0; i < n; ++i) sxy += (x[i] - mx.mean) * (y[i] - my.mean);
-  return sxy / n;
+  if (std::isfinite(sxy)) return sxy / n;
+  // A sum or a product overflowed: the covariance of the scaled columns,
+  // scaled back (infinite only when the covariance itself is too large).
+  const ScaledColumn sx = Scaled(x, n);
+  const ScaledColumn sy = Scaled(y, n);
+  return std::ldexp(PairSpreadOf(sx, sy, n).sums.sxy / n, sx.exponent + sy.exponent);
+}
+
+double CorrelationFromCovariance(double covariance, double stdevI, double stdevJ) {
+  const double product = stdevI * stdevJ;
+  if (product >= std::numeric_limits<double>::min() && product <= std::numeric_limits<double>::max()) {
+    return covariance / product;
+  }
+  return covariance / stdevI / stdevJ;
 }
 
 }  // namespace Zq::Math

@@ -1,7 +1,9 @@
 // Population statistics of strided columns: means, deviation sums, variance,
 // correlation and covariance. Estimators divide by n, never n - 1. A column
 // whose values are all equal has exactly that value as mean and exactly zero
-// spread.
+// spread. Where a column's scale makes a sum overflow, or its squares sink
+// below the normal range, the statistics come from the column scaled by a
+// power of two (exactly), so that each is right wherever it is representable.
 #pragma once
 
 #include <cstdint>
@@ -27,12 +29,17 @@ struct PairSums {
 
 // NaN for an empty view.
 double ColumnMean(ConstVectorView x);
-// mean and squares NaN when n <= 0.
+// mean and squares NaN when n <= 0. The plain sums, unscaled.
 Moments MeanAndSquares(ConstVectorView x);
 double PopulationVariance(ConstVectorView x);
-// n from x; y must be at least as long.
+// sqrt(PopulationVariance(x)), also where the variance itself is out of range.
+double PopulationStdev(ConstVectorView x);
+// n from x; y must be at least as long. The plain sums, unscaled.
 PairSums PairMoments(ConstVectorView x, ConstVectorView y);
 double PairCorrelation(ConstVectorView x, ConstVectorView y);
 double PairCovariance(ConstVectorView x, ConstVectorView y);
+// covariance / (stdevI stdevJ), also where that product of deviations
+// leaves the normal range.
+double CorrelationFromCovariance(double covariance, double stdevI, double stdevJ);
 
 }  // namespace Zq::Math

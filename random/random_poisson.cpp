@@ -16,7 +16,33 @@ constexpr double kNotComputed = -1;
 // number, from there on e itself, which is whole.
 double WholePart(double e) { return e < 0x1.0p52 ? static_cast<double>(static_cast<std::int64_t>(e)) : e; }
 constexpr double kNoCounts = std::numeric_limits<double>::infinity();
+
+// (1 + r) ln(1 + r) - r for |r| <= 1/2, through v = r / (2 + r):
+// ln(1 + r) = 2 atanh(v), so the value is r v + 2 (1 + r)(v^3/3 + v^5/5 + ...),
+// a sum of terms that does not cancel (|v| <= 1/3).
+double SaddlePointDeviance(double r) {
+  const double v = r / (2 + r);
+  const double vv = v * v;
+  double power = v;
+  double series = 0;
+  for (int k = 3; k < 80; k += 2) {
+    power *= vv;
+    const double term = power / k;
+    const double next = series + term;
+    if (next == series) break;
+    series = next;
+  }
+  return r * v + 2 * (1 + r) * series;
+}
 }  // namespace
+
+double PoissonSaddlePointWeight(double e, double mean) {
+  // e - mean is exact for e in [mean / 2, 2 mean] (both are doubles).
+  const double r = (e - mean) / mean;
+  if (std::fabs(r) > 0.5) return 0;
+  const double logWeight = -(mean * SaddlePointDeviance(r)) - 0.5 * std::log(1 + r) + r / (12 * e);
+  return std::exp(logWeight);
+}
 
 double RandomPoisson::NextVariate() {
   if (!prepared) {
@@ -64,7 +90,8 @@ double RandomPoisson::NextByRejection() {
 }
 
 double RandomPoisson::NewCountWeight(double e) {
-  const double weight = std::exp(e * logMean_ - LogGamma(e + 1) - g_);
+  const double weight =
+      mean >= kSaddlePointFrom ? PoissonSaddlePointWeight(e, mean) : std::exp(e * logMean_ - LogGamma(e + 1) - g_);
   const double index = e - firstRemembered_;
   // A weight is never negative; a NaN one is computed again each time.
   if (index >= 0 && index < kRememberedCounts) weights_[static_cast<int>(index)] = weight;

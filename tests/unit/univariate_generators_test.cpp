@@ -247,7 +247,9 @@ std::vector<double> ByRejection(double mean, int count) {
         k = sq * y + mean;
       } while (k < 0);
       k = std::floor(k);
-      if (!(uniform.NextUniform() > 0.9 * (1 + y * y) * std::exp(k * logMean - LogGamma(k + 1) - g))) break;
+      const double weight = mean >= RandomPoisson::kSaddlePointFrom ? PoissonSaddlePointWeight(k, mean)
+                                                                    : std::exp(k * logMean - LogGamma(k + 1) - g);
+      if (!(uniform.NextUniform() > 0.9 * (1 + y * y) * weight)) break;
     }
   }
   return sample;
@@ -255,8 +257,9 @@ std::vector<double> ByRejection(double mean, int count) {
 
 TEST(RandomPoisson, RememberedWeightsGiveTheDirectDraws) {
   // Counts inside the window around the mean, partly and mostly outside it,
-  // and a mean too large for whole counts to be remembered.
-  for (double mean : {12.0, 50.0, 700.0, 1e6, 0x1.0p53}) {
+  // with weights of either form, and a mean too large for whole counts to be
+  // remembered.
+  for (double mean : {12.0, 50.0, 700.0, 1e6, 1e12, 0x1.0p53}) {
     SCOPED_TRACE(testing::Message() << "mean " << mean);
     RandomPoisson generator = Poisson(mean);
     EXPECT_EQ(Draw(generator, 5000), ByRejection(mean, 5000));
@@ -281,6 +284,47 @@ TEST(RandomPoisson, HugeMeansEndEveryDraw) {
     }
   }
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+struct WeightCase {
+  double mean, count, logWeight;
+};
+const WeightCase kWeightCases[] = {
+#include "tests/unit/reference/poisson_weights.inc"
+};
+
+// Against exact arithmetic, and where the form changes against the direct
+// weight, whose rounding is still below 1e-5 there.
+TEST(RandomPoisson, SaddlePointWeightsMatchExactArithmetic) {
+  for (const WeightCase& c : kWeightCases) {
+    EXPECT_NEAR(std::log(PoissonSaddlePointWeight(c.count, c.mean)), c.logWeight, 1e-12) << c.mean << " " << c.count;
+  }
+  const double mean = RandomPoisson::kSaddlePointFrom, g = mean * std::log(mean) - LogGamma(mean + 1);
+  for (double step = -30; step <= 30; step += 0.7) {
+    const double count = std::floor(mean + step * std::sqrt(mean));
+    const double direct = std::exp(count * std::log(mean) - LogGamma(count + 1) - g);
+    EXPECT_NEAR(PoissonSaddlePointWeight(count, mean), direct, 1e-5 * direct) << count;
+  }
+}
+
+// Sample mean and deviation within five standard errors on every engine;
+// deviations are taken from the mean, exact near huge means.
+TEST(RandomPoisson, HugeMeansKeepTheirSpread) {
+  for (RandomAlgorithm engine : {RandomAlgorithm::Mt2002, RandomAlgorithm::Mt1998, RandomAlgorithm::Ran2}) {
+    for (double mean = 1e3; mean <= 1e17; mean *= 10) {
+      RandomPoisson generator = Poisson(mean);
+      generator.SetSeed(engine, 3, 17);
+      double sum = 0, squares = 0;
+      for (int k = 0; k < kSampleSize; ++k) {
+        const double deviation = generator.NextVariate() - mean;
+        sum += deviation;
+        squares += deviation * deviation;
+      }
+      const double n = kSampleSize;
+      EXPECT_NEAR(sum / n, 0, 5 * std::sqrt(mean / n)) << static_cast<int>(engine) << " " << mean;
+      EXPECT_NEAR(std::sqrt(squares / n / mean), 1, 5 * std::sqrt(0.5 / n)) << static_cast<int>(engine) << " " << mean;
+    }
+  }
 }
 
 }  // namespace
