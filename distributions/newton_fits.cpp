@@ -22,6 +22,9 @@ namespace {
 constexpr double kTolF = 1e-14;
 // How closely a fitted truncated normal must give back the target moments.
 constexpr double kReproduced = 1e-9;
+// A mean cannot be given back closer than its own rounding: a few units in
+// its last place.
+constexpr double kMeanSlack = 0x1p-50;
 
 bool Finite(std::initializer_list<double> values) {
   for (double v : values)
@@ -138,14 +141,23 @@ bool TriangularParam(double mean, double stdev, double skew, double& min, double
 namespace {
 
 // The truncated normal's moments (as its worksheet functions give them)
-// against (x0, x1), with mu = mean + stdev x0 and sigma = stdev e^x1, as
-// residuals in units of the target deviation. The derivatives come from the
-// stable moments: the density is exp(-(x - mu)^2 / (2 sigma^2)) over its
-// mass, so d/dmu of an expectation E g is Cov(g, X - mu)/sigma^2 and d/dsigma
-// is Cov(g, (X - mu)^2)/sigma^3, both from the central moments.
-Equation2 CheckedTruncNormEquations(double x0, double x1, double min, double max, double mean, double stdev) {
-  const double mu = mean + stdev * x0;
-  const double sigma = stdev * std::exp(x1);
+// against (x0, x1), as residuals in units of the target deviation (the
+// mean's in meanUnit, as wide or wider). In the
+// units of that deviation around the target mean, the density is
+// exp(x0 s - s^2 e^(-2 x1) / 2) up to its mass: x0 is the slope of the log
+// density at the target mean and sigma = stdev e^x1, so mu = mean + stdev x0
+// e^(2 x1). The slope stays finite where a window far in a tail holds a
+// nearly exponential distribution (mu and sigma growing without bound), and
+// sigma stays positive. The derivatives come from the stable moments: the
+// density is exp(-(x - mu)^2 / (2 sigma^2)) over its mass, so d/dmu of an
+// expectation E g is Cov(g, X - mu)/sigma^2 and d/dsigma is Cov(g, (X -
+// mu)^2)/sigma^3, both from the central moments.
+Equation2 CheckedTruncNormEquations(double x0, double x1, double min, double max, double mean, double stdev,
+                                    double meanUnit) {
+  const double scale = std::exp(x1);
+  const double muBySlope = stdev * scale * scale;
+  const double mu = mean + x0 * muBySlope;
+  const double sigma = stdev * scale;
   const Moments value = TruncNormMoments(min, max, mu, sigma);
   const Moments m = StableTruncNormMoments(min, max, mu, sigma);
   const double m2 = m.stdev * m.stdev;
@@ -159,19 +171,40 @@ Equation2 CheckedTruncNormEquations(double x0, double x1, double min, double max
   const double stdevByMu = m3 / s2 / (2.0 * m.stdev);
   const double stdevBySigma = (m4 - m2 * m2 + 2.0 * d * m3) / s3 / (2.0 * m.stdev);
   Equation2 e{};
-  e.value[0] = (value.mean - mean) / stdev;
+  e.value[0] = (value.mean - mean) / meanUnit;
   e.value[1] = (value.stdev - stdev) / stdev;
-  e.jacobian[0][0] = meanByMu;
-  e.jacobian[0][1] = meanBySigma * sigma / stdev;
-  e.jacobian[1][0] = stdevByMu;
-  e.jacobian[1][1] = stdevBySigma * sigma / stdev;
+  e.jacobian[0][0] = meanByMu * muBySlope / meanUnit;
+  e.jacobian[0][1] = (meanByMu * 2.0 * x0 * muBySlope + meanBySigma * sigma) / meanUnit;
+  e.jacobian[1][0] = stdevByMu * muBySlope / stdev;
+  e.jacobian[1][1] = (stdevByMu * 2.0 * x0 * muBySlope + stdevBySigma * sigma) / stdev;
   return e;
 }
 
-bool Reproduces(double min, double max, double mean, double stdev, double mu, double sigma, double tolerance) {
+// The fitted moments against the targets: the deviation to tolerance, the
+// mean to tolerance in deviations plus slack (its own rounding, where the
+// deviation is small against the mean).
+bool Reproduces(double min, double max, double mean, double stdev, double mu, double sigma, double tolerance,
+                double slack) {
   if (!Finite({mu, sigma}) || !IsPositiveOrNaN(sigma)) return false;
   const Moments fitted = TruncNormMoments(min, max, mu, sigma);
-  return std::fabs(fitted.mean - mean) <= tolerance * stdev && std::fabs(fitted.stdev - stdev) <= tolerance * stdev;
+  return std::fabs(fitted.mean - mean) <= tolerance * stdev + slack &&
+         std::fabs(fitted.stdev - stdev) <= tolerance * stdev;
+}
+
+// Solves the moment functions themselves from (x0, x1) of
+// CheckedTruncNormEquations.
+bool SolveCheckedTruncNorm(double min, double max, double mean, double stdev, double x0, double x1, double slack,
+                           double& mu, double& sigma) {
+  // The mean's residual in units that its rounding cannot fill.
+  const double meanUnit = stdev + slack / kReproduced;
+  auto checked = [&](double u, double v) {
+    return CheckedTruncNormEquations(u, v, min, max, mean, stdev, meanUnit);
+  };
+  if (!SolveTwo(checked, x0, x1, 1e-12, 1e-13)) return false;
+  const double scale = std::exp(x1);
+  mu = mean + x0 * (stdev * scale * scale);
+  sigma = stdev * scale;
+  return Reproduces(min, max, mean, stdev, mu, sigma, kReproduced, slack);
 }
 
 }  // namespace
@@ -179,10 +212,11 @@ bool Reproduces(double min, double max, double mean, double stdev, double mu, do
 // The text's equations stand on the closed formulas and NormCdf. Their
 // solution stands where the truncated normal's moment functions give the
 // targets back for it (where the formulas hold); elsewhere (a window narrow
-// against sigma, a mean near a bound) the moment functions themselves are
-// solved, from that solution when its sigma is positive. Targets the family
-// cannot reach (a deviation above the uniform's) make both searches fail or
-// miss the targets: #VALUE!, never a sigma <= 0.
+// against sigma, a mean near a bound, a window far in a tail) the moment
+// functions themselves are solved, from that solution when its sigma is
+// positive and else from the normal with the target moments. Targets the
+// family cannot reach (a deviation above the uniform's) make every search
+// fail or miss the targets: #VALUE!, never a sigma <= 0.
 bool TruncNormParam(double min, double max, double mean, double stdev, double& mu, double& sigma) {
   const double variance = stdev * stdev;
   auto equations = [&](double alpha, double beta) {
@@ -190,22 +224,17 @@ bool TruncNormParam(double min, double max, double mean, double stdev, double& m
   };
   double alpha = (min - mean) / stdev;
   double beta = (max - mean) / stdev;
-  double x0 = 0.0;
-  double x1 = 0.0;
   if (SolveTwo(equations, alpha, beta, 1e-10, kTolF)) {
     sigma = (min - max) / (alpha - beta);
     mu = (alpha * max - beta * min) / (alpha - beta);
-    if (Reproduces(min, max, mean, stdev, mu, sigma, kReproduced)) return true;
+    if (Reproduces(min, max, mean, stdev, mu, sigma, kReproduced, 0.0)) return true;
     if (Finite({mu, sigma}) && sigma > 0) {
-      x0 = (mu - mean) / stdev;
-      x1 = std::log(sigma / stdev);
+      const double x1 = std::log(sigma / stdev);
+      const double x0 = (mu - mean) / stdev / std::exp(2.0 * x1);
+      if (SolveCheckedTruncNorm(min, max, mean, stdev, x0, x1, kMeanSlack * std::fabs(mean), mu, sigma)) return true;
     }
   }
-  auto checked = [&](double u, double v) { return CheckedTruncNormEquations(u, v, min, max, mean, stdev); };
-  if (!SolveTwo(checked, x0, x1, 1e-12, 1e-13)) return false;
-  mu = mean + stdev * x0;
-  sigma = stdev * std::exp(x1);
-  return Reproduces(min, max, mean, stdev, mu, sigma, kReproduced);
+  return SolveCheckedTruncNorm(min, max, mean, stdev, 0.0, 0.0, kMeanSlack * std::fabs(mean), mu, sigma);
 }
 
 // The equation in LogGamma cancels to nothing for a narrow distribution

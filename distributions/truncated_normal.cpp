@@ -6,20 +6,24 @@
 // reaches 7.5e-8. Divided by a small mass Z, or cancelling in the
 // moments of a tail or a narrow window, that error takes every digit. Each
 // value is therefore checked against the stable computation of
-// truncated_normal_stable.h: the formula's value stands wherever the two
-// agree to within kAgreement, and the stable value replaces it elsewhere,
-// so a switch moves no value by more than that.
+// truncated_normal_stable.h. For the moments the formula's value stands
+// wherever the two agree to within kAgreement, and the stable value
+// replaces it elsewhere, so a switch moves no value by more than that. The
+// distribution function and the density choose once for the whole window
+// (truncated_normal_choice.h), so that neither steps as x moves.
 #include "distributions/truncated_normal.h"
 
 #include <cmath>
 
 #include "distributions/normal.h"
-#include "distributions/truncated_normal_quantile.h"
+#include "distributions/truncated_normal_choice.h"
 #include "distributions/truncated_normal_stable.h"
 
 namespace Zq::Math {
 namespace {
 
+// Below this sigma the formula takes the mean to be mu; Checked keeps that
+// only where the stable mean agrees.
 constexpr double kSmallSigma = 0.00001;
 
 struct Standardised {
@@ -40,7 +44,6 @@ double FormulaMean(const Standardised& s, double mu, double sigma) {
 }
 
 double FormulaVariance(const Standardised& s, double sigma) {
-  if (sigma < kSmallSigma) return kSmallSigma;
   if (s.mass == 0.0) return sigma * sigma;
   const double shift = (NormPdf(s.alpha) - NormPdf(s.beta)) / s.mass;
   return sigma * sigma * (1.0 + (s.alpha * NormPdf(s.alpha) - s.beta * NormPdf(s.beta)) / s.mass - shift * shift);
@@ -72,26 +75,30 @@ double Checked(double formula, double stable, double tolerance) {
 
 bool TruncNormParametersValid(double a, double b, double sigma) { return !(b <= a) && IsPositiveOrNaN(sigma); }
 
-double TruncNormCdf(double x, double a, double b, double mu, double sigma) {
+double TruncNormFormulaCdf(double x, double a, double b, double mu, double sigma) {
   const Standardised s = Standardise(a, b, mu, sigma);
-  const double formula = (NormCdf((x - mu) / sigma) - NormCdf(s.alpha)) / s.mass;
-  return Checked(formula, StableTruncNormCdf(x, a, b, mu, sigma), kTruncNormAgreement);
+  return (NormCdf((x - mu) / sigma) - NormCdf(s.alpha)) / s.mass;
+}
+
+double TruncNormFormulaPdf(double x, double a, double b, double mu, double sigma) {
+  return NormPdf((x - mu) / sigma) / (sigma * Standardise(a, b, mu, sigma).mass);
+}
+
+double TruncNormCdf(double x, double a, double b, double mu, double sigma) {
+  if (TruncNormFormulaCdfHolds(a, b, mu, sigma)) return TruncNormFormulaCdf(x, a, b, mu, sigma);
+  return StableTruncNormCdf(x, a, b, mu, sigma);
 }
 
 double TruncNormPdf(double x, double a, double b, double mu, double sigma) {
-  const double formula = NormPdf((x - mu) / sigma) / (sigma * Standardise(a, b, mu, sigma).mass);
-  const double stable = StableTruncNormPdf(x, a, b, mu, sigma);
-  return Checked(formula, stable, kTruncNormAgreement * stable);
+  if (TruncNormFormulaPdfHolds(a, b, mu, sigma)) return TruncNormFormulaPdf(x, a, b, mu, sigma);
+  return StableTruncNormPdf(x, a, b, mu, sigma);
 }
 
 Moments TruncNormMoments(double a, double b, double mu, double sigma) {
   const Moments formula = FormulaMoments(a, b, mu, sigma);
   const Moments stable = StableTruncNormMoments(a, b, mu, sigma);
-  // Below sigma = 0.00001 the deviation is taken as sqrt(0.00001) while mu
-  // lies in a window that wide.
-  const bool smallSigmaRule = sigma < kSmallSigma && mu >= a && mu <= b && 2.0 * formula.stdev <= b - a;
   return {Checked(formula.mean, stable.mean, kTruncNormAgreement * stable.stdev),
-          smallSigmaRule ? formula.stdev : Checked(formula.stdev, stable.stdev, kTruncNormAgreement * stable.stdev),
+          Checked(formula.stdev, stable.stdev, kTruncNormAgreement * stable.stdev),
           Checked(formula.skew, stable.skew, kTruncNormShapeAgreement),
           Checked(formula.kurt, stable.kurt, kTruncNormShapeAgreement)};
 }

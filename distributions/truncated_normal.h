@@ -17,10 +17,13 @@ inline constexpr double kTruncNormShapeAgreement = 1e-5;
 bool TruncNormParametersValid(double a, double b, double sigma);
 double TruncNormCdf(double x, double a, double b, double mu, double sigma);
 double TruncNormPdf(double x, double a, double b, double mu, double sigma);
-// Below sigma = 0.00001 the mean is mu and the deviation sqrt(0.00001)
-// while mu lies in a window at least twice that wide; with no normal mass
-// between the bounds the formulas' mean mu and deviation sigma stand only
-// where the stable values agree.
+// The closed formulas on their own, from NormCdf and NormPdf.
+double TruncNormFormulaCdf(double x, double a, double b, double mu, double sigma);
+double TruncNormFormulaPdf(double x, double a, double b, double mu, double sigma);
+// Below sigma = 0.00001 the mean is mu where that lies within the
+// agreement of the stable mean; with no normal mass between the bounds the
+// formulas' mean mu and deviation sigma stand only where the stable values
+// agree.
 Moments TruncNormMoments(double a, double b, double mu, double sigma);
 
 }  // namespace Zq::Math

@@ -88,6 +88,101 @@ double UpperQuantile(double complement, const Window& w, const Bracket& e) {
   return z;
 }
 
+// A window on one side of mu, far from it against its own spread, seen from
+// its bound nearer mu: there a standardised point z near c = |bound - mu| /
+// sigma keeps its offset from the bound only to a unit in the last place of
+// c, and mu + sigma z cancels. Such windows work in the offset t >= 0 of a
+// point from that bound, in units of sigma: x = bound + direction sigma t.
+struct NearBound {
+  double c;
+  double width;
+  double bound;
+  double direction;
+};
+
+// Where c times the larger of c and 1/width exceeds this, z would keep fewer
+// than twelve digits of the offset (in the spread of the window's mass).
+constexpr double kFar = 1e4;
+
+bool IsFar(const Window& w, double a, double b, NearBound& n) {
+  if (w.alpha >= 0.0) {
+    n = {w.alpha, w.width, a, 1.0};
+  } else if (w.beta <= 0.0) {
+    n = {-w.beta, w.width, b, -1.0};
+  } else {
+    return false;
+  }
+  return n.c * std::fmax(n.c, 1.0 / n.width) > kFar;
+}
+
+// The mass of offsets [s, t] over phi(c + s), t - s given.
+double OffsetMass(const NearBound& n, double s, double width) {
+  return NormalWindowMass(n.c + s, n.c + s + width, width).scaled;
+}
+
+// phi(c + t) / phi(c).
+double OffsetDensity(const NearBound& n, double t) { return std::exp(-0.5 * t * (2.0 * n.c + t)); }
+
+struct Shares {
+  double nearer;
+  double beyond;
+};
+
+// The shares of the window's mass on either side of offset t, with rest
+// the width beyond t: nearer the bound and beyond, the smaller of the two
+// computed directly.
+Shares OffsetShares(const NearBound& n, double t, double rest) {
+  const double whole = OffsetMass(n, 0.0, n.width);
+  const double nearer = OffsetMass(n, 0.0, t) / whole;
+  if (nearer <= 0.5) return {nearer, 1.0 - nearer};
+  const double beyond = OffsetDensity(n, t) * (OffsetMass(n, t, rest) / whole);
+  return {1.0 - beyond, beyond};
+}
+
+// The offset below which the window holds the share q, by the same climb
+// as LowerQuantile.
+double NearerQuantile(double q, const NearBound& n, double top) {
+  const double target = std::log(q);
+  const double whole = OffsetMass(n, 0.0, n.width);
+  const auto gap = [&](double t) { return std::log(OffsetMass(n, 0.0, t) / whole) - target; };
+  double t = top * q;
+  for (int i = 0; i < kHalvings && !(gap(t) <= 0.0); ++i) t = 0.5 * t;
+  for (int i = 0; i < kNewtonSteps; ++i) {
+    const double step = -gap(t) / (OffsetDensity(n, t) / OffsetMass(n, 0.0, t));
+    if (!(step > 4e-16 * t) || !(t + step <= top)) break;
+    t += step;
+  }
+  return t;
+}
+
+// The offset beyond which the window holds the share q, as UpperQuantile.
+double BeyondQuantile(double q, const NearBound& n, double top) {
+  const double target = std::log(q);
+  const double whole = OffsetMass(n, 0.0, n.width);
+  const auto gap = [&](double t) {
+    return -0.5 * t * (2.0 * n.c + t) + std::log(OffsetMass(n, t, n.width - t) / whole) - target;
+  };
+  double t = top - top * q;
+  for (int i = 0; i < kHalvings && !(gap(t) <= 0.0); ++i) t = top - 0.5 * (top - t);
+  for (int i = 0; i < kNewtonSteps; ++i) {
+    const double step = -gap(t) * OffsetMass(n, t, n.width - t);
+    if (!(step > 4e-16 * t) || !(t - step >= 0.0)) break;
+    t -= step;
+  }
+  return t;
+}
+
+double FarQuantile(double prob, const NearBound& n, double sigma) {
+  const double top = std::fmin(n.width, Reach(n.c, kReach));
+  // The share between the bound and the quantile, and its complement, each
+  // exact: probabilities below prob lie nearer the bound when it is the lower
+  // one.
+  const double nearer = n.direction > 0.0 ? prob : 1.0 - prob;
+  const double beyond = n.direction > 0.0 ? 1.0 - prob : prob;
+  const double t = nearer <= 0.5 ? NearerQuantile(nearer, n, top) : BeyondQuantile(beyond, n, top);
+  return n.bound + n.direction * (sigma * t);
+}
+
 // Central moments of u in [0, 1] under the weight exp(logWeight(u)), by
 // 24 panels of eight-point Gauss-Legendre.
 struct UnitMoments {
@@ -177,6 +272,11 @@ double StableTruncNormCdf(double x, double a, double b, double mu, double sigma)
   const Window w = Standardise(a, b, mu, sigma);
   if (w.alpha == INFINITY) return 1.0;
   if (w.beta == -INFINITY) return 0.0;
+  NearBound n;
+  if (IsFar(w, a, b, n)) {
+    if (n.direction > 0.0) return OffsetShares(n, (x - a) / sigma, (b - x) / sigma).nearer;
+    return OffsetShares(n, (b - x) / sigma, (x - a) / sigma).beyond;
+  }
   const double z = (x - mu) / sigma;
   const double below = NormalMassRatio(w.alpha, z, (x - a) / sigma, w.alpha, w.beta, w.width);
   if (below <= 0.5) return below;
@@ -185,6 +285,10 @@ double StableTruncNormCdf(double x, double a, double b, double mu, double sigma)
 
 double StableTruncNormPdf(double x, double a, double b, double mu, double sigma) {
   const Window w = Standardise(a, b, mu, sigma);
+  NearBound n;
+  if (IsFar(w, a, b, n)) {
+    return OffsetDensity(n, n.direction * (x - n.bound) / sigma) / (sigma * OffsetMass(n, 0.0, n.width));
+  }
   const WindowMass whole = NormalWindowMass(w.alpha, w.beta, w.width);
   return DensityRatio((x - mu) / sigma, whole.anchor) / (sigma * whole.scaled);
 }
@@ -195,6 +299,8 @@ double StableTruncNormQuantile(double prob, double a, double b, double mu, doubl
   // bound nearer mu.
   if (w.alpha == INFINITY) return a;
   if (w.beta == -INFINITY) return b;
+  NearBound n;
+  if (IsFar(w, a, b, n)) return std::fmin(std::fmax(FarQuantile(prob, n, sigma), a), b);
   const Bracket e = Effective(w);
   const double z = prob <= 0.5 ? LowerQuantile(prob, w, e) : UpperQuantile(1.0 - prob, w, e);
   const double x = mu + sigma * z;
