@@ -14,7 +14,9 @@
 
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <new>
+#include <type_traits>
 #include <utility>
 
 #include "addin/worksheet_functions.h"
@@ -46,6 +48,23 @@ inline void StoreError(XLOPER& target) {
 // fields and the byte count fits size_t on every build.
 constexpr long kMaxArrayDimension = 65535;
 
+// The ceiling of one call, so that no call can take the memory of the Excel
+// it runs in: an array result of more than 2^24 cells (256 MiB of records
+// in 32-bit Excel, 384 MiB in 64-bit), or a computation whose working
+// memory would pass 1 GiB, answers #VALUE! before anything is computed.
+constexpr unsigned long long kMaxResultCells = 1ull << 24;
+constexpr std::uint64_t kMaxWorkingBytes = std::uint64_t{1} << 30;
+
+inline bool WithinWorkingMemory(std::uint64_t bytes) { return bytes <= kMaxWorkingBytes; }
+
+// Whether a rows x columns result stays under the ceiling: for functions
+// that would compute before they build their result.
+inline bool WithinResultCeiling(long long rows, long long columns) {
+  constexpr auto kCells = static_cast<long long>(kMaxResultCells);
+  return rows >= 0 && columns >= 0 && rows <= kCells && columns <= kCells && rows * columns <= kCells;
+}
+static_assert(kMaxResultCells <= static_cast<std::size_t>(-1) / sizeof(XLOPER), "a result's bytes fit size_t");
+
 // Writes a worksheet function's answer into its static record.
 class Result {
  public:
@@ -62,17 +81,25 @@ class Result {
   }
 
   // A rows x columns array; fill(XLOPER* cells) writes every cell, row by
-  // row. Sizes outside Excel's limits, or memory that cannot be had,
-  // answer #VALUE!.
+  // row. A fill that answers bool abandons the array with false (the user
+  // broke the call). Sizes outside Excel's limits or past the ceiling, or
+  // memory that cannot be had, answer #VALUE!.
   template <class Fill>
   LPXLOPER Array(long rows, long columns, Fill&& fill) {
     if (rows < 1 || columns < 1 || rows > kMaxArrayDimension || columns > kMaxArrayDimension) return Error();
+    if (!WithinResultCeiling(rows, columns)) return Error();
     const unsigned long long count = static_cast<unsigned long long>(rows) * static_cast<unsigned long long>(columns);
-    if (count > static_cast<unsigned long long>(static_cast<std::size_t>(-1) / sizeof(XLOPER))) return Error();
     XLOPER* cells = new (std::nothrow) XLOPER[static_cast<std::size_t>(count)];
     if (cells == nullptr) return Error();
     try {
-      std::forward<Fill>(fill)(cells);
+      if constexpr (std::is_same_v<decltype(std::forward<Fill>(fill)(cells)), bool>) {
+        if (!std::forward<Fill>(fill)(cells)) {
+          delete[] cells;
+          return Error();
+        }
+      } else {
+        std::forward<Fill>(fill)(cells);
+      }
     } catch (...) {
       delete[] cells;
       throw;

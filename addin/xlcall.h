@@ -82,6 +82,7 @@ constexpr int xlretFailed = 32;
 
 // Function numbers.
 constexpr int xlFree = 0 | 0x4000;
+constexpr int xlAbort = 1 | 0x4000;
 constexpr int xlCoerce = 2 | 0x4000;
 constexpr int xlGetHwnd = 8 | 0x4000;
 constexpr int xlGetName = 9 | 0x4000;

@@ -34,6 +34,8 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr int kLanes = 8;
+// Rough work of one normal variate, for the stop request's count.
+constexpr std::uint64_t kWorkPerNormal = 32;
 
 // One rate index's discount chain for a group's paths: for m = 0 .. n - 1,
 // Q = Q / divisors[e] for e = 0 .. m (divisors[e] is lane row e), then
@@ -154,7 +156,7 @@ class MersenneSource {
     for (MersenneLane& lane : lanes_) lane.Configure(static_cast<std::uint32_t>(seed), inversion, antithetic);
   }
 
-  void StartGroup(std::int32_t firstPath, int /*active*/, std::int64_t /*normalsPerPath*/) {
+  bool StartGroup(std::int32_t firstPath, int /*active*/, std::int64_t /*normalsPerPath*/, StopRequest& /*stop*/) {
     std::uint32_t keys[kLanes][2];
     MersenneTwister* twisters[kLanes];
     for (int b = 0; b < kLanes; ++b) {
@@ -163,6 +165,7 @@ class MersenneSource {
       lanes_[b].Restart(firstPath + b);
     }
     MersenneTwister::InitByArrays(twisters, kLanes, keys[0], 2);
+    return true;
   }
   void EndGroup(int /*active*/) {}
   double Next(int lane) { return lanes_[lane].Next(); }
@@ -179,14 +182,19 @@ class LegacySource {
  public:
   explicit LegacySource(ShuffledMinimalStandard& stream) : stream_(stream) {}
 
-  void StartGroup(std::int32_t /*firstPath*/, int active, std::int64_t normalsPerPath) {
+  // False when stopped while advancing.
+  bool StartGroup(std::int32_t /*firstPath*/, int active, std::int64_t normalsPerPath, StopRequest& stop) {
     ShuffledMinimalStandard cursor = stream_;
     for (int b = 0; b < kLanes; ++b) {
       lanes_[b] = cursor;
       if (b + 1 < active) {
-        for (std::int64_t i = 0; i < normalsPerPath; ++i) cursor.NextNormal();
+        for (std::int64_t i = 0; i < normalsPerPath; ++i) {
+          cursor.NextNormal();
+          if (stop.Poll(kWorkPerNormal)) return false;
+        }
       }
     }
+    return true;
   }
   void EndGroup(int active) { stream_ = lanes_[active - 1]; }
   double Next(int lane) { return lanes_[lane].NextNormal(); }
@@ -196,8 +204,10 @@ class LegacySource {
   ShuffledMinimalStandard lanes_[kLanes];
 };
 
+constexpr LfmStatistics kStopped{kNaN, kNaN, kNaN};
+
 template <class Source>
-LfmStatistics Simulate(const LfmInputs& in, Source& source) {
+LfmStatistics Simulate(const LfmInputs& in, Source& source, StopRequest& stop) {
   const int n = in.rates;
   const int q = in.numeraire;
   const double dt = in.horizon / in.steps;
@@ -222,12 +232,15 @@ LfmStatistics Simulate(const LfmInputs& in, Source& source) {
   const double logInitialRate = std::log(in.initialRate);
   const auto rho = [&](int row, int column) { return in.correlation[static_cast<std::size_t>(row) * n + column]; };
   const std::int64_t normalsPerPath = static_cast<std::int64_t>(n) * in.steps;
+  // Work of one rate's drift and draw, and of one rate's discount chain, for a group.
+  const std::uint64_t rateWork = kLanes * (static_cast<std::uint64_t>(n) + kWorkPerNormal);
+  const std::uint64_t chainWork = kLanes * (static_cast<std::uint64_t>(n) * (n + 1) / 2 + 1);
 
   double sumU = 0, sumU2 = 0;
   // 64-bit, so that stepping past the largest path count cannot overflow.
   for (std::int64_t first = 0; first < in.paths; first += kLanes) {
     const int active = in.paths - first < kLanes ? static_cast<int>(in.paths - first) : kLanes;
-    source.StartGroup(static_cast<std::int32_t>(first), active, normalsPerPath);
+    if (!source.StartGroup(static_cast<std::int32_t>(first), active, normalsPerPath, stop)) return kStopped;
     double P[kLanes], Q[kLanes], plus[kLanes], minus[kLanes], A[kLanes], U[kLanes];
     for (int b = 0; b < kLanes; ++b) {
       X(0)[b] = in.initialRate;
@@ -260,6 +273,7 @@ LfmStatistics Simulate(const LfmInputs& in, Source& source) {
           X(k + 1)[b] = std::exp(logX);
           accrual(k + 1)[b] = 0.5 * X(k + 1)[b] + 1;
         }
+        if (stop.Poll(rateWork)) return kStopped;
       }
       // Once Q has reached 0 it stays 0 and leaves A unchanged, unless a
       // NaN divisor turns it into NaN: when that holds for every lane only
@@ -273,6 +287,7 @@ LfmStatistics Simulate(const LfmInputs& in, Source& source) {
         for (int b = 0; b < kLanes; ++b) P[b] = P[b] / accrual(l + 1)[b];
         if (quiet) continue;
         kDiscountChain(Q, A, accrual(1), n);
+        if (stop.Poll(chainWork)) return kStopped;
       }
       for (int b = 0; b < kLanes; ++b) {
         const double s = (1 - P[b]) / A[b] - in.strike;
@@ -299,17 +314,19 @@ LfmStatistics Simulate(const LfmInputs& in, Source& source) {
 
 }  // namespace
 
-LfmStatistics SimulateLfmMersenne(const LfmInputs& inputs, std::int32_t seed, bool inversion, bool antithetic) {
+LfmStatistics SimulateLfmMersenne(const LfmInputs& inputs, std::int32_t seed, bool inversion, bool antithetic,
+                                  StopRequest& stop) {
   MersenneSource source(seed, inversion, antithetic);
-  return Simulate(inputs, source);
+  return Simulate(inputs, source, stop);
 }
 
-LfmStatistics SimulateLfmLegacy(const LfmInputs& inputs, std::int32_t seed, ShuffledMinimalStandard& generator) {
+LfmStatistics SimulateLfmLegacy(const LfmInputs& inputs, std::int32_t seed, ShuffledMinimalStandard& generator,
+                                StopRequest& stop) {
   LegacyRand rand;
   rand.Seed(static_cast<std::uint32_t>(seed));
   generator.SetState(rand.Next() % 100);
   LegacySource source(generator);
-  return Simulate(inputs, source);
+  return Simulate(inputs, source, stop);
 }
 
 }  // namespace Zq::Math

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "finance/lfm_generators.h"
+#include "numerics/stop_request.h"
 
 namespace Zq::Math {
 
@@ -25,14 +26,20 @@ struct LfmStatistics {
   double standardError;
 };
 
+// Both schemes poll `stop` as they go; once it asks to stop, the three
+// statistics are NaN.
+
 // Scheme 1: MT19937 re-seeded per path j with the key {seed, j} (or
 // {seed, j / 2} with antithetic paths, odd paths negated), normals by
 // inversion or by the polar method.
-LfmStatistics SimulateLfmMersenne(const LfmInputs& inputs, std::int32_t seed, bool inversion, bool antithetic);
+LfmStatistics SimulateLfmMersenne(const LfmInputs& inputs, std::int32_t seed, bool inversion, bool antithetic,
+                                  StopRequest& stop = StopRequest::Never());
 
 // Scheme 4: normals from `generator`, whose table and cached normal carry
 // over from call to call; each call first sets its state from the classic
-// srand(seed)/rand() pair, modulo 100. Paths are not re-seeded.
-LfmStatistics SimulateLfmLegacy(const LfmInputs& inputs, std::int32_t seed, ShuffledMinimalStandard& generator);
+// srand(seed)/rand() pair, modulo 100. Paths are not re-seeded. A stopped
+// call leaves the generator where its last whole group of paths left it.
+LfmStatistics SimulateLfmLegacy(const LfmInputs& inputs, std::int32_t seed, ShuffledMinimalStandard& generator,
+                                StopRequest& stop = StopRequest::Never());
 
 }  // namespace Zq::Math

@@ -7,6 +7,7 @@
 #include "addin/call_frame.h"
 #include "addin/platform.h"
 #include "addin/registration.h"
+#include "addin/user_break.h"
 #include "finance/lfm_simulation.h"
 
 namespace {
@@ -33,11 +34,13 @@ ZQ_WORKSHEET ZqMonteCarloLFM(const FP* correlation, double initialRate, double s
     if (static_cast<unsigned short>(scheme) > 4) return out.Error();
 
     const Zq::Math::LfmInputs inputs{FpValues(correlation), n, initialRate, strike, horizon, paths, steps, numeraire};
+    Zq::Math::StopRequest userBreak = Zq::Addin::BreakOnEsc();
     std::int64_t start = 0, stop = 0;
     Zq::Platform::QueryPerformanceCounter(&start);
     const Zq::Math::LfmStatistics statistics =
-        scheme == 4 ? Zq::Math::SimulateLfmLegacy(inputs, seed, LegacyGenerator())
-                    : Zq::Math::SimulateLfmMersenne(inputs, seed, inversion != 0, antithetic != 0);
+        scheme == 4 ? Zq::Math::SimulateLfmLegacy(inputs, seed, LegacyGenerator(), userBreak)
+                    : Zq::Math::SimulateLfmMersenne(inputs, seed, inversion != 0, antithetic != 0, userBreak);
+    if (userBreak.Stopped()) return out.Error();
     Zq::Platform::QueryPerformanceCounter(&stop);
     const double elapsed =
         static_cast<double>(stop - start) / static_cast<double>(Zq::Addin::PerformanceFrequency);

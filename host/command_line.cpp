@@ -1,6 +1,11 @@
 #include "host/command_line.h"
 
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <csignal>
 #include <filesystem>
+#include <optional>
 #include <istream>
 #include <ostream>
 #include <span>
@@ -26,6 +31,7 @@ struct Options {
   bool list = false;
   bool all = false;
   bool echo = false;
+  std::optional<std::chrono::nanoseconds> breakAfter;
   std::string casesDirectory;
   std::vector<CasePass> passes;
   std::vector<std::string> formulas;
@@ -33,13 +39,28 @@ struct Options {
 
 constexpr std::string_view kUsage =
     "usage: zqhost [--addin PATH]... [--extras] [--json] [--wizard] [--quiet]\n"
-    "              [--registered-only] [--list [--all]] [--echo] [FORMULA ...]\n"
+    "              [--registered-only] [--list [--all]] [--echo]\n"
+    "              [--break-after SECONDS] [FORMULA ...]\n"
     "       zqhost [--addin PATH]... --cases DIRECTORY [--pass NAME OPTIONS]... CASE.zq ...\n"
     "Evaluates each FORMULA (or each line of standard input) through the add-ins\n"
     "(--addin once per add-in; --extras adds the companion beside the first).\n"
     "With --cases, runs each case file as its own quiet session and writes its\n"
     "output, errors and exit code to DIRECTORY; each --pass runs every case once\n"
-    "more with the further OPTIONS (one argument) into files named CASE.NAME.*\n";
+    "more with the further OPTIONS (one argument) into files named CASE.NAME.*\n"
+    "--break-after presses the user's break (Esc) in each call that has run\n"
+    "SECONDS; Ctrl-C presses it in the running call and ends the run.\n";
+
+// Longest break-after delay: about 31 years, well inside the clock's range.
+constexpr double kMaxBreakAfterSeconds = 1e9;
+
+// SECONDS of --break-after: a number from 0 up.
+std::optional<std::chrono::nanoseconds> BreakDelay(const std::string& text) {
+  double seconds = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+  if (error != std::errc() || end != text.data() + text.size() || !(seconds >= 0)) return std::nullopt;
+  if (seconds > kMaxBreakAfterSeconds) seconds = kMaxBreakAfterSeconds;
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::duration<double>(seconds));
+}
 
 bool ParseOptions(const std::vector<std::string>& arguments, Options& options, std::ostream& err) {
   bool formulasOnly = false;
@@ -71,6 +92,12 @@ bool ParseOptions(const std::vector<std::string>& arguments, Options& options, s
       options.all = true;
     } else if (a == "--echo") {
       options.echo = true;
+    } else if (a == "--break-after") {
+      options.breakAfter = i + 1 < arguments.size() ? BreakDelay(arguments[++i]) : std::nullopt;
+      if (!options.breakAfter) {
+        err << "zqhost: --break-after needs a number of seconds, 0 or more\n" << kUsage;
+        return false;
+      }
     } else if (a == "--cases" && i + 1 < arguments.size()) {
       options.casesDirectory = arguments[++i];
     } else if (a == "--pass" && i + 2 < arguments.size()) {
@@ -152,7 +179,7 @@ class Session {
   void Formula(std::string_view formula, const std::string& where) {
     const Evaluation evaluation = host_.Evaluate(formula);
     if (!evaluation.ok) {
-      err_ << "zqhost: " << where << '"' << formula << "\": " << evaluation.error << '\n';
+      err_ << "zqhost: " << where << '"' << QuotedExcerpt(formula) << "\": " << evaluation.error << '\n';
       failed_ = true;
       return;
     }
@@ -183,6 +210,34 @@ class Session {
   bool failed_ = false;
 };
 
+// The user's break for one run: --break-after's delay, and Ctrl-C, which
+// presses the break for the running worksheet call (it sees it through
+// xlAbort) and lets no further formula be evaluated. The handler then steps
+// aside, so a second Ctrl-C ends the process as usual. Both end with the run.
+class UserBreakForRun {
+ public:
+  explicit UserBreakForRun(std::optional<std::chrono::nanoseconds> breakAfter) {
+    StandIn::ReleaseBreak();
+    StandIn::SetBreakAfter(breakAfter);
+    previous_ = std::signal(SIGINT, Press);
+  }
+  ~UserBreakForRun() {
+    if (previous_ != SIG_ERR) std::signal(SIGINT, previous_);
+    StandIn::SetBreakAfter(std::nullopt);
+  }
+  UserBreakForRun(const UserBreakForRun&) = delete;
+  UserBreakForRun& operator=(const UserBreakForRun&) = delete;
+
+ private:
+  static void Press(int) {
+    StandIn::PressBreak();
+    std::signal(SIGINT, SIG_DFL);
+  }
+
+  using Handler = void (*)(int);
+  Handler previous_ = SIG_ERR;
+};
+
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& arguments, const std::string& defaultAddinPath, std::istream& in,
@@ -195,6 +250,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, const std::string&
   }
 
   StandIn::SetMessageBoxQuiet(options.quiet);
+  const UserBreakForRun userBreak(options.breakAfter);
   Host host;
   for (const std::string& path : addinPaths) {
     std::string error;
@@ -213,10 +269,13 @@ int RunCommandLine(const std::vector<std::string>& arguments, const std::string&
 
   Session session(host, options, out, err);
   if (!options.formulas.empty()) {
-    for (const auto& formula : options.formulas) session.Formula(Trim(formula), "");
+    for (const auto& formula : options.formulas) {
+      if (StandIn::BreakPressed()) break;
+      session.Formula(Trim(formula), "");
+    }
   } else if (!options.list) {
     std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
+    for (int number = 1; !StandIn::BreakPressed() && std::getline(in, line); ++number) {
       const std::string_view text = Trim(line);
       if (text.empty()) {
         session.BlankLine();
@@ -232,6 +291,10 @@ int RunCommandLine(const std::vector<std::string>& arguments, const std::string&
   out.flush();
   host.Close();
   if (options.wizard) StandIn::CloseAllWindows();
+  if (StandIn::BreakPressed()) {
+    err << "zqhost: stopped by Ctrl-C\n";
+    return kExitInterrupted;
+  }
   return session.Failed() ? kExitFormulaError : kExitOk;
 }
 

@@ -1,6 +1,7 @@
 // A small recursive-descent parser for the host's formula syntax.
 #include "host/formula.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -147,6 +148,36 @@ class Parser {
 
   static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+  // Whether a number out of a double's range is too small rather than too
+  // large: its leading digit stands below the units place, where no double
+  // overflows. The exponent's value saturates, so any length of it is read.
+  static bool Underflows(std::string_view number) {
+    constexpr long long kSaturated = 1'000'000'000;
+    long long leading = 0;  // power of ten of the leading non-zero digit
+    bool seen = false, fraction = false;
+    std::size_t i = 0;
+    for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
+      if (number[i] == '.') {
+        fraction = true;
+      } else if (!seen && number[i] != '0') {
+        seen = true;
+        if (fraction) --leading;
+      } else if (seen && !fraction) {
+        ++leading;
+      } else if (!seen && fraction) {
+        --leading;
+      }
+    }
+    long long exponent = 0;
+    bool negative = false;
+    if (i < number.size()) {
+      ++i;
+      if (i < number.size() && (number[i] == '+' || number[i] == '-')) negative = number[i++] == '-';
+      for (; i < number.size(); ++i) exponent = std::min(exponent * 10 + (number[i] - '0'), kSaturated);
+    }
+    return leading + (negative ? -exponent : exponent) < 0;
+  }
+
   // digits [. digits] or . digits, then an optional exponent.
   bool ParseNumber(double& number) {
     const std::size_t start = position_;
@@ -176,7 +207,12 @@ class Parser {
     }
     const char* first = text_.data() + start;
     const char* last = text_.data() + position_;
-    const auto [end, error] = std::from_chars(first, last, number);
+    auto [end, error] = std::from_chars(first, last, number);
+    // Too small for a double, as Excel reads it: zero.
+    if (error == std::errc::result_out_of_range && Underflows(std::string_view(first, last - first))) {
+      number = 0;
+      error = std::errc();
+    }
     if (error == std::errc::result_out_of_range || !std::isfinite(number)) {
       position_ = start;
       Fail("number out of range");

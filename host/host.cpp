@@ -9,6 +9,7 @@
 #include "host/exported_only.h"
 #include "host/formula.h"
 #include "host/invokers.h"
+#include "host/output.h"
 #include "host/standin/standin.h"
 
 namespace Zq::Host {
@@ -146,7 +147,7 @@ Evaluation Host::Evaluate(std::string_view text) {
   const Formula& formula = parsed.formula;
   const StandIn::RegisteredFunction* function = StandIn::FindFunction(formula.name);
   if (function == nullptr) {
-    evaluation.error = "unknown function " + formula.name;
+    evaluation.error = "unknown function " + QuotedExcerpt(formula.name);
     return evaluation;
   }
   const std::string& typeText = function->typeText;
@@ -177,6 +178,7 @@ Evaluation Host::Evaluate(std::string_view text) {
     evaluation.value = SingleCell(ErrorValue{xlerrValue});
     return evaluation;
   }
+  StandIn::BeginWorksheetCall();
   evaluation.value = TakeResult(invoker(procedure, arguments.Values()), library->autoFree);
   return evaluation;
 }

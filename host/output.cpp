@@ -39,6 +39,14 @@ std::string JsonCell(const Cell& cell) {
 
 }  // namespace
 
+std::string QuotedExcerpt(std::string_view text) {
+  if (text.size() <= kQuotedFormulaLength) return std::string(text);
+  std::size_t cut = kQuotedFormulaLength;
+  // Back to the first byte of the character at the cut.
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return std::string(text.substr(0, cut)) + "...";
+}
+
 std::string FormatNumber(double value) {
   if (!std::isfinite(value)) return "#NUM!";
   char buffer[32];

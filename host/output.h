@@ -2,6 +2,7 @@
 // object per formula.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +10,11 @@
 #include "host/result.h"
 
 namespace Zq::Host {
+
+// How error lines quote a formula: its first 200 characters, then "..."
+// when there are more (never cutting a UTF-8 character in two).
+constexpr std::size_t kQuotedFormulaLength = 200;
+std::string QuotedExcerpt(std::string_view text);
 
 // Shortest text that reads back as the same double (at most 17 digits).
 std::string FormatNumber(double value);

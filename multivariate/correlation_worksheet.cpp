@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "addin/call_frame.h"
+#include "addin/user_break.h"
 #include "multivariate/array_argument.h"
 #include "multivariate/matrix_result.h"
 #include "multivariate/semidefinite.h"
@@ -24,6 +25,8 @@ LPXLOPER MomentTable(Result& out, const FP* data, bool withMean, bool withStdev,
   const long c = table.Columns();
   if (c < 1 || table.Rows() < 2) return out.Error();
   const long rows = c + (withMean ? 1 : 0) + (withStdev ? 1 : 0);
+  Zq::Math::StopRequest userBreak = Zq::Addin::BreakOnEsc();
+  const std::uint64_t pairWork = static_cast<std::uint64_t>(table.Rows()) * 8;
   return out.Array(rows, c, [&](XLOPER* cells) {
     for (std::int32_t i = 0; withMean && i < c; ++i) Zq::Addin::StoreNumber(Zq::Math::ColumnMean(table.Column(i)), *cells++);
     for (std::int32_t i = 0; withStdev && i < c; ++i) {
@@ -37,9 +40,11 @@ LPXLOPER MomentTable(Result& out, const FP* data, bool withMean, bool withStdev,
           cell = matrix[static_cast<std::ptrdiff_t>(j) * c + i];
         } else {
           Zq::Addin::StoreNumber(upper(table.Column(i), table.Column(j), i == j), cell);
+          if (userBreak.Poll(pairWork)) return false;
         }
       }
     }
+    return true;
   });
 }
 
@@ -66,7 +71,7 @@ ZQ_WORKSHEET ZqCor2Cov(const FP* stdev, const FP* correlation) {
     const ConstMatrixView r = Zq::Addin::MatrixArgument(correlation);
     const std::int32_t d = r.Columns();
     const ConstVectorView s = Zq::Addin::VectorArgument(stdev);
-    if (d < 1 || r.Rows() != d || s.Length() != d) return out.Error();
+    if (d < 1 || r.Rows() != d || s.Length() != d || !Zq::Addin::WithinResultCeiling(d, d)) return out.Error();
     Zq::Math::Matrix v(d, d, Zq::Math::Init::Zero);
     if (v.Empty()) return out.Error();
     for (std::int32_t i = 0; i < d; ++i)
@@ -80,7 +85,9 @@ ZQ_WORKSHEET ZqCov2Cor(const FP* covariance, short calcStdev) {
   return ZQ_FRAME([&](Result& out) {
     const ConstMatrixView v = Zq::Addin::MatrixArgument(covariance);
     const std::int32_t e = v.Columns();
-    if (e < 1 || v.Rows() != e) return out.Error();
+    if (e < 1 || v.Rows() != e || !Zq::Addin::WithinResultCeiling(e + (calcStdev != 0 ? 1LL : 0LL), e)) {
+      return out.Error();
+    }
     Zq::Math::Vector s(e, Zq::Math::Init::Zero);
     Zq::Math::Matrix k(e, e, Zq::Math::Init::Zero);
     if (s.Length() != e || k.Empty()) return out.Error();

@@ -10,7 +10,7 @@ namespace {
 constexpr double kTinyPivot = 1.1754943508222875e-38;
 }  // namespace
 
-bool LuDecompose(const MatrixView& a, IndexVector& pivot, double& sign) {
+bool LuDecompose(const MatrixView& a, IndexVector& pivot, double& sign, StopRequest& stop) {
   const std::int32_t n = a.Rows();
   if (a.Columns() != n || pivot.Length() < n) return false;
   Vector scale;
@@ -55,6 +55,7 @@ bool LuDecompose(const MatrixView& a, IndexVector& pivot, double& sign) {
       const double inverse = 1.0 / a(j, j);
       for (std::int32_t i = j + 1; i < n; ++i) a(i, j) *= inverse;
     }
+    if (stop.Poll(static_cast<std::uint64_t>(n) * (j + 1) * 2)) return false;
   }
   return true;
 }
@@ -80,7 +81,7 @@ void LuSolve(ConstMatrixView lu, const IndexVector& pivot, VectorView b) {
   }
 }
 
-bool Invert(ConstMatrixView a, const MatrixView& result) {
+bool Invert(ConstMatrixView a, const MatrixView& result, StopRequest& stop) {
   const std::int32_t n = a.Rows();
   if (result.Rows() != n || result.Columns() != n) return false;
   Matrix work;
@@ -88,10 +89,13 @@ bool Invert(ConstMatrixView a, const MatrixView& result) {
   IndexVector pivot;
   if (!pivot.AssignSize(n)) return false;
   double sign = 1.0;
-  if (!LuDecompose(work, pivot, sign)) return false;
+  if (!LuDecompose(work, pivot, sign, stop)) return false;
   Fill(result, 0.0);
   FillView(result.Diagonal(), 1.0);
-  for (std::int32_t j = 0; j < n; ++j) LuSolve(work, pivot, result.Column(j));
+  for (std::int32_t j = 0; j < n; ++j) {
+    LuSolve(work, pivot, result.Column(j));
+    if (stop.Poll(static_cast<std::uint64_t>(n) * n * 2)) return false;
+  }
   return true;
 }
 

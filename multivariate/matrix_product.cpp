@@ -5,11 +5,12 @@
 
 namespace Zq::Math {
 
-bool MatrixProduct(ConstMatrixView a, ConstMatrixView b, Matrix& r) {
+bool MatrixProduct(ConstMatrixView a, ConstMatrixView b, Matrix& r, StopRequest& stop) {
   const std::int32_t rows = a.Rows();
   const std::int32_t inner = a.Columns();
   const std::int32_t columns = b.Columns();
   if (!r.AssignShape(rows, columns, 0.0)) return false;
+  const std::uint64_t rowWork = static_cast<std::uint64_t>(inner) * static_cast<std::uint64_t>(columns) * 2 + 1;
   if (a.PackedRowMajor() && b.PackedRowMajor() && r.PackedRowMajor()) {
     const double* left = a.Data();
     const double* right = b.Data();
@@ -21,6 +22,7 @@ bool MatrixProduct(ConstMatrixView a, ConstMatrixView b, Matrix& r) {
         const double* rightRow = right + static_cast<std::ptrdiff_t>(j) * columns;
         for (std::int32_t c = 0; c < columns; ++c) outRow[c] += factor * rightRow[c];
       }
+      if (stop.Poll(rowWork)) return false;
     }
     return true;
   }
@@ -33,6 +35,7 @@ bool MatrixProduct(ConstMatrixView a, ConstMatrixView b, Matrix& r) {
       auto from = rightRow.First();
       for (auto to = outRow.First(); to != outRow.Last(); ++to, ++from) *to += factor * *from;
     }
+    if (stop.Poll(rowWork)) return false;
   }
   return true;
 }

@@ -1,6 +1,7 @@
 // ZqPCA: eigenvalues (first row) and unit eigenvectors (the columns below)
 // of a symmetric matrix, read from its lower triangle.
 #include "addin/call_frame.h"
+#include "addin/user_break.h"
 #include "multivariate/array_argument.h"
 #include "multivariate/matrix_result.h"
 #include "multivariate/symmetric_eigen.h"
@@ -10,10 +11,13 @@ ZQ_WORKSHEET ZqPCA(const FP* matrix) {
     const Zq::Math::ConstMatrixView a = Zq::Addin::MatrixArgument(matrix);
     const std::int32_t n = a.Rows();
     if (n == 0 || a.Columns() != n) return out.Error();
+    // The eigenvalues' row and the eigenvectors: checked before the work.
+    if (!Zq::Addin::WithinResultCeiling(n + 1LL, n)) return out.Error();
     Zq::Math::Vector d(n, Zq::Math::Init::Uninitialised);
     Zq::Math::Matrix z(n, n, Zq::Math::Init::Uninitialised);
     if (d.Length() != n || z.Empty()) return out.Error();
-    if (!Zq::Math::SymmetricEigen(d, z, a)) return out.Error();
+    Zq::Math::StopRequest userBreak = Zq::Addin::BreakOnEsc();
+    if (!Zq::Math::SymmetricEigen(d, z, a, userBreak)) return out.Error();
     const Zq::Math::ConstVectorView values = d;
     return Zq::Addin::MatrixArray(out, z, &values);
   });

@@ -16,9 +16,17 @@ bool RandomMultiNormal::CopyFrom(const RandomMultiNormal& other) {
          AssignFrom(factor_, other.factor_);
 }
 
+std::uint64_t RandomMultiNormal::WorkingBytes(std::int32_t d, Switch resampling) {
+  const bool resampled = resampling == Switch::Enabled;
+  const auto dimension = static_cast<std::uint64_t>(d < 0 ? 0 : d);
+  const std::uint64_t generators = dimension * sizeof(RandomNormal) * (resampled ? 2 : 1);
+  const std::uint64_t matrices = dimension * dimension * sizeof(double) * (resampled ? 8 : 3);
+  return generators + matrices;
+}
+
 bool RandomMultiNormal::InitMultiNormal(ConstVectorView mean, ConstMatrixView covariance, NormalMethod method,
                                         Switch antithetic, Switch resampling, std::int32_t size, std::int32_t seed1,
-                                        std::int32_t seed2, RandomAlgorithm algorithm) {
+                                        std::int32_t seed2, RandomAlgorithm algorithm, StopRequest& stop) {
   const std::int32_t d = mean.Length();
   try {
     generators_.clear();
@@ -33,29 +41,30 @@ bool RandomMultiNormal::InitMultiNormal(ConstVectorView mean, ConstMatrixView co
       return false;
     }
   }
-  return BuildFactor(mean, covariance, resampling, size);
+  return BuildFactor(mean, covariance, resampling, size, stop);
 }
 
 bool RandomMultiNormal::BuildFactor(ConstVectorView mean, ConstMatrixView covariance, Switch resampling,
-                                    std::int32_t size) {
+                                    std::int32_t size, StopRequest& stop) {
   const std::int32_t d = mean.Length();
   if (covariance.Rows() != d || covariance.Columns() != d) return false;
   Matrix a;
   Vector w(d, Init::Uninitialised);
   Matrix v(d, d, Init::Uninitialised);
   if (!AssignFrom(a, covariance) || w.Length() != d || v.Rows() != d) return false;
-  if (!SingularValueDecompose(a, w, v)) return false;
+  if (!SingularValueDecompose(a, w, v, stop)) return false;
   if (!AssignFrom(shift_, mean)) return false;
   if (!factor_.AssignShape(d, d, 0.0)) return false;
   RootScaledColumns(factor_, v, w);  // L0 = V diag(sqrt w)
   if (resampling != Switch::Enabled) return offset_.AssignSize(d, 0.0);
-  return ResampledFactor(factor_, size);
+  return ResampledFactor(factor_, size, stop);
 }
 
 // Replays the coming sample from a copy, measures its mean and population
 // covariance S = B B^T and sets offset = mean, factor = L0 B^-1.
-bool RandomMultiNormal::ResampledFactor(ConstMatrixView target, std::int32_t size) {
+bool RandomMultiNormal::ResampledFactor(ConstMatrixView target, std::int32_t size, StopRequest& stop) {
   const std::int32_t d = Dimension();
+  const std::uint64_t drawWork = static_cast<std::uint64_t>(d) * static_cast<std::uint64_t>(d) * 2;
   if (size < 1) return false;
   Vector sum(d, Init::Zero);
   Matrix products(d, d, Init::Zero);
@@ -78,6 +87,7 @@ bool RandomMultiNormal::ResampledFactor(ConstMatrixView target, std::int32_t siz
         sum[i] += t[i];
         for (std::int32_t j = i; j < d; ++j) products(i, j) += t[i] * t[j];
       }
+      if (stop.Poll(drawWork)) return false;
     }
   }
   if (!offset_.AssignSize(d)) return false;
@@ -90,11 +100,11 @@ bool RandomMultiNormal::ResampledFactor(ConstMatrixView target, std::int32_t siz
   Matrix v(d, d, Init::Uninitialised);
   Matrix root(d, d, Init::Zero);
   if (w.Length() != d || v.Rows() != d || root.Rows() != d) return false;
-  if (!SingularValueDecompose(sample, w, v)) return false;
+  if (!SingularValueDecompose(sample, w, v, stop)) return false;
   RootScaledColumns(root, v, w);
-  if (!Invert(root, root)) return false;
+  if (!Invert(root, root, stop)) return false;
   Matrix product;
-  if (!MatrixProduct(target, root, product)) return false;
+  if (!MatrixProduct(target, root, product, stop)) return false;
   CopyInto(product, factor_);
   return true;
 }

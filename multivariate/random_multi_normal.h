@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "multivariate/matrix.h"
+#include "numerics/stop_request.h"
 #include "random/random_normal.h"
 
 namespace Zq::Math {
@@ -24,16 +25,24 @@ class RandomMultiNormal {
   // factor; false when storage cannot be had.
   bool CopyFrom(const RandomMultiNormal& other);
 
+  // The most bytes a sampler of dimension d and its initialisation hold at
+  // once: its generators (twice with resampling, for the copy that
+  // pre-draws) and the d x d matrices alive together (3, or 8 with
+  // resampling).
+  static std::uint64_t WorkingBytes(std::int32_t d, Switch resampling);
+
   // Seeds generator i with (algorithm, seed1, seed2 + i), raw standard
   // normals with the given method and antithetic switch, then builds the
-  // factor. False when seeding or a decomposition fails.
+  // factor. False when seeding or a decomposition fails, or when `stop`
+  // asks to stop.
   bool InitMultiNormal(ConstVectorView mean, ConstMatrixView covariance, NormalMethod method, Switch antithetic,
                        Switch resampling, std::int32_t size, std::int32_t seed1, std::int32_t seed2,
-                       RandomAlgorithm algorithm);
+                       RandomAlgorithm algorithm, StopRequest& stop = StopRequest::Never());
 
   // Sets shift, offset and factor from the mean and covariance; with
   // resampling, from a pre-draw of `size` vectors as well.
-  bool BuildFactor(ConstVectorView mean, ConstMatrixView covariance, Switch resampling, std::int32_t size);
+  bool BuildFactor(ConstVectorView mean, ConstMatrixView covariance, Switch resampling, std::int32_t size,
+                   StopRequest& stop = StopRequest::Never());
 
   // One vector into x; z is work space. Both have the dimension's length.
   // Each generator advances by exactly one draw. Allocates nothing.
@@ -44,7 +53,7 @@ class RandomMultiNormal {
   ConstVectorView Offset() const { return offset_; }
 
  private:
-  bool ResampledFactor(ConstMatrixView target, std::int32_t size);
+  bool ResampledFactor(ConstMatrixView target, std::int32_t size, StopRequest& stop);
 
   std::vector<RandomNormal> generators_;
   Vector shift_;

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "addin/call_frame.h"
+#include "addin/user_break.h"
 #include "multivariate/array_argument.h"
 #include "multivariate/random_multi_normal.h"
 #include "random/worksheet_algorithm.h"
@@ -25,6 +26,15 @@ ZQ_WORKSHEET ZqRandMultiNorm(short size, const FP* cov, const FP* mean, short al
     const auto engine = Zq::Addin::WorksheetAlgorithm(algorithm);
     const M::ConstMatrixView covariance = Zq::Addin::MatrixArgument(cov);
     if (!engine || size <= 0 || d == 0 || covariance.Rows() != d || covariance.Columns() != d) return out.Error();
+    // The result, and the sampler's working memory with this call's own
+    // copies of the covariance and the mean, under the ceiling before any work.
+    const M::Switch resampling = useResampling != 0 ? M::Switch::Enabled : M::Switch::Disabled;
+    const auto dimension = static_cast<std::uint64_t>(d);
+    if (!Zq::Addin::WithinResultCeiling(size, d) ||
+        !Zq::Addin::WithinWorkingMemory(M::RandomMultiNormal::WorkingBytes(d, resampling) +
+                                        (dimension * dimension + 3 * dimension) * sizeof(double))) {
+      return out.Error();
+    }
     // The first d doubles of the mean in row order: never more than it holds.
     const M::ConstVectorView meanValues(FpValues(mean), 1, d);
     M::Matrix covarianceCopy(d, d, M::Init::Zero);
@@ -34,18 +44,22 @@ ZQ_WORKSHEET ZqRandMultiNorm(short size, const FP* cov, const FP* mean, short al
     if (covarianceCopy.Empty() || meanCopy.Length() != d || x.Length() != d || z.Length() != d) return out.Error();
     M::CopyInto(covariance, covarianceCopy);
     M::CopyInto(meanValues, meanCopy);
+    M::StopRequest userBreak = Zq::Addin::BreakOnEsc();
     M::RandomMultiNormal sampler;
     if (!sampler.InitMultiNormal(
             meanCopy, covarianceCopy, useInverse != 0 ? M::NormalMethod::Inversion : M::NormalMethod::BoxMuller,
-            useAntithetic != 0 ? M::Switch::Enabled : M::Switch::Disabled,
-            useResampling != 0 ? M::Switch::Enabled : M::Switch::Disabled, size, seed1, seed2, *engine)) {
+            useAntithetic != 0 ? M::Switch::Enabled : M::Switch::Disabled, resampling, size, seed1, seed2, *engine,
+            userBreak)) {
       return out.Error();
     }
+    const std::uint64_t rowWork = dimension * dimension * 2;
     return out.Array(size, d, [&](XLOPER* cells) {
       for (short row = 0; row < size; ++row) {
         sampler.NextVector(x, z);
         for (std::int32_t i = 0; i < d; ++i) Zq::Addin::StoreNumber(x[i], *cells++);
+        if (userBreak.Poll(rowWork)) return false;
       }
+      return true;
     });
   });
 }

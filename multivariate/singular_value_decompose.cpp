@@ -39,12 +39,15 @@ void RotateColumns(const MatrixView& m, std::int32_t p, std::int32_t q, double c
 
 }  // namespace
 
-bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView& v) {
+bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView& v, StopRequest& stop) {
   const std::int32_t m = a.Rows();
   const std::int32_t n = w.Length();
   if (a.Columns() != n || v.Rows() != n || v.Columns() != n) return false;
   Vector rv1;  // the superdiagonal
   if (!rv1.AssignSize(n)) return false;
+  // The work of one step of each phase, at most, for the stop request.
+  const std::uint64_t reductionWork = (static_cast<std::uint64_t>(m) + 1) * (static_cast<std::uint64_t>(n) + 1) * 4;
+  const std::uint64_t rotationWork = (static_cast<std::uint64_t>(m) + n) * 4;
 
   // Householder reduction to bidiagonal form.
   double g = 0.0;
@@ -108,6 +111,7 @@ bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView&
     } else if (term > anorm) {
       anorm = term;
     }
+    if (stop.Poll(reductionWork)) return false;
   }
 
   // Right-hand transformations into V.
@@ -127,6 +131,7 @@ bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView&
     v(i, i) = 1.0;
     g = rv1[i];
     l = i;
+    if (stop.Poll(reductionWork)) return false;
   }
 
   // Left-hand transformations into A, which becomes U.
@@ -147,6 +152,7 @@ bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView&
       for (std::int32_t j = i; j < m; ++j) a(j, i) = 0.0;
     }
     a(i, i) += 1.0;
+    if (stop.Poll(reductionWork)) return false;
   }
 
   // With a NaN norm no convergence test can ever pass: the routine would
@@ -235,6 +241,7 @@ bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView&
       rv1[l] = 0.0;
       rv1[k] = f;
       w[k] = x;
+      if (stop.Poll(rotationWork * static_cast<std::uint64_t>(k - l + 1))) return false;
     }
   }
   return true;

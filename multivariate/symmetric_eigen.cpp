@@ -11,8 +11,9 @@ namespace {
 constexpr int kMaxIterations = 30;
 }  // namespace
 
-void TridiagonalReduce(const MatrixView& a, VectorView d, VectorView e) {
+bool TridiagonalReduce(const MatrixView& a, VectorView d, VectorView e, StopRequest& stop) {
   const std::int32_t n = a.Rows();
+  const std::uint64_t stepWork = static_cast<std::uint64_t>(n) * static_cast<std::uint64_t>(n) * 2 + 1;
   for (std::int32_t i = n - 1; i >= 1; --i) {
     const std::int32_t l = i - 1;
     double h = 0.0;
@@ -53,6 +54,7 @@ void TridiagonalReduce(const MatrixView& a, VectorView d, VectorView e) {
       e[i] = a(i, l);
     }
     d[i] = h;
+    if (stop.Poll(stepWork)) return false;
   }
   if (n > 0) {
     d[0] = 0.0;
@@ -71,10 +73,12 @@ void TridiagonalReduce(const MatrixView& a, VectorView d, VectorView e) {
     d[i] = a(i, i);
     a(i, i) = 1.0;
     for (std::int32_t j = 0; j <= l; ++j) a(j, i) = a(i, j) = 0.0;
+    if (stop.Poll(stepWork)) return false;
   }
+  return true;
 }
 
-bool TridiagonalQl(VectorView d, VectorView e, const MatrixView& z) {
+bool TridiagonalQl(VectorView d, VectorView e, const MatrixView& z, StopRequest& stop) {
   const std::int32_t n = d.Length();
   if (n == 0) return true;
   for (std::int32_t i = 1; i < n; ++i) e[i - 1] = e[i];
@@ -122,6 +126,7 @@ bool TridiagonalQl(VectorView d, VectorView e, const MatrixView& z) {
           z(k, i) = c * z(k, i) - s * f;
         }
       }
+      if (stop.Poll(static_cast<std::uint64_t>(m - l + 1) * static_cast<std::uint64_t>(n) * 6)) return false;
       if (stoppedEarly) continue;
       d[l] -= p;
       e[l] = g;
@@ -131,14 +136,13 @@ bool TridiagonalQl(VectorView d, VectorView e, const MatrixView& z) {
   return true;
 }
 
-bool SymmetricEigen(VectorView d, const MatrixView& z, ConstMatrixView a) {
+bool SymmetricEigen(VectorView d, const MatrixView& z, ConstMatrixView a, StopRequest& stop) {
   const std::int32_t n = a.Rows();
   if (n == 0 || a.Columns() != n || d.Length() != n || z.Rows() != n || z.Columns() != n) return false;
   Vector e;
   if (!e.AssignSize(n)) return false;
   CopyInto(a, z);
-  TridiagonalReduce(z, d, e);
-  if (!TridiagonalQl(d, e, z)) return false;
+  if (!TridiagonalReduce(z, d, e, stop) || !TridiagonalQl(d, e, z, stop)) return false;
   // Reverse the eigenvalues and, to keep the pairs, every row of z.
   for (std::int32_t lo = 0, hi = n - 1; lo < hi; ++lo, --hi) {
     std::swap(d[lo], d[hi]);

@@ -1,6 +1,7 @@
 // Excel's side of the Excel4v callback: the few function numbers the add-in
 // uses, answered as Excel answers them, with a record of what was asked.
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cmath>
 #include <cstring>
@@ -18,6 +19,12 @@ namespace {
 // Counted strings carry their length in one byte.
 constexpr std::size_t kMaxCountedLength = 255;
 
+// Set from a signal handler: outside ExcelState, which is built on first use.
+std::atomic<bool> BreakKeyDown{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "pressing the break is safe in a signal handler");
+
+using Clock = std::chrono::steady_clock;
+
 struct ExcelState {
   std::string moduleName;
   bool getHwndFails = false;
@@ -27,6 +34,10 @@ struct ExcelState {
   std::vector<std::string> removedNames;
   std::set<char*> outstandingStrings;
   ProcedureResolver resolver;
+  std::optional<std::chrono::nanoseconds> breakAfter;
+  Clock::time_point callBegan = Clock::now();
+  bool breakTakenBack = false;  // by xlAbort(FALSE), until the next call
+  int abortQueries = 0;
 };
 
 ExcelState& State() {
@@ -182,7 +193,48 @@ int Coerce(XLOPER* result, int count, XLOPER* const* arguments) {
   return xlretSuccess;
 }
 
+// xlAbort, with an optional logical: FALSE takes the break back.
+int Abort(XLOPER* result, int count, XLOPER* const* arguments) {
+  if (count > 1) return xlretFailed;
+  bool retain = true;
+  if (count == 1) {
+    const XLOPER* argument = arguments[0];
+    if (argument == nullptr) return xlretFailed;
+    switch (BaseType(*argument)) {
+      case xltypeBool: retain = argument->val.xbool != 0; break;
+      case xltypeNum: retain = argument->val.num != 0; break;
+      case xltypeMissing: break;
+      default: return xlretFailed;
+    }
+  }
+  ExcelState& state = State();
+  ++state.abortQueries;
+  const bool overdue = state.breakAfter && !state.breakTakenBack && Clock::now() - state.callBegan >= *state.breakAfter;
+  const bool broken = BreakKeyDown.load() || overdue;
+  if (!retain) {
+    BreakKeyDown.store(false);
+    state.breakTakenBack = true;
+  }
+  if (result != nullptr) {
+    result->val.xbool = broken ? 1 : 0;
+    result->xltype = xltypeBool;
+  }
+  return xlretSuccess;
+}
+
 }  // namespace
+
+void SetBreakAfter(std::optional<std::chrono::nanoseconds> delay) { State().breakAfter = delay; }
+
+void BeginWorksheetCall() {
+  State().callBegan = Clock::now();
+  State().breakTakenBack = false;
+}
+
+void PressBreak() { BreakKeyDown.store(true); }
+bool BreakPressed() { return BreakKeyDown.load(); }
+void ReleaseBreak() { BreakKeyDown.store(false); }
+int AbortQueries() { return State().abortQueries; }
 
 void SetGetHwndFails(bool fails) { State().getHwndFails = fails; }
 
@@ -210,6 +262,7 @@ void ClearRecords() {
   State().functions.clear();
   State().unregisteredIds.clear();
   State().removedNames.clear();
+  State().abortQueries = 0;
 }
 
 int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments) {
@@ -222,6 +275,7 @@ int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments) {
     case xlfUnregister: return Unregister(result, count, arguments);
     case xlfSetName: return SetName(result, count, arguments);
     case xlCoerce: return Coerce(result, count, arguments);
+    case xlAbort: return Abort(result, count, arguments);
     default: return xlretFailed;
   }
 }

@@ -1,5 +1,5 @@
 // The message box: nobody is there to click, so the text goes to standard
-// error (unless silenced) and the answer is OK.
+// error (unless a quiet run silences a notice) and the answer is OK.
 #include <cstdio>
 #include <string>
 
@@ -35,7 +35,7 @@ int MessageBoxA(void*, const char* text, const char* caption, unsigned int style
   state.text = text == nullptr ? "" : text;
   state.caption = caption == nullptr ? "Error" : caption;
   state.style = style;
-  if (!state.quiet) std::fprintf(stderr, "[%s]\n%s\n", state.caption.c_str(), state.text.c_str());
+  if (!state.quiet || IsWarning(style)) std::fprintf(stderr, "[%s]\n%s\n", state.caption.c_str(), state.text.c_str());
   return kIdOk;
 }
 

@@ -3,8 +3,10 @@
 // what the add-in asked Excel to do, and a few switches.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -76,18 +78,38 @@ const std::vector<std::string>& RemovedNames();
 // with xlFree.
 int OutstandingExcelStrings();
 
-// Forgets the registrations, the registered functions, the unregistered ids
-// and the removed names.
+// Forgets the registrations, the registered functions, the unregistered ids,
+// the removed names and the count of xlAbort questions.
 void ClearRecords();
+
+// The user's break (Esc in Excel), as xlAbort reports it: TRUE while a
+// break is pressed (PressBreak, which a signal handler may call), or once
+// the current worksheet call has run the delay given to SetBreakAfter.
+// xlAbort with FALSE takes the break back, as in Excel, until the next
+// call begins.
+void SetBreakAfter(std::optional<std::chrono::nanoseconds> delay);
+// The host calls this before each worksheet call: the break-after delay
+// counts from here.
+void BeginWorksheetCall();
+void PressBreak();
+bool BreakPressed();
+void ReleaseBreak();
+// How many times xlAbort was asked since ClearRecords.
+int AbortQueries();
 
 // Excel's side of Excel4v: carries out the function numbers the add-in uses
 // (xlGetHwnd, xlGetName, xlFree, xlfRegister, xlfUnregister, xlfSetName,
-// xlCoerce); any
-// other number, or malformed arguments, answer xlretFailed.
+// xlCoerce, xlAbort); any other number, or malformed arguments, answer
+// xlretFailed.
 int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments);
 
-// The message box writes its text to standard error unless silenced.
+// The message box writes its text to standard error. Quiet silences
+// notices (the about box) but never a box that warns or reports an error.
 void SetMessageBoxQuiet(bool quiet);
+inline bool IsWarning(unsigned int style) {
+  const unsigned int icon = style & 0xF0u;
+  return icon == 0x30u || icon == 0x10u;  // MB_ICONWARNING, MB_ICONERROR
+}
 const std::string& LastMessageBoxText();
 const std::string& LastMessageBoxCaption();
 unsigned int LastMessageBoxStyle();

@@ -1,7 +1,7 @@
 // The about box on Windows: the add-in calls the real MessageBoxA. A hook on
 // the host's thread sees the box open, reads its caption and text, writes
-// them to standard error (unless silenced) and presses OK, since nobody is
-// there to click.
+// them to standard error (unless a quiet run silences a notice) and presses
+// OK, since nobody is there to click.
 #include <cstdio>
 #include <string>
 
@@ -38,14 +38,17 @@ std::string WindowText(HWND window) {
   return buffer;
 }
 
-// The style bits that can be read back from the open box: its icon and
-// whether it stays on top.
+// The style bits that can be read back from the open box: its icon
+// (information, warning or error) and whether it stays on top.
 unsigned int ObservedStyle(HWND box) {
   unsigned int style = 0;
   if (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) style |= MB_TOPMOST;
   for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
     const auto icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-    if (icon != nullptr && icon == LoadIconA(nullptr, IDI_INFORMATION)) style |= MB_ICONINFORMATION;
+    if (icon == nullptr) continue;
+    if (icon == LoadIconA(nullptr, IDI_INFORMATION)) style |= MB_ICONINFORMATION;
+    if (icon == LoadIconA(nullptr, IDI_WARNING)) style |= MB_ICONWARNING;
+    if (icon == LoadIconA(nullptr, IDI_ERROR)) style |= MB_ICONERROR;
   }
   return style;
 }
@@ -60,7 +63,9 @@ LRESULT CALLBACK WatchActivation(int code, WPARAM wParam, LPARAM lParam) {
       state.caption = WindowText(box);
       state.text = WindowText(GetDlgItem(box, kMessageTextId));
       state.style = ObservedStyle(box);
-      if (!state.quiet) std::fprintf(stderr, "[%s]\n%s\n", state.caption.c_str(), state.text.c_str());
+      if (!state.quiet || IsWarning(state.style)) {
+        std::fprintf(stderr, "[%s]\n%s\n", state.caption.c_str(), state.text.c_str());
+      }
       PostMessageA(box, WM_COMMAND, IDOK, 0);
     }
   }
