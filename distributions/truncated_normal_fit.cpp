@@ -25,6 +25,8 @@ namespace {
 constexpr int kSearchSteps = 2200;
 // The expansions that look for a bracket: steps doubling from their first.
 constexpr int kExpansions = 120;
+// log(sigma / stdev) where the search for sigma starts.
+constexpr double kBelowStdev = -0.01;
 // Past this the scale's square overflows mu for any target.
 constexpr double kLargestLogScale = 300.0;
 
@@ -129,14 +131,12 @@ bool TruncNormFitToRounding(double min, double max, double mean, double stdev, d
     return MomentsOf(t, At(t, s.x, x1)).stdev - t.stdev;
   };
   // Truncation only narrows a normal: below sigma = stdev every member
-  // falls short of the deviation.
-  const Point low{-0.01, gap(-0.01)};
-  if (std::isnan(low.gap)) return false;
-  // Where the mean is too coarse to tell members apart, the deviation may
-  // level off just short of its target: the search stops there, and the
-  // last pass matches the deviation.
+  // falls short of the deviation, so the search starts just below it and
+  // widens sigma. Where the mean is too coarse to tell members apart, the
+  // deviation may level off just short of its target: the search stops
+  // there, and the last pass matches the deviation.
   bool found = false;
-  const Point scale = Search(gap, low.x, 0.5, low.x, kLargestLogScale, true, found);
+  const Point scale = Search(gap, kBelowStdev, 0.5, kBelowStdev, kLargestLogScale, true, found);
   if (std::isnan(scale.gap)) return false;
   // The last slope evaluated may belong to the bracket's other end.
   const Point s = SlopeForMean(t, scale.x, slope);
