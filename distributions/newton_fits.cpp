@@ -11,7 +11,7 @@
 #include "distributions/special_functions.h"
 #include "distributions/triangular.h"
 #include "distributions/truncated_normal.h"
-#include "distributions/truncated_normal_stable.h"
+#include "distributions/truncated_normal_fit.h"
 #include "distributions/weibull.h"
 #include "solvers/solve_equations.h"
 
@@ -140,46 +140,6 @@ bool TriangularParam(double mean, double stdev, double skew, double& min, double
 
 namespace {
 
-// The truncated normal's moments (as its worksheet functions give them)
-// against (x0, x1), as residuals in units of the target deviation (the
-// mean's in meanUnit, as wide or wider). In the
-// units of that deviation around the target mean, the density is
-// exp(x0 s - s^2 e^(-2 x1) / 2) up to its mass: x0 is the slope of the log
-// density at the target mean and sigma = stdev e^x1, so mu = mean + stdev x0
-// e^(2 x1). The slope stays finite where a window far in a tail holds a
-// nearly exponential distribution (mu and sigma growing without bound), and
-// sigma stays positive. The derivatives come from the stable moments: the
-// density is exp(-(x - mu)^2 / (2 sigma^2)) over its mass, so d/dmu of an
-// expectation E g is Cov(g, X - mu)/sigma^2 and d/dsigma is Cov(g, (X -
-// mu)^2)/sigma^3, both from the central moments.
-Equation2 CheckedTruncNormEquations(double x0, double x1, double min, double max, double mean, double stdev,
-                                    double meanUnit) {
-  const double scale = std::exp(x1);
-  const double muBySlope = stdev * scale * scale;
-  const double mu = mean + x0 * muBySlope;
-  const double sigma = stdev * scale;
-  const Moments value = TruncNormMoments(min, max, mu, sigma);
-  const Moments m = StableTruncNormMoments(min, max, mu, sigma);
-  const double m2 = m.stdev * m.stdev;
-  const double m3 = m.skew * m2 * m.stdev;
-  const double m4 = (m.kurt + 3.0) * m2 * m2;
-  const double d = m.mean - mu;
-  const double s2 = sigma * sigma;
-  const double s3 = s2 * sigma;
-  const double meanByMu = m2 / s2;
-  const double meanBySigma = (m3 + 2.0 * d * m2) / s3;
-  const double stdevByMu = m3 / s2 / (2.0 * m.stdev);
-  const double stdevBySigma = (m4 - m2 * m2 + 2.0 * d * m3) / s3 / (2.0 * m.stdev);
-  Equation2 e{};
-  e.value[0] = (value.mean - mean) / meanUnit;
-  e.value[1] = (value.stdev - stdev) / stdev;
-  e.jacobian[0][0] = meanByMu * muBySlope / meanUnit;
-  e.jacobian[0][1] = (meanByMu * 2.0 * x0 * muBySlope + meanBySigma * sigma) / meanUnit;
-  e.jacobian[1][0] = stdevByMu * muBySlope / stdev;
-  e.jacobian[1][1] = (stdevByMu * 2.0 * x0 * muBySlope + stdevBySigma * sigma) / stdev;
-  return e;
-}
-
 // The fitted moments against the targets: the deviation to tolerance, the
 // mean to tolerance in deviations plus slack (its own rounding, where the
 // deviation is small against the mean).
@@ -191,32 +151,16 @@ bool Reproduces(double min, double max, double mean, double stdev, double mu, do
          std::fabs(fitted.stdev - stdev) <= tolerance * stdev;
 }
 
-// Solves the moment functions themselves from (x0, x1) of
-// CheckedTruncNormEquations.
-bool SolveCheckedTruncNorm(double min, double max, double mean, double stdev, double x0, double x1, double slack,
-                           double& mu, double& sigma) {
-  // The mean's residual in units that its rounding cannot fill.
-  const double meanUnit = stdev + slack / kReproduced;
-  auto checked = [&](double u, double v) {
-    return CheckedTruncNormEquations(u, v, min, max, mean, stdev, meanUnit);
-  };
-  if (!SolveTwo(checked, x0, x1, 1e-12, 1e-13)) return false;
-  const double scale = std::exp(x1);
-  mu = mean + x0 * (stdev * scale * scale);
-  sigma = stdev * scale;
-  return Reproduces(min, max, mean, stdev, mu, sigma, kReproduced, slack);
-}
-
 }  // namespace
 
-// The text's equations stand on the closed formulas and NormCdf. Their
-// solution stands where the truncated normal's moment functions give the
-// targets back for it (where the formulas hold); elsewhere (a window narrow
-// against sigma, a mean near a bound, a window far in a tail) the moment
-// functions themselves are solved, from that solution when its sigma is
-// positive and else from the normal with the target moments. Targets the
-// family cannot reach (a deviation above the uniform's) make every search
-// fail or miss the targets: #VALUE!, never a sigma <= 0.
+// The equations in the standardised bounds stand on the closed formulas
+// and NormCdf. Their solution stands where the truncated normal's moment
+// functions give the targets back for it (where the formulas hold);
+// elsewhere (a window narrow against sigma, a mean near a bound, a window
+// far in a tail) the moment functions themselves are matched, to their
+// rounding (truncated_normal_fit.h). Targets the family cannot reach (a
+// deviation above the uniform's) make the search fail or miss the targets:
+// #VALUE!, never a sigma <= 0.
 bool TruncNormParam(double min, double max, double mean, double stdev, double& mu, double& sigma) {
   const double variance = stdev * stdev;
   auto equations = [&](double alpha, double beta) {
@@ -228,13 +172,9 @@ bool TruncNormParam(double min, double max, double mean, double stdev, double& m
     sigma = (min - max) / (alpha - beta);
     mu = (alpha * max - beta * min) / (alpha - beta);
     if (Reproduces(min, max, mean, stdev, mu, sigma, kReproduced, 0.0)) return true;
-    if (Finite({mu, sigma}) && sigma > 0) {
-      const double x1 = std::log(sigma / stdev);
-      const double x0 = (mu - mean) / stdev / std::exp(2.0 * x1);
-      if (SolveCheckedTruncNorm(min, max, mean, stdev, x0, x1, kMeanSlack * std::fabs(mean), mu, sigma)) return true;
-    }
   }
-  return SolveCheckedTruncNorm(min, max, mean, stdev, 0.0, 0.0, kMeanSlack * std::fabs(mean), mu, sigma);
+  return TruncNormFitToRounding(min, max, mean, stdev, mu, sigma) &&
+         Reproduces(min, max, mean, stdev, mu, sigma, kReproduced, kMeanSlack * std::fabs(mean));
 }
 
 // The equation in LogGamma cancels to nothing for a narrow distribution
