@@ -46,8 +46,8 @@ double MomentSign(double omega, double w, double m) {
 }
 
 // The fits give the targets back to 1e-9 through these moments, so the
-// mean, deviation and skewness formulas (whose cancellation reaches a few
-// 1e-8) stand only within a tenth of that. The kurtosis formula cancels
+// mean, deviation and skewness formulas (whose cancellation reaches about
+// 1e-7) stand only within a tenth of that. The kurtosis formula cancels
 // nothing but its final 3 and keeps the looser check.
 constexpr double kAgreement = 1e-10;
 constexpr double kKurtosisAgreement = 1e-6;

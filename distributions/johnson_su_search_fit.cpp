@@ -53,8 +53,9 @@ bool JohnsonSUParamBySearch(double mean, double stdev, double skew, double kurt,
                             double& lambda, double& xi) {
   if (!(kurt > 0.0) || !std::isfinite(kurt) || !std::isfinite(skew)) return false;
   const double size = std::fabs(skew);
-  // The symmetric member with this kurtosis has w^2 - 1 = K/(1 + sqrt(1 + K/2)); every
-  // other member with its v has more kurtosis.
+  // The symmetric member with the target kurtosis has w^2 - 1 =
+  // K/(1 + sqrt(1 + K/2)); every other member with its v, and every member
+  // with a larger v, has more: the answer's v lies below it.
   const double vSymmetric = 0.5 * LogOnePlus(kurt / (1.0 + std::sqrt(1.0 + 0.5 * kurt)));
   const double v = FirstNotBelow(
       [&](double at) {
@@ -65,7 +66,9 @@ bool JohnsonSUParamBySearch(double mean, double stdev, double skew, double kurt,
   const double a = AngleForSkew(v, size);
   if (!std::isfinite(a)) return false;
 
-  // Variance (lambda^2/2)(w - 1)(w cosh(2 Omega) + 1) = lambda^2 e^(2a) (w - 1) w shape / 4.
+  // The variance (lambda^2/2)(w - 1)(w cosh(2 Omega) + 1) is
+  // lambda^2 e^(2a) (w - 1) w shape / 4, and lambda sqrt(w) sinh(a) is
+  // stdev (1 - e^(-2a))/sqrt((w - 1) shape): no factor overflows.
   const double w = std::exp(v);
   const double x = std::exp(-2.0 * a);
   const double spread = ExpMinusOne(v) * (1.0 + x * x + 2.0 * x / w);

@@ -68,10 +68,10 @@ bool SymmetricJohnsonSU(double mean, double stdev, double skew, double kurt, dou
          GivesBack(JohnsonSUMoments(gamma, delta, lambda, xi), mean, stdev, skew, kurt);
 }
 
-// The search in w from the closed-form start w0. It stops
-// once w moves by 1e-7, which can leave the higher moments short of the
-// targets: it then goes on from there to the last bits of w. A skewness
-// within rounding of zero is the symmetric member.
+// The search in w from the closed-form start w0. It stops once w moves by
+// 1e-7, which can leave the higher moments short of the targets: it then
+// goes on from there to the last bits of w. A skewness within rounding of
+// zero is the symmetric member.
 bool JohnsonSUParamByNewton(double mean, double stdev, double skew, double kurt, double beta1, double beta2, double w0,
                             double& gamma, double& delta, double& lambda, double& xi) {
   if (beta1 == 0) return SymmetricJohnsonSU(mean, stdev, skew, kurt, gamma, delta, lambda, xi);
