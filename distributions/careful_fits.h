@@ -26,4 +26,10 @@ double TriangularModeShare(double skew);
 // first formulas suffer (to about 1e-8) away from 0 or near symmetry.
 Moments TriangularMomentsByShare(double min, double max, double mode);
 
+// Johnson SU by bisection on the skewness and kurtosis surfaces: where w - 1
+// is tiny (delta large), where w is huge (delta small) or where the skewness
+// is near the log-normal limit, which the search in w alone misses.
+bool JohnsonSUParamBySearch(double mean, double stdev, double skew, double kurt, double& gamma, double& delta,
+                            double& lambda, double& xi);
+
 }  // namespace Zq::Math

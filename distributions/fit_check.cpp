@@ -5,8 +5,11 @@
 namespace Zq::Math {
 namespace {
 
-// NaN anywhere fails.
-bool Close(double fitted, double target, double scale) { return std::fabs(fitted - target) <= kGivesBack * scale; }
+// NaN anywhere fails, and so does an infinite target (its scale would
+// pass any finite answer).
+bool Close(double fitted, double target, double scale) {
+  return std::isfinite(target) && std::fabs(fitted - target) <= kGivesBack * scale;
+}
 
 }  // namespace
 

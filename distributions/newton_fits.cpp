@@ -68,26 +68,12 @@ bool SymmetricJohnsonSU(double mean, double stdev, double skew, double kurt, dou
          GivesBack(JohnsonSUMoments(gamma, delta, lambda, xi), mean, stdev, skew, kurt);
 }
 
-}  // namespace
-
-// The search stops once w moves by 1e-7, which can leave the higher
-// moments short of the targets: it then goes on from there to the last
-// bits of w. A skewness within rounding of zero is the symmetric member.
-bool JohnsonSUParam(double mean, double stdev, double skew, double kurt, double& gamma, double& delta,
-                    double& lambda, double& xi) {
-  const double beta1 = skew * skew;
-  const double beta2 = kurt + 3;
-  if (beta2 <= 3) return false;
-
-  // The log-normal line: the root w0 of w^4 + 2w^3 + 3w^2 - 3 = beta2 in
-  // closed form. Skewness on or beyond it is out of the family's reach.
-  const double e = (16 * beta2 * beta2 + 87 * beta2 + 171) * (beta2 + 3) / 27;
-  const double t = std::pow(2 * std::sqrt(e) + 2 * beta2 + 7, 0.3333333333333333) - 1 -
-                   std::pow(2 * std::sqrt(e) - 7 - 2 * beta2, 0.3333333333333333);
-  const double r = std::sqrt(t);
-  const double w0 = (std::sqrt(4 / r - t - 3) + r - 1) / 2;
-  if ((w0 + 2) * (w0 + 2) * (w0 - 1) <= beta1) return false;
-
+// The search in w from the closed-form start w0. It stops once w moves by
+// 1e-7, which can leave the higher moments short of the targets: it then
+// goes on from there to the last bits of w. A skewness within rounding of
+// zero is the symmetric member.
+bool JohnsonSUParamByNewton(double mean, double stdev, double skew, double kurt, double beta1, double beta2, double w0,
+                            double& gamma, double& delta, double& lambda, double& xi) {
   if (beta1 == 0) return SymmetricJohnsonSU(mean, stdev, skew, kurt, gamma, delta, lambda, xi);
   if (!(beta1 > 0)) return false;
   auto equation = [&](double w) { return JohnsonSUEquation(w, beta1, beta2); };
@@ -100,6 +86,32 @@ bool JohnsonSUParam(double mean, double stdev, double skew, double kurt, double&
       return true;
   }
   return SymmetricJohnsonSU(mean, stdev, skew, kurt, gamma, delta, lambda, xi);
+}
+
+}  // namespace
+
+// Where the search in w misses (its equation cancels for delta large, its
+// start overflows for delta small, its slope vanishes near the log-normal
+// line) or the closed-form line test rounds a reachable target beyond the
+// line, the bisection of JohnsonSUParamBySearch decides.
+bool JohnsonSUParam(double mean, double stdev, double skew, double kurt, double& gamma, double& delta,
+                    double& lambda, double& xi) {
+  const double beta1 = skew * skew;
+  const double beta2 = kurt + 3;
+  if (beta2 <= 3) return false;
+
+  // The log-normal line: the root w0 of w^4 + 2w^3 + 3w^2 - 3 = beta2 in
+  // closed form. Skewness on or beyond it is out of the family's reach but
+  // for targets within rounding of it, which only the bisection finds.
+  const double e = (16 * beta2 * beta2 + 87 * beta2 + 171) * (beta2 + 3) / 27;
+  const double t = std::pow(2 * std::sqrt(e) + 2 * beta2 + 7, 0.3333333333333333) - 1 -
+                   std::pow(2 * std::sqrt(e) - 7 - 2 * beta2, 0.3333333333333333);
+  const double r = std::sqrt(t);
+  const double w0 = (std::sqrt(4 / r - t - 3) + r - 1) / 2;
+  if (!((w0 + 2) * (w0 + 2) * (w0 - 1) <= beta1) &&
+      JohnsonSUParamByNewton(mean, stdev, skew, kurt, beta1, beta2, w0, gamma, delta, lambda, xi))
+    return true;
+  return JohnsonSUParamBySearch(mean, stdev, skew, kurt, gamma, delta, lambda, xi);
 }
 
 namespace {

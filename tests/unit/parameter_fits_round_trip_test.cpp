@@ -160,10 +160,12 @@ TEST(ParameterFitsRoundTrip, Triangular) {
   ExpectRoundTrips(kTriangular, grid);
 }
 
+// From w = e^(1/delta^2) near 1e43 (delta 0.1) to w - 1 near 1e-5 (delta
+// 300), and from the symmetric member to the log-normal line (|gamma| 5).
 TEST(ParameterFitsRoundTrip, JohnsonSU) {
   std::vector<std::vector<double>> grid;
-  for (double gamma : {-3.0, -2.0, -0.5, -1e-3, 0.0, 1e-3, 0.3, 1.0, 3.0})
-    for (double delta : {0.5, 0.8, 1.5, 3.0, 10.0, 50.0})
+  for (double gamma : {-5.0, -3.0, -2.0, -0.5, -1e-3, -1e-6, 0.0, 1e-6, 1e-3, 0.3, 1.0, 3.0, 5.0})
+    for (double delta : {0.1, 0.15, 0.2, 0.3, 0.5, 0.8, 1.5, 3.0, 10.0, 50.0, 300.0})
       for (double lambda : {1e-3, 2.0})
         grid.push_back({gamma, delta, lambda, lambda * 7 - 1});
   ExpectRoundTrips(kJohnsonSU, grid);
@@ -173,8 +175,8 @@ TEST(ParameterFitsRoundTrip, JohnsonSU) {
 
 namespace {
 
-// Targets on a grid that mixes reachable and unreachable ones: whatever a
-// fit answers must give its targets back.
+// Targets on a grid that mixes reachable and unreachable ones (an infinite
+// skewness among them): whatever a fit answers must give its targets back.
 TEST(ParameterFitsRoundTrip, AnAnswerIsNeverWrong) {
   const std::vector<const Family*> families = {&kBeta,    &kGumbel,     &kLogistic,  &kLogNorm,
                                                &kWeibull, &kTriangular, &kJohnsonSU};
@@ -182,8 +184,8 @@ TEST(ParameterFitsRoundTrip, AnAnswerIsNeverWrong) {
   for (const Family* f : families)
     for (double mean : {-1e6, -1.0, 1e-9, 0.3, 1.0, 1e200})
       for (double stdev : {1e-8, 3.1622e-5, 0.4, 1.0, 1e200})
-        for (double skew : {-0.5, 0.0, 0.3, 2.0})
-          for (double kurt : {-1.0, 0.5, 6.0, 1e4}) {
+        for (double skew : {-0.5, 0.0, 0.3, 2.0, std::numeric_limits<double>::infinity()})
+          for (double kurt : {-1.0, 0.5, 6.0, 1e4, 1e300}) {
             // TriangularMoments' cancellation, as in the grid above.
             if (f == &kTriangular && stdev < 1e-3 * std::fabs(mean)) continue;
             const Moments target{mean, stdev, skew, kurt};
