@@ -50,7 +50,7 @@ bool JohnsonSUAt(double w, double mean, double stdev, double skew, double kurt, 
   gamma = -s * std::log(q + std::sqrt(q * q + 1)) * delta;
   lambda = std::sqrt(2 * m / (w + 1)) * stdev / (w - 1);
   xi = mean - std::sqrt(std::max(0.0, w - 1 - m)) * s * stdev / (w - 1);
-  return Finite({gamma, delta, lambda, xi}) && IsPositive(delta) &&
+  return Finite({gamma, delta, lambda, xi}) && IsPositive(delta) && IsPositive(lambda) &&
          GivesBack(JohnsonSUMoments(gamma, delta, lambda, xi), mean, stdev, skew, kurt);
 }
 
@@ -64,7 +64,7 @@ bool SymmetricJohnsonSU(double mean, double stdev, double skew, double kurt, dou
   gamma = 0;
   lambda = std::sqrt(2 * JohnsonSUAuxiliary(w, beta2) / (w + 1)) * stdev / (w - 1);
   xi = mean;
-  return Finite({gamma, delta, lambda, xi}) && IsPositive(delta) &&
+  return Finite({gamma, delta, lambda, xi}) && IsPositive(delta) && IsPositive(lambda) &&
          GivesBack(JohnsonSUMoments(gamma, delta, lambda, xi), mean, stdev, skew, kurt);
 }
 
