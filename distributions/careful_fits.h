@@ -21,9 +21,4 @@ bool WeibullParamNarrow(double mean, double stdev, double& scale, double& shape)
 // the share goes from 0 to 1/2.
 double TriangularModeShare(double skew);
 
-// The triangle's moments from its width and the mode's share of it: the
-// forms TriangularMoments falls back to, free of the cancellation that its
-// first formulas suffer (to about 1e-8) away from 0 or near symmetry.
-Moments TriangularMomentsByShare(double min, double max, double mode);
-
 }  // namespace Zq::Math
