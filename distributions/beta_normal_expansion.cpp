@@ -35,8 +35,8 @@ double CubicSeries(double t) {
 // d^2 / (w (w + d)), which tends to 1/2 as e does.
 double NearCorrection(const BetaMeanOffset& o, double w, double d, double sqrtN) {
   const double sign = o.e > 0.0 ? 1.0 : -1.0;
-  const double cubic =
-      (o.x0 * o.x0 * CubicSeries(-o.e / o.y0) - o.y0 * o.y0 * CubicSeries(o.e / o.x0)) / (sqrtN * std::sqrt(o.x0 * o.y0));
+  const double cubic = (o.x0 * o.x0 * CubicSeries(-o.e / o.y0) - o.y0 * o.y0 * CubicSeries(o.e / o.x0)) /
+                       (sqrtN * std::sqrt(o.x0 * o.y0));
   const double ratio = w < kVanishing ? 0.5 : d * d / (w * (w + d));
   return (2.0 / 3.0) * sign * cubic * ratio;
 }
