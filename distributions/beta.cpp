@@ -25,10 +25,11 @@ constexpr double kKurtosisCancellation = 1e-6;
 // while the shapes stay below about 1e24.
 double CancelledKurtosis(double a, double b) {
   using namespace DoubleDouble;
-  const int scale = -std::ilogb(a > b ? a : b);
-  const double as = std::ldexp(a, scale);
-  const double bs = std::ldexp(b, scale);
-  const double one = std::ldexp(1.0, scale);
+  int exponent = 0;
+  std::frexp(a > b ? a : b, &exponent);
+  const double as = std::ldexp(a, -exponent);
+  const double bs = std::ldexp(b, -exponent);
+  const double one = std::ldexp(1.0, -exponent);
   const DD difference = TwoSum(as, -bs);
   const DD sum = TwoSum(as, bs);
   const DD product = TwoProduct(as, bs);

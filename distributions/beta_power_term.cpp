@@ -65,9 +65,10 @@ double MeanTerm(double a, double b, double logY0) {
 // products and sums of the shapes scaled to about 1 (by a power of two:
 // exact but where the smaller one underflows, far from any x that matters).
 double ShareRounding(double p, double q, double share) {
-  const int scale = -std::ilogb(p > q ? p : q);
-  const double ps = std::ldexp(p, scale);
-  const double qs = std::ldexp(q, scale);
+  int exponent = 0;  // frexp leaves it unspecified, not undefined, for NaN
+  std::frexp(p > q ? p : q, &exponent);
+  const double ps = std::ldexp(p, -exponent);
+  const double qs = std::ldexp(q, -exponent);
   const DoubleDouble::DD sum = DoubleDouble::TwoSum(ps, qs);
   const DoubleDouble::DD product = DoubleDouble::TwoProduct(share, sum.hi);
   return (((ps - product.hi) - product.lo) - share * sum.lo) / sum.hi;
