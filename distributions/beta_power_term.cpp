@@ -3,11 +3,15 @@
 #include <cmath>
 
 #include "distributions/special_functions.h"
+#include "numerics/double_double.h"
 
 namespace Zq::Math {
 namespace {
 
 constexpr double kHalfLogTwoPi = 0.91893853320467274;
+// Below this part of a standard deviation, the rounding of the mean leaves
+// the power term's exponent as it is.
+constexpr double kNoticedRounding = 1e-12;
 
 // From this size on a shape's ln Γ comes from Stirling's series.
 constexpr double kStirlingShape = 10.0;
@@ -57,9 +61,22 @@ double MeanTerm(double a, double b, double logY0) {
          StirlingCorrection(l);
 }
 
+// The exact share p/(p + q) less its rounded value `share`, from exact
+// products and sums of the shapes scaled to about 1 (by a power of two:
+// exact but where the smaller one underflows, far from any x that matters).
+double ShareRounding(double p, double q, double share) {
+  int exponent = 0;  // frexp leaves it unspecified, not undefined, for NaN
+  std::frexp(p > q ? p : q, &exponent);
+  const double ps = std::ldexp(p, -exponent);
+  const double qs = std::ldexp(q, -exponent);
+  const DoubleDouble::DD sum = DoubleDouble::TwoSum(ps, qs);
+  const DoubleDouble::DD product = DoubleDouble::TwoProduct(share, sum.hi);
+  return (((ps - product.hi) - product.lo) - share * sum.lo) / sum.hi;
+}
+
 }  // namespace
 
-double LargeShapeBetaPowerTerm(double x, double a, double b) {
+BetaMeanOffset LargeShapeMeanOffset(double x, double a, double b) {
   // Halving the shapes first keeps a + b finite; it is exact for them all.
   const double half = 0.5 * a + 0.5 * b;
   const double x0 = 0.5 * a / half;
@@ -68,14 +85,21 @@ double LargeShapeBetaPowerTerm(double x, double a, double b) {
   const double logY0 = LogShare(b, a);
   // x - x0 from the side nearer its bound: 1 - x is exact from x = 0.5 on,
   // and 1 - x0 keeps digits that x0 near 1 has lost.
-  const double e = x0 <= 0.5 ? x - x0 : y0 - (1.0 - x);
+  double e = x0 <= 0.5 ? x - x0 : y0 - (1.0 - x);
+  // The rounding of the share itself, where it is a noticeable part of a
+  // standard deviation (shapes past about 1e8 whose mean has no exact double).
+  const double rounding = x0 <= 0.5 ? ShareRounding(a, b, x0) : -ShareRounding(b, a, y0);
+  if (std::fabs(rounding) * std::sqrt(half / (0.5 * x0 * y0)) >= kNoticedRounding) e -= rounding;
   const double u = e / x0;
   const double v = e / y0;
   const double logX = std::log(x);
   const double logY = LogOnePlus(-x);
-  const double exponent =
-      -a * LogExcess(u, logX - logX0) - b * LogExcess(-v, logY - logY0) + MeanTerm(a, b, logY0);
-  return std::exp(exponent);
+  return {x0, y0, e, a * LogExcess(u, logX - logX0) + b * LogExcess(-v, logY - logY0), logY0};
+}
+
+double LargeShapeBetaPowerTerm(double x, double a, double b) {
+  const BetaMeanOffset offset = LargeShapeMeanOffset(x, a, b);
+  return std::exp(-offset.excess + MeanTerm(a, b, offset.logY0));
 }
 
 }  // namespace Zq::Math

@@ -16,4 +16,12 @@ inline constexpr double kLargeBetaShape = 1e7;
 // - ln B(a, b) from Stirling's series.
 double LargeShapeBetaPowerTerm(double x, double a, double b);
 
+// x against the mean: the shares x0 and y0 = 1 - x0 (each rounded), the
+// offset e = x - x0 of x from the exact mean, the exponent's excess
+// a phi(u) + b phi(-v) >= 0 over its value at the mean, and ln y0.
+struct BetaMeanOffset {
+  double x0, y0, e, excess, logY0;
+};
+BetaMeanOffset LargeShapeMeanOffset(double x, double a, double b);
+
 }  // namespace Zq::Math

@@ -42,12 +42,6 @@ double Bisect(Below below, double lo, double hi) {
 
 }  // namespace
 
-Moments TriangularMomentsByShare(double min, double max, double mode) {
-  const double width = max - min;
-  const double r = (mode - min) / width;
-  return {min + (width + (mode - min)) / 3.0, width * std::sqrt((1.0 - r + r * r) / 18.0), TriangularSkew(r), -0.6};
-}
-
 bool LogNormParamFromLogs(double mean, double stdev, double& m, double& s) {
   const double ratio = stdev / mean;
   const double spread = ratio < kLargeRatio ? LogOnePlus(ratio * ratio)

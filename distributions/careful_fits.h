@@ -21,11 +21,6 @@ bool WeibullParamNarrow(double mean, double stdev, double& scale, double& shape)
 // the share goes from 0 to 1/2.
 double TriangularModeShare(double skew);
 
-// The triangle's moments from its width and the mode's share of it: the
-// forms TriangularMoments falls back to, free of the cancellation that its
-// first formulas suffer (to about 1e-8) away from 0 or near symmetry.
-Moments TriangularMomentsByShare(double min, double max, double mode);
-
 // Johnson SU by bisection on the skewness and kurtosis surfaces: where w - 1
 // is tiny (delta large), where w is huge (delta small) or where the skewness
 // is near the log-normal limit, which the search in w alone misses.

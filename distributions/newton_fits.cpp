@@ -117,15 +117,15 @@ bool JohnsonSUParam(double mean, double stdev, double skew, double kurt, double&
 namespace {
 
 // The triangle with the mode at the share u of its range and the target
-// mean and deviation, when the triangular functions accept it and its
-// moments (in their width-free forms) are the targets.
+// mean and deviation, when the triangular functions accept it and give
+// the targets back.
 bool TriangleAt(double mean, double stdev, double skew, double u, double& min, double& max, double& mode) {
   const double range = 3 * std::sqrt(2.0) * stdev / std::sqrt(u * u - u + 1);
   min = mean - range * (u + 1) / 3;
   max = range + min;
   mode = min + range * u;
   return Finite({min, max, mode}) && TriangularShapeValid(min, max, mode) &&
-         GivesBack(TriangularMomentsByShare(min, max, mode), mean, stdev, skew);
+         GivesBack(TriangularMoments(min, max, mode), mean, stdev, skew);
 }
 
 }  // namespace

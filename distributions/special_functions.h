@@ -33,7 +33,9 @@ double PoissonCdf(std::int32_t k, double lambda);
 double BetaPdf(double x, double alpha, double beta);
 
 // Regularised incomplete beta I_x(alpha, beta): the beta cumulative
-// distribution; 0 below 1e-12 and 1 above 0.999999999999.
+// distribution; 0 below 1e-12 and 1 above 0.999999999999. Shapes both
+// from 1e5 on, one of them from 1e13 on, take the normal limit
+// LargeShapeIncompleteBeta, as do those whose fraction runs out of steps.
 double IncompleteBeta(double x, double alpha, double beta);
 
 // The continued fraction of I_x(a, b) by the modified Lentz method:
