@@ -16,17 +16,16 @@ constexpr double kNoticedRounding = 1e-12;
 // From this size on a shape's ln Γ comes from Stirling's series.
 constexpr double kStirlingShape = 10.0;
 
-// ln Γ(z) - ((z - 1/2) ln z - z + ln(2 pi)/2) for z >= 10, to z^-7: the
-// first term left out, 1/(1188 z^9), is below 1e-12.
+}  // namespace
+
 double StirlingCorrection(double z) {
   const double r = 1.0 / z;
   const double r2 = r * r;
   return r * (1.0 / 12.0 - r2 * (1.0 / 360.0 - r2 * (1.0 / 1260.0 - r2 / 1680.0)));
 }
 
-// phi(t) = t - ln(1 + t) >= 0, given ln(1 + t) as computed from the ratio
-// it is the logarithm of. Near t = 0 the difference cancels, and the
-// series t^2/2 - t^3/3 + ... takes over.
+// Near t = 0 the difference cancels, and the series t^2/2 - t^3/3 + ...
+// takes over.
 double LogExcess(double t, double logOnePlusT) {
   if (std::fabs(t) > 0.1) return t - logOnePlusT;
   double power = t * t;
@@ -38,6 +37,8 @@ double LogExcess(double t, double logOnePlusT) {
   }
   return sum;
 }
+
+namespace {
 
 // ln(p / (p + q)) for positive p and q, without forming p + q when q is
 // the smaller (its share is then a LogOnePlus) and without overflow.

@@ -16,6 +16,14 @@ inline constexpr double kLargeBetaShape = 1e7;
 // - ln B(a, b) from Stirling's series.
 double LargeShapeBetaPowerTerm(double x, double a, double b);
 
+// ln Γ(z) - ((z - 1/2) ln z - z + ln(2 pi)/2) for z >= 10, to z^-7: the
+// first term left out, 1/(1188 z^9), is below 1e-12.
+double StirlingCorrection(double z);
+
+// phi(t) = t - ln(1 + t) >= 0, given ln(1 + t) as computed from the ratio
+// it is the logarithm of.
+double LogExcess(double t, double logOnePlusT);
+
 // x against the mean: the shares x0 and y0 = 1 - x0 (each rounded), the
 // offset e = x - x0 of x from the exact mean, the exponent's excess
 // a phi(u) + b phi(-v) >= 0 over its value at the mean, and ln y0.

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "distributions/beta_gamma_limit.h"
 #include "distributions/beta_normal_expansion.h"
 #include "distributions/beta_power_term.h"
 
@@ -38,6 +39,10 @@ constexpr double kUntrustedFractionShape = 1e13;
 constexpr double kNormalLimitShape = 1e5;
 
 constexpr std::int32_t kFactorialTop = 32;
+
+bool IsLopsided(double small, double huge) {
+  return huge >= kGammaLimitHugeShape && small <= kGammaLimitSmallShape;
+}
 
 double LanczosSeries(double x) {
   double s = kLanczosSeries;
@@ -177,6 +182,11 @@ double BetaPdf(double x, double alpha, double beta) {
 double IncompleteBeta(double x, double alpha, double beta) {
   if (x < kBetaLowest) return 0.0;
   if (x > kBetaHighest) return 1.0;
+  // One huge shape beside a moderate one: the complement's fraction at
+  // 1 - x near 1 is ill-conditioned (2e-6 off), and the fraction's early
+  // exit leaves the other side 1e-7 off; the gamma limit holds both.
+  if (IsLopsided(alpha, beta)) return LopsidedIncompleteBeta(x, alpha, beta).lower;
+  if (IsLopsided(beta, alpha)) return LopsidedIncompleteBeta(1.0 - x, beta, alpha).upper;
   const bool bothLarge = alpha >= kNormalLimitShape && beta >= kNormalLimitShape;
   if (bothLarge && (alpha >= kUntrustedFractionShape || beta >= kUntrustedFractionShape)) {
     return LargeShapeIncompleteBeta(x, alpha, beta);

@@ -36,6 +36,8 @@ double BetaPdf(double x, double alpha, double beta);
 // distribution; 0 below 1e-12 and 1 above 0.999999999999. Shapes both
 // from 1e5 on, one of them from 1e13 on, take the normal limit
 // LargeShapeIncompleteBeta, as do those whose fraction runs out of steps.
+// One shape from 1e9 on beside the other up to 1e5 takes the gamma limit
+// LopsidedIncompleteBeta.
 double IncompleteBeta(double x, double alpha, double beta);
 
 // The continued fraction of I_x(a, b) by the modified Lentz method:
