@@ -1,12 +1,8 @@
-// Kernels at valid arguments far from the usual range, where plain formulas
-// overflow, underflow, cancel or stop iterating too early: large beta
-// shapes, tiny bivariate normal limits, narrow Johnson SU deltas, huge and
-// tiny triangular ranges, far Weibull tails. Each is checked by a property
-// that holds over the whole grid (monotone, non-negative, scale invariant)
-// or against Boost.Math / a long-double evaluation of the same formula.
+// Kernels at valid arguments where plain formulas overflow, underflow, cancel
+// or stop iterating too early, by properties over whole grids or against
+// Boost.Math and long-double evaluations of the same formulas.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <boost/math/special_functions/beta.hpp>
 #include <cmath>
 #include <string>
@@ -28,58 +24,34 @@ std::string Where(std::initializer_list<double> values) {
   return text;
 }
 
-// Shape pairs from where the first 100 steps of the fraction stop short
-// (about 1e5) to 1e13, balanced and lopsided.
-const std::vector<std::pair<double, double>> kLargeShapes = {
-    {1e5, 1e5}, {3e5, 7e5}, {1e6, 1e6}, {2e7, 5e6}, {1e9, 1e9}, {4e10, 1e10},
-    {1e12, 3e12}, {1e8, 2.5}, {0.5, 1e9}, {3e6, 40.0}, {1e13, 1e13}};
-
-// x0 + k sd for k in [-6, 6], and the fraction's branch point itself.
-std::vector<double> PointsAroundTheMean(double a, double b) {
-  const double x0 = a / (a + b);
-  const double sd = std::sqrt(x0 * (1.0 - x0) / (a + b + 1.0));
-  std::vector<double> points;
-  for (int k = -60; k <= 60; ++k) {
-    const double x = x0 + 0.1 * k * sd;
-    if (x > 1e-12 && x < 1.0 - 1e-12) points.push_back(x);
-  }
-  points.push_back((a + 1.0) / (a + b + 2.0));
-  return points;
-}
-
-TEST(LargeBetaShapes, DistributionAndDensityMatchTheOracle) {
-  for (const auto& [a, b] : kLargeShapes) {
-    for (double x : PointsAroundTheMean(a, b)) {
-      const double cdf = boost::math::ibeta(a, b, x);
-      const double pdf = boost::math::ibeta_derivative(a, b, x);
-      EXPECT_NEAR(IncompleteBeta(x, a, b), cdf, 1e-6 * std::fmin(cdf, 1.0 - cdf) + 1e-300) << Where({x, a, b});
+// Shapes from where the fraction's first 100 steps stop short (about 1e5) to
+// 1e13, balanced and lopsided, against the oracle at x0 + k sd for k in
+// [-6, 6]: monotone up to the
+// fraction's branch point, and equal on the doubles either side of it, where
+// the fraction swaps sides, to the accuracy of the two evaluations (3e-7
+// where the first 100 steps reach it, as for lopsided shapes).
+TEST(LargeBetaShapes, MatchTheOracleAndStayMonotoneAcrossTheBranchPoint) {
+  const std::pair<double, double> shapes[] = {{1e5, 1e5},   {3e5, 7e5}, {1e6, 1e6}, {2e7, 5e6},  {1e9, 1e9},  {4e10, 1e10},
+                                              {1e12, 3e12}, {1e8, 2.5}, {0.5, 1e9}, {3e6, 40.0}, {1e13, 1e13}};
+  for (const auto& [a, b] : shapes) {
+    const double x0 = a / (a + b), sd = std::sqrt(x0 * (1.0 - x0) / (a + b + 1.0)), branch = (a + 1.0) / (a + b + 2.0);
+    double previous = 0.0;
+    for (int k = -60; k <= 61; ++k) {  // and last the branch point itself
+      const double x = k > 60 ? branch : x0 + 0.1 * k * sd;
+      if (!(x > 1e-12 && x < 1.0 - 1e-12)) continue;
+      const double cdf = boost::math::ibeta(a, b, x), pdf = boost::math::ibeta_derivative(a, b, x);
+      const double got = IncompleteBeta(x, a, b);
+      EXPECT_NEAR(got, cdf, 1e-6 * std::fmin(cdf, 1.0 - cdf) + 1e-300) << Where({x, a, b});
       EXPECT_NEAR(BetaPdf(x, a, b), pdf, 1e-6 * pdf + 1e-300) << Where({x, a, b});
+      if (x > branch) continue;
+      ASSERT_TRUE(got >= 0.0 && got <= 1.0) << Where({x, a, b});
+      EXPECT_GE(got, previous) << Where({x, a, b});
+      previous = got;
     }
+    const double below = IncompleteBeta(std::nextafter(branch, 0.0), a, b);
+    EXPECT_NEAR(IncompleteBeta(std::nextafter(branch, 1.0), a, b), below, 3e-7 * below) << Where({a, b});
   }
   EXPECT_NEAR(IncompleteBeta(0.5, 1e6, 1e6), 0.5, 1e-9);
-}
-
-TEST(LargeBetaShapes, DistributionIsMonotoneAcrossItsBranchPoint) {
-  for (const auto& [a, b] : kLargeShapes) {
-    double previous = 0.0;
-    for (double x : PointsAroundTheMean(a, b)) {
-      if (x > (a + 1.0) / (a + b + 2.0)) continue;  // the branch point is last
-      const double cdf = IncompleteBeta(x, a, b);
-      ASSERT_TRUE(cdf >= 0.0 && cdf <= 1.0) << Where({x, a, b});
-      EXPECT_GE(cdf, previous) << Where({x, a, b});
-      previous = cdf;
-    }
-    // The doubles on either side of the branch point, where the fraction
-    // swaps sides: equal to the accuracy of the two evaluations (3e-7 where
-    // the first 100 steps reach it, as for lopsided shapes).
-    const double branch = (a + 1.0) / (a + b + 2.0);
-    const double below = IncompleteBeta(std::nextafter(branch, 0.0), a, b);
-    const double above = IncompleteBeta(std::nextafter(branch, 1.0), a, b);
-    EXPECT_NEAR(above, below, 3e-7 * below) << Where({a, b});
-  }
-}
-
-TEST(LargeBetaShapes, FractionBeyondItsStepCapIsNotANumberButTheDistributionIs) {
   // Near the mean of shapes 1e20 the fraction would need about 2e7 steps;
   // the distribution takes the normal limit there.
   EXPECT_TRUE(std::isnan(BetaContinuedFraction(0.5, 1e20, 1e20)));
@@ -87,62 +59,46 @@ TEST(LargeBetaShapes, FractionBeyondItsStepCapIsNotANumberButTheDistributionIs) 
   EXPECT_EQ(IncompleteBeta(0.3, 1e20, 1e20), 0.0);
 }
 
-// P(X <= 0, Y <= 0) = 1/4 + asin(rho) / (2 pi); Drezner's rule is good to
-// about 5e-6 there, and the paths that a and b of very different sizes take
-// (a limit where a correlation rounds to +-1) differ by as much, so the
-// probability is monotone in a to that accuracy.
+// P(X <= 0, Y <= 0) = 1/4 + asin(rho) / (2 pi), to the 5e-6 of Drezner's rule;
+// the paths a and b of very different sizes take (a correlation rounding to
+// +-1) differ by as much, so it is monotone in a to that accuracy.
 TEST(TinyBivariateLimits, ProbabilityTendsToTheOrthantAndStaysMonotone) {
   const std::vector<double> magnitudes = {1e-320, 1e-300, 1e-200, 1e-160, 1e-150, 1e-140, 1e-100, 1e-30};
-  for (double rho : {-0.95, -0.5, -0.1, 0.1, 0.5, 0.95}) {
-    const double orthant = 0.25 + std::asin(rho) / (2.0 * 3.141592653589793);
-    for (double sb : {-1.0, 1.0}) {
-      for (double mb : magnitudes) {
-        const double b = sb * mb;
-        for (double sa : {-1.0, 1.0}) {
-          double previous = sa < 0 ? 0.0 : -1.0;
-          for (std::size_t k = 0; k < magnitudes.size(); ++k) {
-            // a runs away from 0 on its side: up for a > 0, down for a < 0.
-            const double a = sa > 0 ? magnitudes[k] : -magnitudes[k];
-            const double p = BiNormCdf(a, b, rho);
-            EXPECT_NEAR(p, orthant, 5e-6) << Where({a, b, rho});
-            if (sa > 0) {
-              EXPECT_GE(p, previous - 5e-6) << Where({a, b, rho});
-            } else if (k > 0) {
-              EXPECT_LE(p, previous + 5e-6) << Where({a, b, rho});
-            }
+  for (double rho : {-0.95, -0.5, -0.1, 0.1, 0.5, 0.95})
+    for (double mb : magnitudes)
+      for (double b : {-mb, mb})
+        for (double sa : {-1.0, 1.0}) {  // a runs away from 0 on its side
+          double previous = -sa;  // the first probability always lies past it
+          for (double ma : magnitudes) {
+            const double a = sa * ma, p = BiNormCdf(a, b, rho);
+            EXPECT_NEAR(p, 0.25 + std::asin(rho) / (2.0 * 3.141592653589793), 5e-6) << Where({a, b, rho});
+            EXPECT_GE(sa * (p - previous), -5e-6) << Where({a, b, rho});
             previous = p;
           }
         }
-      }
-    }
-  }
 }
 
 // Stdev = lambda sqrt((w - 1)(w cosh(2 Omega) + 1) / 2) with w = e^v,
 // v = 1/delta^2, Omega = 0: lambda e^v sqrt((1 - e^-2v)/2).
 TEST(NarrowJohnsonSU, DeviationStaysFiniteWhileItIs) {
-  for (double delta = 0.0376; delta < 0.2; delta *= 1.07) {
-    const double v = 1.0 / (delta * delta);
+  for (double delta = 0.0376; delta < 0.2; delta *= 1.07)
     for (double lambda : {1e-3, 1.0, 250.0}) {
+      const double v = 1.0 / (delta * delta);
       const double expected = lambda * std::exp(v - 0.5 * std::log(2.0)) * std::sqrt(-std::expm1(-2.0 * v));
       if (!std::isfinite(expected)) continue;
       EXPECT_NEAR(JohnsonSUMoments(0.0, delta, lambda, 0.0).stdev, expected, 1e-9 * expected) << Where({delta, lambda});
     }
-  }
 }
 
-// The triangular distribution at scale s is the unit one with every
-// location times s: probabilities equal, densities over s, locations and
-// deviations times s, skewness equal. Powers of two keep the scaled
-// arguments exact; 1e160 and 1e-160 are the failing scales once seen.
+// At scale s every location is the unit one's times s, densities over s,
+// probabilities and skewness equal, to the 1e-6 to which the direct formulas
+// must agree with the stable forms. Powers of two keep the scaled arguments
+// exact; 1e160 and 1e-160 are the failing scales once seen. On [-1/2, 1/2],
+// a + b + c and b - a both approach their overflow at the largest scales.
 TEST(TriangularScales, HugeAndTinyRangesMatchTheUnitShape) {
-  // The direct formulas stand wherever they agree with the stable forms to
-  // 1e-6 (products of tiny spans near the subnormal range do, at a loss).
   constexpr double kTol = 1e-6;
   const double scales[] = {0x1.0p-1000, 1e-160, 0x1.0p-520, 1.0, 0x1.0p520, 1e160, 0x1.0p1020, 0x1.0p1022};
   for (double mode : {0.01, 0.3, 0.5, 0.93}) {
-    // On [-1/2, 1/2] with mode at mode - 1/2, so a + b + c and b - a can
-    // both approach their overflow at the largest scales.
     const double a = -0.5, b = 0.5, c = mode - 0.5;
     const Moments unit = TriangularMoments(a, b, c);
     for (double s : scales) {
@@ -152,10 +108,8 @@ TEST(TriangularScales, HugeAndTinyRangesMatchTheUnitShape) {
       EXPECT_NEAR(scaled.stdev / s, unit.stdev, kTol * unit.stdev) << where;
       EXPECT_NEAR(scaled.skew, unit.skew, kTol) << where;
       for (double p = 0.0; p <= 1.0; p += 0.0625) {
-        const double x = a + p;
-        const double cdf = TriangularCdf(x, a, b, c);
+        const double x = a + p, cdf = TriangularCdf(x, a, b, c), pdf = TriangularPdf(x, a, b, c);
         EXPECT_NEAR(TriangularCdf(x * s, a * s, b * s, c * s), cdf, kTol * cdf) << where << x;
-        const double pdf = TriangularPdf(x, a, b, c);
         EXPECT_NEAR(TriangularPdf(x * s, a * s, b * s, c * s) * s, pdf, kTol * pdf) << where << x;
         if (p == 0.0 || p == 1.0) continue;
         EXPECT_NEAR(TriangularInv(p, a * s, b * s, c * s) / s, TriangularInv(p, a, b, c), kTol) << where << p;
@@ -163,47 +117,36 @@ TEST(TriangularScales, HugeAndTinyRangesMatchTheUnitShape) {
       RandomTriangular small, large;
       small.min = a, small.max = b, small.mode = c;
       large.min = a * s, large.max = b * s, large.mode = c * s;
-      small.SetSeed(RandomAlgorithm::Mt2002, 7, 11);
-      large.SetSeed(RandomAlgorithm::Mt2002, 7, 11);
+      for (RandomTriangular* r : {&small, &large}) r->SetSeed(RandomAlgorithm::Mt2002, 7, 11);
       for (int k = 0; k < 200; ++k) EXPECT_NEAR(large.NextVariate() / s, small.NextVariate(), kTol) << where;
     }
   }
 }
 
-// Beyond the point where (x/theta)^(k - 1) overflows or e^-(x/theta)^k
-// underflows, against the same formula in long double (whose exponent
-// range holds every factor).
-TEST(WeibullTails, DensityIsFiniteNonNegativeAndMatchesLongDouble) {
-  for (double k : {1.0, 1.5, 6.19, 84.28, 400.0}) {
-    for (double theta : {1e-6, 1.0, 3e5}) {
+// The density beyond the point where (x/theta)^(k - 1) overflows or
+// e^-(x/theta)^k underflows, against the same formula in long double (whose
+// exponent range holds every factor); near zero the cumulative is
+// z = (x/theta)^k to within z^2/2, which 1 - e^-z would round away.
+TEST(WeibullTails, DensityMatchesLongDoubleAndCumulativeKeepsTinyProbabilities) {
+  for (double k : {1.0, 1.5, 6.19, 84.28, 400.0})
+    for (double theta : {1e-6, 1.0, 3e5})
       for (double z = 0.5; z < 1e300; z *= 3.7) {
-        const double x = z * theta;
-        const double pdf = WeibullPdf(x, k, theta);
+        const double x = z * theta, pdf = WeibullPdf(x, k, theta);
         const long double r = static_cast<long double>(x) / theta;
-        const long double expected = (k / static_cast<long double>(theta)) * std::pow(r, k - 1.0L) *
-                                     std::exp(-std::pow(r, static_cast<long double>(k)));
+        const double expected = static_cast<double>((k / static_cast<long double>(theta)) * std::pow(r, k - 1.0L) *
+                                                    std::exp(-std::pow(r, static_cast<long double>(k))));
         ASSERT_TRUE(std::isfinite(pdf) && pdf >= 0.0) << Where({x, k, theta});
-        if (expected >= 1e-300L) {
-          EXPECT_NEAR(pdf, static_cast<double>(expected), 1e-9 * static_cast<double>(expected)) << Where({x, k, theta});
-        } else {
+        if (expected >= 1e-300)
+          EXPECT_NEAR(pdf, expected, 1e-9 * expected) << Where({x, k, theta});
+        else
           EXPECT_LT(pdf, 1e-290) << Where({x, k, theta});
-        }
       }
-    }
-  }
   EXPECT_EQ(WeibullPdf(8.86e124, 84.28, 6.19), 0.0);
-}
-
-// Near zero the cumulative is z = (x/theta)^k to within z^2/2: 1 - e^-z
-// would round it away.
-TEST(WeibullTails, CumulativeKeepsTinyProbabilities) {
-  for (double k : {0.5, 1.0, 2.0, 6.19}) {
+  for (double k : {0.5, 1.0, 2.0, 6.19})
     for (double z = 1e-300; z < 1e-8; z *= 1e7) {
-      const double x = std::pow(z, 1.0 / k);
-      const double expected = std::pow(x, k);
-      EXPECT_NEAR(WeibullCdf(x, k, 1.0), expected, 1e-12 * expected) << Where({x, k, 1.0});
+      const double x = std::pow(z, 1.0 / k), expected = std::pow(x, k);
+      EXPECT_NEAR(WeibullCdf(x, k, 1.0), expected, 1e-12 * expected) << Where({x, k});
     }
-  }
 }
 
 }  // namespace
