@@ -1,7 +1,6 @@
-// Through the host and the built add-in: the user's break stops long calls
-// (--break-after, Ctrl-C), results past the ceiling answer #VALUE! at once,
-// and the host's own reading and reporting (literals below a double's range,
-// quiet runs, long formulas in error lines).
+// Through the host and the built add-in: the user's break stops long calls (--break-after, Ctrl-C), results
+// past the ceiling answer #VALUE! at once, and the host's own reading and reporting (literals below a
+// double's range, quiet runs, long formulas in error lines).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,7 +12,6 @@
 #include <thread>
 #include <vector>
 
-#include "host/addin_library.h"
 #include "host/command_line.h"
 #include "host/formula.h"
 #include "host/standin/standin.h"
@@ -25,46 +23,37 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 struct HostRun {
-  int exitCode = -1;
+  int exitCode;
   std::string out, err;
-  std::chrono::duration<double> took{};
+  std::chrono::duration<double> took;
 };
 
 HostRun RunHost(const std::vector<std::string>& arguments) {
   std::istringstream in;
-  std::ostringstream out;
-  std::ostringstream err;
+  std::ostringstream out, err;
   const auto start = std::chrono::steady_clock::now();
   const int code = RunCommandLine(arguments, ZQ_ADDIN_PATH, in, out, err);
   return {code, out.str(), err.str(), std::chrono::steady_clock::now() - start};
 }
 
-// An array constant of rows x columns small whole numbers; with a heavy
-// diagonal when square, so that it reads as a covariance.
+// An array constant of small whole numbers; with a heavy diagonal when square, so that it reads as a covariance.
 std::string Table(int rows, int columns) {
   std::string text = "{";
-  for (int i = 0; i < rows; ++i) {
-    for (int j = 0; j < columns; ++j) {
-      text += i == j && rows == columns ? std::to_string(rows) : std::to_string((i * 7 + j * 3) % 10);
-      text += j + 1 < columns ? "," : "";
-    }
-    text += i + 1 < rows ? ";" : "}";
+  for (int k = 0; k < rows * columns; ++k) {
+    const int i = k / columns, j = k % columns;
+    text += std::to_string(i == j && rows == columns ? rows : (i * 7 + j * 3) % 10);
+    text += k + 1 == rows * columns ? "}" : j + 1 < columns ? "," : ";";
   }
   return text;
 }
 
-// About nine hours whole.
 const std::string kLongLfm = "ZQMONTECARLOLFM({1,0.5;0.5,1},0.05,0.04,1,2147483647,4,1,1,FALSE,FALSE,FALSE,1)";
 
 TEST(UserBreak, BreakAfterStopsEachLongCallWithValueAndTheRunGoesOn) {
-  // Each of these runs for seconds or hours whole.
-  const std::vector<std::string> longCalls = {
-      kLongLfm,
-      "ZQMULTICORREL(" + Table(500, 2000) + ",TRUE,TRUE)",
-      "ZQPCA(" + Table(800, 800) + ")",
-      "ZQRANDMULTINORM(32767," + Table(300, 300) + "," + Table(1, 300) + ",0,1,2,FALSE,FALSE,TRUE)",
-  };
-  for (const std::string& call : longCalls) {
+  // Each runs for seconds or (the forward-rate Monte Carlo) hours whole.
+  for (const std::string& call :
+       {kLongLfm, "ZQMULTICORREL(" + Table(500, 2000) + ",TRUE,TRUE)", "ZQPCA(" + Table(800, 800) + ")",
+        "ZQRANDMULTINORM(32767," + Table(300, 300) + "," + Table(1, 300) + ",0,1,2,FALSE,FALSE,TRUE)"}) {
     SCOPED_TRACE(call.substr(0, 20));
     StandIn::ClearRecords();
     const HostRun run = RunHost({"--quiet", "--extras", "--break-after", "0.3", call, "ZQNORMINV(0.975)"});
@@ -77,13 +66,9 @@ TEST(UserBreak, BreakAfterStopsEachLongCallWithValueAndTheRunGoesOn) {
 }
 
 TEST(UserBreak, CtrlCStopsTheRunningCallAndTheRun) {
-  std::thread presser([] {
-    // Once the host has taken Ctrl-C over, and the long call has begun.
-    struct sigaction current {};
-    do {
+  std::thread presser([] {  // once the host has taken Ctrl-C over, and the long call has begun
+    for (struct sigaction current {}; sigaction(SIGINT, nullptr, &current) == 0 && current.sa_handler == SIG_DFL;)
       std::this_thread::sleep_for(10ms);
-      sigaction(SIGINT, nullptr, &current);
-    } while (current.sa_handler == SIG_DFL);
     std::this_thread::sleep_for(300ms);
     std::raise(SIGINT);
   });
@@ -108,7 +93,6 @@ TEST(QuietRun, SilencesTheAboutNoticeButNotTheCompanionsWarning) {
   testing::internal::CaptureStderr();
   RunHost({"--quiet", "ZQNORMINV(0.5)"});
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-
   const fs::path folder = fs::temp_directory_path() / "zq_quiet_companion_alone";
   fs::remove_all(folder);
   fs::create_directories(folder);
@@ -117,14 +101,13 @@ TEST(QuietRun, SilencesTheAboutNoticeButNotTheCompanionsWarning) {
   testing::internal::CaptureStderr();
   RunHost({"--quiet", "--addin", alone.string(), "--list"});
   const std::string warning = testing::internal::GetCapturedStderr();
-  EXPECT_NE(warning.find("[ZqRand Extras]"), std::string::npos) << warning;
-  EXPECT_NE(warning.find("needs the main ZqRand add-in"), std::string::npos) << warning;
+  for (const char* part : {"[ZqRand Extras]", "needs the main ZqRand add-in"})
+    EXPECT_NE(warning.find(part), warning.npos) << warning;
   fs::remove_all(folder);
 }
 
 TEST(ErrorLines, QuoteAtMostTheFirst200CharactersOfAFormula) {
-  const std::string name = "NOPE" + std::string(5000, 'X');
-  const std::string formula = name + "(1)";
+  const std::string name = "NOPE" + std::string(5000, 'X'), formula = name + "(1)";
   EXPECT_EQ(RunHost({"--quiet", formula}).err,
             "zqhost: \"" + formula.substr(0, 200) + "...\": unknown function " + name.substr(0, 200) + "...\n");
   EXPECT_EQ(RunHost({"--quiet", "NOPE(1)"}).err, "zqhost: \"NOPE(1)\": unknown function NOPE\n");
@@ -136,13 +119,11 @@ TEST(ErrorLines, QuoteAtMostTheFirst200CharactersOfAFormula) {
 
 TEST(NumberLiterals, BelowADoublesRangeReadAsZeroAsInExcelAndAboveItAreRefused) {
   for (const std::string tiny : {"1e-400", "-1e-400", "0.00012e-321", "2.4e-324", "1e-99999999999999999999999"}) {
-    const ParsedFormula parsed = ParseFormula("F(" + tiny + ")");
-    ASSERT_TRUE(parsed.ok) << tiny << ": " << parsed.error;
-    EXPECT_EQ(std::get<double>(parsed.formula.arguments[0]), 0.0) << tiny;
+    const ParsedFormula read = ParseFormula("F(" + tiny + ")");
+    EXPECT_TRUE(read.ok && std::get<double>(read.formula.arguments[0]) == 0.0) << tiny << read.error;
   }
-  for (const std::string huge : {"1e400", "-1e309", "123456e304", "1e99999999999999999999999"}) {
+  for (const std::string huge : {"1e400", "-1e309", "123456e304", "1e99999999999999999999999"})
     EXPECT_NE(ParseFormula("F(" + huge + ")").error.find("number out of range"), std::string::npos) << huge;
-  }
 }
 
 }  // namespace
