@@ -96,7 +96,8 @@ ZQ_WORKSHEET ZqCov2Cor(const FP* covariance, short calcStdev) {
     for (std::int32_t i = 0; i < e; ++i)
       for (std::int32_t j = 0; j < e; ++j) k(i, j) = Zq::Math::CorrelationFromCovariance(v(i, j), s[i], s[j]);
     // A matrix that is not positive semi-definite is no covariance matrix.
-    if (!Zq::Math::AllFinite(k) || !Zq::Math::AllFinite(s) || !Zq::Math::IsCorrelationSemidefinite(k)) {
+    Zq::Math::StopRequest userBreak = Zq::Addin::BreakOnEsc();
+    if (!Zq::Math::AllFinite(k) || !Zq::Math::AllFinite(s) || !Zq::Math::IsCorrelationSemidefinite(k, userBreak)) {
       return out.Error();
     }
     const ConstVectorView top = s;

@@ -11,13 +11,14 @@ namespace {
 constexpr double kMarginPerOrder = 0x1.0p-40;
 }  // namespace
 
-bool IsCorrelationSemidefinite(ConstMatrixView k) {
+bool IsCorrelationSemidefinite(ConstMatrixView k, StopRequest& stop) {
   const std::int32_t n = k.Rows();
   const double margin = n * kMarginPerOrder;
   Matrix factor(n, n, Init::Uninitialised);
   if (factor.Empty()) return false;
   // The lower triangle of the factor, column by column.
   for (std::int32_t j = 0; j < n; ++j) {
+    if (stop.Poll(static_cast<std::uint64_t>(n - j) * (j + 1))) return false;
     for (std::int32_t i = j; i < n; ++i) {
       double sum = 0.5 * k(i, j) + 0.5 * k(j, i);
       if (i == j) sum += margin;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "multivariate/matrix.h"
+#include "numerics/stop_request.h"
 
 namespace Zq::Math {
 
@@ -11,7 +12,8 @@ namespace Zq::Math {
 // 15 digits, moves the eigenvalues by far less than that margin. Tested by
 // factorising the symmetric part plus n 2^-40 on the diagonal by Cholesky,
 // which runs to the end exactly when every eigenvalue of the sum is
-// positive. False also when its work storage cannot be had.
-bool IsCorrelationSemidefinite(ConstMatrixView k);
+// positive. False also when its work storage cannot be had, or when stop
+// says to stop (order n takes about n^3/6 steps).
+bool IsCorrelationSemidefinite(ConstMatrixView k, StopRequest& stop = StopRequest::Never());
 
 }  // namespace Zq::Math

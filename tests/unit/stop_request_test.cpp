@@ -10,6 +10,7 @@
 
 #include "finance/lfm_simulation.h"
 #include "multivariate/random_multi_normal.h"
+#include "multivariate/semidefinite.h"
 #include "multivariate/symmetric_eigen.h"
 
 namespace {
@@ -57,7 +58,10 @@ TEST(StopRequest, KernelsAskedButNotStoppedKeepTheirBitsAndStopAtAnyQuestion) {
     s.NextVector(x, z);
     return std::pair{true, BitsOf({x[0], x[39], s.Factor()(39, 0)})};
   };
-  std::vector<Kernel> kernels = {eigen, sampler};
+  const Kernel semidefinite = [](StopRequest& stop) {
+    return std::pair{IsCorrelationSemidefinite(TestMatrix(160), stop), Bits{}};
+  };
+  std::vector<Kernel> kernels = {eigen, sampler, semidefinite};
   for (bool legacy : {false, true})
     kernels.push_back([legacy](StopRequest& stop) {
       static const std::vector<double> rho = {1, 0.5, 0.2, 0.5, 1, 0.5, 0.2, 0.5, 1};
