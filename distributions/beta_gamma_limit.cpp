@@ -9,8 +9,6 @@
 namespace Zq::Math {
 namespace {
 
-constexpr double kHalfLogTwoPi = 0.91893853320467274;
-constexpr double kStirlingShape = 10.0;
 constexpr double kGammaAccuracy = 1e-16;
 constexpr double kGammaTiny = 1e-300;
 constexpr int kGammaSteps = 100000;

@@ -8,13 +8,9 @@
 namespace Zq::Math {
 namespace {
 
-constexpr double kHalfLogTwoPi = 0.91893853320467274;
 // Below this part of a standard deviation, the rounding of the mean leaves
 // the power term's exponent as it is.
 constexpr double kNoticedRounding = 1e-12;
-
-// From this size on a shape's ln Γ comes from Stirling's series.
-constexpr double kStirlingShape = 10.0;
 
 }  // namespace
 

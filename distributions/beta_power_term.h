@@ -16,8 +16,12 @@ inline constexpr double kLargeBetaShape = 1e7;
 // - ln B(a, b) from Stirling's series.
 double LargeShapeBetaPowerTerm(double x, double a, double b);
 
-// ln Γ(z) - ((z - 1/2) ln z - z + ln(2 pi)/2) for z >= 10, to z^-7: the
-// first term left out, 1/(1188 z^9), is below 1e-12.
+// From this size on a shape's ln Γ comes from Stirling's series.
+inline constexpr double kStirlingShape = 10.0;
+inline constexpr double kHalfLogTwoPi = 0.91893853320467274;
+
+// ln Γ(z) - ((z - 1/2) ln z - z + ln(2 pi)/2) for z >= kStirlingShape, to
+// z^-7: the first term left out, 1/(1188 z^9), is below 1e-12.
 double StirlingCorrection(double z);
 
 // phi(t) = t - ln(1 + t) >= 0, given ln(1 + t) as computed from the ratio

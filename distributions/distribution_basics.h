@@ -2,6 +2,8 @@
 // on its parameters and probabilities, and the value of pi its formulas use.
 #pragma once
 
+#include <cmath>
+
 #include "distributions/parameter_checks.h"
 #include "distributions/pinned_constants.h"
 
@@ -14,5 +16,12 @@ struct Moments {
   double skew;
   double kurt;
 };
+
+// A closed formula keeps its value, and so its bits, wherever it lies within
+// tolerance of a stable computation of the same quantity (or the stable one
+// is not a number); where it strays, the stable value stands.
+inline double Checked(double formula, double stable, double tolerance) {
+  return !std::isfinite(stable) || std::fabs(formula - stable) <= tolerance ? formula : stable;
+}
 
 }  // namespace Zq::Math

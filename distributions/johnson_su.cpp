@@ -121,11 +121,6 @@ double ClosedKurt(const ClosedForm& c) {
   return std::isfinite(kurt) ? kurt : JohnsonSUShapeMoments(c.v, c.absOmega).kurt;
 }
 
-double Checked(double formula, double closed, double tolerance) {
-  if (!std::isfinite(closed) || std::fabs(formula - closed) <= tolerance) return formula;
-  return closed;
-}
-
 }  // namespace
 
 double JohnsonSUCdf(double x, double gamma, double delta, double lambda, double xi) {

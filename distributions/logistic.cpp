@@ -23,8 +23,7 @@ double LogisticInv(double prob, double m, double b) {
   const double plain = b * std::log(1.0 / (1.0 - prob) - 1.0) + m;
   const double logOdds = std::log(prob) - LogOnePlus(-prob);
   const double stable = b * logOdds + m;
-  if (!std::isfinite(stable) || std::fabs(plain - stable) <= 1e-6 * b * std::fmax(1.0, std::fabs(logOdds))) return plain;
-  return stable;
+  return Checked(plain, stable, 1e-6 * b * std::fmax(1.0, std::fabs(logOdds)));
 }
 
 Moments LogisticMoments(double m, double b) { return {m, b * kTruncatedPi / std::sqrt(3.0), 0.0, 1.2}; }

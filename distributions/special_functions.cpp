@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "distributions/beta_gamma_limit.h"
+#include "distributions/distribution_basics.h"
 #include "distributions/beta_normal_expansion.h"
 #include "distributions/beta_power_term.h"
 
@@ -175,8 +176,7 @@ double BetaPdf(double x, double alpha, double beta) {
   const double logBeta = LogGamma(alpha) + LogGamma(beta) - LogGamma(alpha + beta);
   const double product = std::pow(x, alpha - 1.0) * std::pow(1.0 - x, beta - 1.0) / std::exp(logBeta);
   const double logs = std::exp((alpha - 1.0) * std::log(x) + (beta - 1.0) * LogOnePlus(-x) - logBeta);
-  if (!std::isfinite(logs) || std::fabs(product - logs) <= 1e-6 * logs) return product;
-  return logs;
+  return Checked(product, logs, 1e-6 * logs);
 }
 
 double IncompleteBeta(double x, double alpha, double beta) {

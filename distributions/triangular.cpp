@@ -26,11 +26,6 @@ constexpr double kAgreement = 1e-6;
 // with the stable forms (good to a few units in the last place) to 1e-12.
 constexpr double kMomentAgreement = 1e-12;
 
-double Checked(double formula, double stable, double tolerance) {
-  if (!std::isfinite(stable) || std::fabs(formula - stable) <= tolerance) return formula;
-  return stable;
-}
-
 double CheckedRelative(double formula, double stable) {
   return Checked(formula, stable, kAgreement * std::fabs(stable));
 }

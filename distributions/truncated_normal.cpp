@@ -64,12 +64,6 @@ Moments FormulaMoments(double a, double b, double mu, double sigma) {
           -(2.0 * (e * e * e) + e * (3.0 * h - 1.0) + bend) / std::pow(u, 1.5), (3.0 - t) / (u * u) - 3.0};
 }
 
-// The formula's value when it lies within tolerance of the stable one (or
-// the stable one is not a number), else the stable value.
-double Checked(double formula, double stable, double tolerance) {
-  if (!std::isfinite(stable) || std::fabs(formula - stable) <= tolerance) return formula;
-  return stable;
-}
 
 }  // namespace
 

@@ -29,8 +29,7 @@ double WeibullCdf(double x, double k, double theta) {
   const double z = std::pow(x / theta, k);
   const double plain = 1.0 - std::exp(-z);
   const double stable = -ExpMinusOne(-z);
-  if (!std::isfinite(stable) || std::fabs(plain - stable) <= 1e-6 * stable) return plain;
-  return stable;
+  return Checked(plain, stable, 1e-6 * stable);
 }
 
 // Far in the tail (x/theta)^(k - 1) overflows while exp(-(x/theta)^k)
@@ -53,8 +52,7 @@ double WeibullPdf(double x, double k, double theta) {
 double WeibullInv(double prob, double k, double theta) {
   const double plain = theta * std::pow(-std::log(1.0 - prob), 1.0 / k);
   const double stable = theta * std::pow(-LogOnePlus(-prob), 1.0 / k);
-  if (!std::isfinite(stable) || std::fabs(plain - stable) <= 1e-6 * stable) return plain;
-  return stable;
+  return Checked(plain, stable, 1e-6 * stable);
 }
 
 // The Euler terms cancel: g(a) = Σ (-1)^j ζ(j) (2^j - 2)/j a^j from j = 2,
