@@ -32,10 +32,6 @@ bool Finite(std::initializer_list<double> values) {
   return true;
 }
 
-}  // namespace
-
-namespace {
-
 // The Johnson SU parameters for the root w of the skewness equation, with
 // the sign of the target skewness, when they give the targets back.
 bool JohnsonSUAt(double w, double mean, double stdev, double skew, double kurt, double& gamma, double& delta,
