@@ -21,10 +21,10 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <vector>
 
 #include "distributions/normal.h"
+#include "numerics/special_values.h"
 #include "random/mersenne_twister.h"
 #include "random/polar_method.h"
 
@@ -32,7 +32,6 @@ namespace Zq::Math {
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr int kLanes = 8;
 // Rough work of one normal variate, for the stop request's count.
 constexpr std::uint64_t kWorkPerNormal = 32;
