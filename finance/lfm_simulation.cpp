@@ -205,6 +205,12 @@ class LegacySource {
 
 constexpr LfmStatistics kStopped{kNaN, kNaN, kNaN};
 
+// The volatility of the forward rate that fixes t years ahead: a hump of
+// about 0.16 a year out over a floor of 0.08089168 at long tenors.
+double ForwardRateVolatility(double t) {
+  return (0.0134498 + 0.19085664 * t) * std::exp(-0.97462314 * t) + 0.08089168;
+}
+
 template <class Source>
 LfmStatistics Simulate(const LfmInputs& in, Source& source, StopRequest& stop) {
   const int n = in.rates;
@@ -214,8 +220,7 @@ LfmStatistics Simulate(const LfmInputs& in, Source& source, StopRequest& stop) {
   // Per rate k: sigma[k], 0.5 * sigma[k] * sigma[k] * dt and sigma[k] * sqrt(dt).
   std::vector<double> sigma(n), halfVarianceDt(n), volatilityRootDt(n);
   for (int i = 1; i <= n; ++i) {
-    const double t = i * dt;
-    const double s = (0.0134498 + 0.19085664 * t) * std::exp(-0.97462314 * t) + 0.08089168;
+    const double s = ForwardRateVolatility(i * dt);
     sigma[i - 1] = s;
     halfVarianceDt[i - 1] = 0.5 * s * s * dt;
     volatilityRootDt[i - 1] = s * sqrtDt;
