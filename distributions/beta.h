@@ -1,4 +1,5 @@
 // The beta distribution on [0, 1] with shapes alpha and beta.
+// Worksheet names: Alpha, Beta; ZqBetaParam answers alpha, then beta.
 #pragma once
 
 #include "distributions/distribution_basics.h"

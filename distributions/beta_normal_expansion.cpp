@@ -4,11 +4,11 @@
 
 #include "distributions/beta_power_term.h"
 #include "distributions/normal_window.h"
+#include "distributions/pinned_constants.h"
 
 namespace Zq::Math {
 namespace {
 
-constexpr double kInvSqrtTwoPi = 0.3989422804014327;
 // Below this w the correction 1/d - 1/w comes from its series, free of
 // the cancellation of two large, nearly equal reciprocals.
 constexpr double kSeriesReach = 1.0;

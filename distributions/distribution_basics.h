@@ -20,8 +20,11 @@ struct Moments {
 // A closed formula keeps its value, and so its bits, wherever it lies within
 // tolerance of a stable computation of the same quantity (or the stable one
 // is not a number); where it strays, the stable value stands.
+inline bool FormulaStands(double formula, double stable, double tolerance) {
+  return !std::isfinite(stable) || std::fabs(formula - stable) <= tolerance;
+}
 inline double Checked(double formula, double stable, double tolerance) {
-  return !std::isfinite(stable) || std::fabs(formula - stable) <= tolerance ? formula : stable;
+  return FormulaStands(formula, stable, tolerance) ? formula : stable;
 }
 
 }  // namespace Zq::Math

@@ -1,4 +1,5 @@
 // The Gumbel (largest extreme value) distribution, location alpha, scale beta.
+// Worksheet names: Alpha, Beta; ZqGumbelParam answers alpha, then beta.
 #pragma once
 
 #include "distributions/distribution_basics.h"

@@ -1,5 +1,5 @@
 // The Johnson SU distribution: gamma + delta asinh((X - xi)/lambda) is
-// standard normal.
+// standard normal. Worksheet names: Gamma, Delta, Lambda, Xi.
 #pragma once
 
 #include "distributions/distribution_basics.h"

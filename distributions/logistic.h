@@ -1,4 +1,5 @@
 // The logistic distribution, location m, scale b.
+// Worksheet names: M, B; ZqLogisticParam answers m, then b.
 #pragma once
 
 #include "distributions/distribution_basics.h"

@@ -11,8 +11,7 @@ namespace Zq::Math {
 double LogNormCdf(double x, double m, double s) { return NormCdf((std::log(x) - m) / s); }
 
 double LogNormPdf(double x, double m, double s) {
-  const double h = (std::log(x) - m) / s;
-  return 0.398942280401433 * std::exp(-0.5 * h * h) / s / x;
+  return NormPdf((std::log(x) - m) / s) / s / x;
 }
 
 double LogNormInv(double prob, double m, double s) { return std::exp(NormCdfInv(prob) * s + m); }

@@ -1,4 +1,5 @@
 // The log-normal distribution: ln X is normal with mean m and deviation s.
+// Worksheet names: M, S; ZqLogNormParam answers m, then s.
 #pragma once
 
 #include "distributions/distribution_basics.h"

@@ -1,18 +1,18 @@
 // The arithmetic below is fixed to the last bit: every constant keeps its
-// digits (two different roundings of 1/sqrt(2*pi) are used on purpose) and
+// digits (two different roundings of 1/sqrt(2*pi) are used on purpose, see
+// pinned_constants.h) and
 // every product and sum is grouped as the published formulas group them.
 #include "distributions/normal.h"
 
 #include <cmath>
-#include <limits>
 
 #include "distributions/pinned_constants.h"
+#include "numerics/special_values.h"
 
 namespace Zq::Math {
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Correlations this close to +-1 (1 - 2^-52) take the limiting formulas.
 constexpr double kRhoEdge = 0.9999999999999998;
@@ -92,13 +92,13 @@ double PositiveCorrelationCdf(double a, double b, double rho) {
 double NormCdf(double x) {
   const double z = std::fabs(x);
   const double t = 1 / (1 + 0.2316419 * z);
-  const double q = 0.39894228040143 * std::exp(-0.5 * z * z) * t *
+  const double q = kNormCdfFactor * std::exp(-0.5 * z * z) * t *
                    (0.31938153 + t * (-0.356563782 + t * (1.781477937 + t * (-1.821255978 + t * 1.330274429))));
   const double p = 1 - q;
   return x >= 0 ? p : 1 - p;
 }
 
-double NormPdf(double x) { return 0.398942280401433 * std::exp(-0.5 * x * x); }
+double NormPdf(double x) { return kNormPdfFactor * std::exp(-0.5 * x * x); }
 
 namespace {
 
@@ -159,7 +159,7 @@ double BiNormPdf(double a, double b, double rho) {
   if (rho == -1) return a == -b ? kNaN : 0.0;
   const double s = std::sqrt(1 - rho * rho);
   const double z = (b - rho * a) / s;
-  return 0.398942280401433 * std::exp(-0.5 * a * a) * (1 / s) * (0.398942280401433 * std::exp(-0.5 * z * z));
+  return NormPdf(a) * (1 / s) * NormPdf(z);
 }
 
 double BiNormQuadrature(double a, double b, double rho) {

@@ -1,17 +1,14 @@
 #include "distributions/normal_pareto.h"
 
 #include <cmath>
-#include <limits>
 
 #include "distributions/normal.h"
+#include "numerics/special_values.h"
 
 namespace Zq::Math {
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-double Phi(double z) { return 0.398942280401433 * std::exp((-0.5 * z) * z); }
 
 // z^k by k multiplications, z^0 = 1.
 double Power(double z, int k) {
@@ -49,7 +46,7 @@ double NormParetoPdf(double x, const NormParetoParams& p) {
     case Region::LOWER: return p.alphaL * p.betaL * std::pow(-z, -p.alphaL - 1);
     case Region::BODY: break;
   }
-  return Phi(z);
+  return NormPdf(z);
 }
 
 double NormParetoFromNormal(double z, const NormParetoParams& p) {
@@ -79,7 +76,7 @@ double NormParetoOrgPdf(double x, const NormParetoParams& p) {
     case Region::LOWER: return p.alphaL * p.betaL * std::pow(-x, -p.alphaL - 1);
     case Region::BODY: break;
   }
-  return Phi(z) / p.sigma;
+  return NormPdf(z) / p.sigma;
 }
 
 double NormParetoOrgFromNormal(double z, const NormParetoParams& p) {
@@ -92,15 +89,15 @@ double NormParetoOrgFromNormal(double z, const NormParetoParams& p) {
   return p.mu + p.sigma * z;
 }
 
-double TailIndexAt(double z0) { return z0 * Phi(z0) / (1 - NormCdf(z0)); }
+double TailIndexAt(double z0) { return z0 * NormPdf(z0) / (1 - NormCdf(z0)); }
 
 double NormParetoBodyMoment(double pU, double pL, int n) {
   const double zU = pU > 0 ? NormCdfInv(1 - pU) : 0;
   const double zL = pL > 0 ? NormCdfInv(pL) : 0;
   // e(k): the boundary terms z^(k-1) phi(z) of the splice points.
   const auto edge = [&](int k) {
-    const double upper = pU > 0 ? -(Power(zU, k - 1) * Phi(zU)) : 0;
-    const double lower = pL > 0 ? Power(zL, k - 1) * Phi(zL) : 0;
+    const double upper = pU > 0 ? -(Power(zU, k - 1) * NormPdf(zU)) : 0;
+    const double lower = pL > 0 ? Power(zL, k - 1) * NormPdf(zL) : 0;
     return upper + lower;
   };
   // body(k) = (k - 1) body(k - 2) + e(k), from body(0) or body(1).
@@ -112,7 +109,7 @@ double NormParetoBodyMoment(double pU, double pL, int n) {
 double NormParetoTailMoment(double z0, int n) {
   const double alpha = TailIndexAt(z0);
   if (!(alpha > n)) return kNaN;
-  return Power(z0, n + 1) * Phi(z0) / (alpha - n);
+  return Power(z0, n + 1) * NormPdf(z0) / (alpha - n);
 }
 
 double NormParetoMoment(double pU, double pL, int n) {
@@ -132,7 +129,7 @@ namespace {
 double OrgTailShift(double p, double z0, double alpha, double mu, double sigma) {
   if (!(alpha > 1)) return kNaN;
   const double s = z0 > 0 ? 1 : -1;
-  return (mu + sigma * z0) * p * alpha / (alpha - 1) - (mu * p + s * sigma * Phi(z0));
+  return (mu + sigma * z0) * p * alpha / (alpha - 1) - (mu * p + s * sigma * NormPdf(z0));
 }
 
 }  // namespace

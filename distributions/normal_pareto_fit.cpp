@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <utility>
 
 #include "distributions/normal.h"
 #include "multivariate/matrix.h"
+#include "numerics/special_values.h"
 #include "solvers/solve_equations.h"
 
 namespace Zq::Math {
@@ -69,7 +69,6 @@ Equation1 SymmetricTailEquation(double z, double kurtosis) {
 }
 
 Equation2 TailPairEquations(double zU, double zL, double skew2, double kurtosis) {
-  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
   Equation2 e{};
   const double pU = UpperP(zU);
   const double pL = LowerP(zL);

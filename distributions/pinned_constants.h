@@ -11,6 +11,14 @@ namespace Zq::Math {
 // from it.
 inline constexpr double kTruncatedPi = 3.14159265358979;
 
+// 1/sqrt(2 pi) in the three roundings the results were computed with:
+// 15 significant digits in the normal density (NormPdf), 14 in NormCdf's
+// polynomial as it was published, and the double nearest in the
+// large-shape beta expansion. They are three different doubles.
+inline constexpr double kNormPdfFactor = 0.398942280401433;
+inline constexpr double kNormCdfFactor = 0.39894228040143;
+inline constexpr double kInvSqrtTwoPi = 0.3989422804014327;
+
 // The largest single-precision value. A sampler draw equal to it counts as
 // failed (its cell shows #VALUE!), and the implied volatility's bracket
 // stops growing there.

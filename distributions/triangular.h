@@ -1,4 +1,5 @@
 // The triangular distribution on [a, b] with its mode c strictly inside.
+// Worksheet names: (a, b, c) = (Min, Max, Mode), as TriangularParam answers them.
 #pragma once
 
 #include "distributions/distribution_basics.h"

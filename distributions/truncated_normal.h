@@ -1,4 +1,5 @@
 // The normal distribution (mu, sigma) truncated to [a, b].
+// Worksheet names: (a, b, mu, sigma) = (Min, Max, Mu, Sigma).
 #pragma once
 
 #include "distributions/distribution_basics.h"

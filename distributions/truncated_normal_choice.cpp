@@ -61,8 +61,7 @@ bool TruncNormFormulaCdfHolds(double a, double b, double mu, double sigma) {
   // the difference of two of them is divided by the mass.
   const double tolerance = kTruncNormAgreement - 0x1p-52 / mass;
   return AllProbesPass(a, b, mu, sigma, [&](double x) {
-    const double stable = StableTruncNormCdf(x, a, b, mu, sigma);
-    return !std::isfinite(stable) || std::fabs(TruncNormFormulaCdf(x, a, b, mu, sigma) - stable) <= tolerance;
+    return FormulaStands(TruncNormFormulaCdf(x, a, b, mu, sigma), StableTruncNormCdf(x, a, b, mu, sigma), tolerance);
   });
 }
 
@@ -70,8 +69,7 @@ bool TruncNormFormulaPdfHolds(double a, double b, double mu, double sigma) {
   if (FormulaMass(a, b, mu, sigma) >= kMassSureToHold) return true;
   return AllProbesPass(a, b, mu, sigma, [&](double x) {
     const double stable = StableTruncNormPdf(x, a, b, mu, sigma);
-    return !std::isfinite(stable) ||
-           std::fabs(TruncNormFormulaPdf(x, a, b, mu, sigma) - stable) <= kTruncNormAgreement * stable;
+    return FormulaStands(TruncNormFormulaPdf(x, a, b, mu, sigma), stable, kTruncNormAgreement * stable);
   });
 }
 

@@ -27,7 +27,7 @@ TruncNormQuantiles::TruncNormQuantiles(double min, double max, double mu, double
   for (const double probe : kProbes) {
     for (const double p : {probe, 1.0 - probe}) {
       const double reached = StableTruncNormCdf(Formula(p), min, max, mu, sigma);
-      if (!(std::fabs(reached - p) <= kTruncNormAgreement)) stable_ = true;
+      if (!FormulaStands(reached, p, kTruncNormAgreement)) stable_ = true;
     }
   }
 }

@@ -1,5 +1,3 @@
-// Weibull distribution: F(x) = 1 - exp(-(x/theta)^k). The worksheet Dist
-// names shape and scale Phi and Gamma; the other functions Alpha and Beta.
 #include "distributions/weibull.h"
 
 #include <cmath>
@@ -20,38 +18,38 @@ constexpr double kZeta[] = {1.6449340668482264, 1.2020569031595943, 1.0823232337
 
 }  // namespace
 
-bool WeibullParametersValid(double k, double theta) { return IsPositiveOrNaN(k) && IsPositiveOrNaN(theta); }
+bool WeibullParametersValid(double shape, double scale) { return IsPositiveOrNaN(shape) && IsPositiveOrNaN(scale); }
 
 // 1 - exp(-z) loses z to rounding below about 1e-16 (the cumulative of
 // 1e-10 with shape 2 came out 0, not 1e-20); ExpMinusOne keeps it. The plain
 // form stands wherever the two agree to 1e-6.
-double WeibullCdf(double x, double k, double theta) {
-  const double z = std::pow(x / theta, k);
+double WeibullCdf(double x, double shape, double scale) {
+  const double z = std::pow(x / scale, shape);
   const double plain = 1.0 - std::exp(-z);
   const double stable = -ExpMinusOne(-z);
   return Checked(plain, stable, 1e-6 * stable);
 }
 
-// Far in the tail (x/theta)^(k - 1) overflows while exp(-(x/theta)^k)
+// Far in the tail (x/scale)^(shape - 1) overflows while exp(-(x/scale)^shape)
 // underflows, and their product is inf * 0; short of that the underflowed
 // exponential still takes the density to 0 too early. There the density
-// comes from the sum of the logarithms, with ln(x/theta) taken as a
+// comes from the sum of the logarithms, with ln(x/scale) taken as a
 // difference where the ratio overflows.
-double WeibullPdf(double x, double k, double theta) {
-  const double tail = std::exp(-std::pow(x / theta, k));
-  const double formula = (k / theta) * std::pow(x / theta, k - 1.0) * tail;
+double WeibullPdf(double x, double shape, double scale) {
+  const double tail = std::exp(-std::pow(x / scale, shape));
+  const double formula = (shape / scale) * std::pow(x / scale, shape - 1.0) * tail;
   if (std::isfinite(formula) && tail >= std::numeric_limits<double>::min()) return formula;
-  const double ratio = x / theta;
-  const double logRatio = std::isfinite(ratio) ? std::log(ratio) : std::log(x) - std::log(theta);
-  return std::exp(std::log(k / theta) + (k - 1.0) * logRatio - std::exp(k * logRatio));
+  const double ratio = x / scale;
+  const double logRatio = std::isfinite(ratio) ? std::log(ratio) : std::log(x) - std::log(scale);
+  return std::exp(std::log(shape / scale) + (shape - 1.0) * logRatio - std::exp(shape * logRatio));
 }
 
 // ln(1 - prob) loses prob to rounding below about 1e-16 (the quantile of
 // 1e-20 came out 0); LogOnePlus keeps it. The plain form stands wherever
 // the two agree to 1e-6.
-double WeibullInv(double prob, double k, double theta) {
-  const double plain = theta * std::pow(-std::log(1.0 - prob), 1.0 / k);
-  const double stable = theta * std::pow(-LogOnePlus(-prob), 1.0 / k);
+double WeibullInv(double prob, double shape, double scale) {
+  const double plain = scale * std::pow(-std::log(1.0 - prob), 1.0 / shape);
+  const double stable = scale * std::pow(-LogOnePlus(-prob), 1.0 / shape);
   return Checked(plain, stable, 1e-6 * stable);
 }
 
@@ -71,20 +69,20 @@ WeibullSpread WeibullLogSpread(double a) {
   return {value * a * a, slope * a};
 }
 
-Moments WeibullMoments(double k, double theta) {
-  const double mu = theta * Gamma(1.0 + 1.0 / k);
+Moments WeibullMoments(double shape, double scale) {
+  const double mu = scale * Gamma(1.0 + 1.0 / shape);
   const double mu2 = mu * mu;
-  const double sigma = std::sqrt(theta * theta * Gamma(1.0 + 2.0 / k) - mu2);
+  const double sigma = std::sqrt(scale * scale * Gamma(1.0 + 2.0 / shape) - mu2);
   const double sigma2 = sigma * sigma;
   const double sigma3 = sigma2 * sigma;
-  const double skew = (theta * theta * theta * Gamma(1.0 + 3.0 / k) - 3.0 * mu * sigma2 - mu2 * mu) / sigma3;
-  const double theta2 = theta * theta;
+  const double skew = (scale * scale * scale * Gamma(1.0 + 3.0 / shape) - 3.0 * mu * sigma2 - mu2 * mu) / sigma3;
+  const double scale2 = scale * scale;
   const double kurt =
-      (theta2 * theta2 * Gamma(1.0 + 4.0 / k) - 4.0 * mu * sigma3 * skew - 6.0 * mu2 * sigma2 - mu2 * mu2) /
+      (scale2 * scale2 * Gamma(1.0 + 4.0 / shape) - 4.0 * mu * sigma3 * skew - 6.0 * mu2 * sigma2 - mu2 * mu2) /
           (sigma2 * sigma2) -
       3.0;
-  if (!(k > kWeibullSeriesShape)) return {mu, sigma, skew, kurt};
-  return {mu, mu * std::sqrt(ExpMinusOne(WeibullLogSpread(1.0 / k).value)), skew, kurt};
+  if (!(shape > kWeibullSeriesShape)) return {mu, sigma, skew, kurt};
+  return {mu, mu * std::sqrt(ExpMinusOne(WeibullLogSpread(1.0 / shape).value)), skew, kurt};
 }
 
 }  // namespace Zq::Math

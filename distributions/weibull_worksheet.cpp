@@ -5,26 +5,26 @@
 
 using namespace Zq::Math;
 
-ZQ_WORKSHEET ZqWeibullDist(double x, double phi, double gamma, short cumulative) {
-  return ZQ_CHECKED_DIST(!(x < 0.0) && WeibullParametersValid(phi, gamma), cumulative, WeibullCdf(x, phi, gamma),
-                         WeibullPdf(x, phi, gamma));
+ZQ_WORKSHEET ZqWeibullDist(double x, double shape, double scale, short cumulative) {
+  return ZQ_CHECKED_DIST(!(x < 0.0) && WeibullParametersValid(shape, scale), cumulative, WeibullCdf(x, shape, scale),
+                         WeibullPdf(x, shape, scale));
 }
-ZQ_WORKSHEET ZqWeibullInv(double prob, double alpha, double beta) {
-  return ZQ_CHECKED_NUMBER(IsProbabilityBelowOneOrNaN(prob) && WeibullParametersValid(alpha, beta),
-                           WeibullInv(prob, alpha, beta));
+ZQ_WORKSHEET ZqWeibullInv(double prob, double shape, double scale) {
+  return ZQ_CHECKED_NUMBER(IsProbabilityBelowOneOrNaN(prob) && WeibullParametersValid(shape, scale),
+                           WeibullInv(prob, shape, scale));
 }
-ZQ_WORKSHEET ZqWeibullMean(double alpha, double beta) {
-  return ZQ_CHECKED_NUMBER(WeibullParametersValid(alpha, beta), WeibullMoments(alpha, beta).mean);
+ZQ_WORKSHEET ZqWeibullMean(double shape, double scale) {
+  return ZQ_CHECKED_NUMBER(WeibullParametersValid(shape, scale), WeibullMoments(shape, scale).mean);
 }
-ZQ_WORKSHEET ZqWeibullStdev(double alpha, double beta) {
-  return ZQ_CHECKED_NUMBER(WeibullParametersValid(alpha, beta), WeibullMoments(alpha, beta).stdev);
+ZQ_WORKSHEET ZqWeibullStdev(double shape, double scale) {
+  return ZQ_CHECKED_NUMBER(WeibullParametersValid(shape, scale), WeibullMoments(shape, scale).stdev);
 }
-ZQ_WORKSHEET ZqWeibullSkew(double alpha, double beta) {
-  return ZQ_CHECKED_NUMBER(WeibullParametersValid(alpha, beta), WeibullMoments(alpha, beta).skew);
+ZQ_WORKSHEET ZqWeibullSkew(double shape, double scale) {
+  return ZQ_CHECKED_NUMBER(WeibullParametersValid(shape, scale), WeibullMoments(shape, scale).skew);
 }
-ZQ_WORKSHEET ZqWeibullKurt(double alpha, double beta) {
-  return ZQ_CHECKED_NUMBER(WeibullParametersValid(alpha, beta), WeibullMoments(alpha, beta).kurt);
+ZQ_WORKSHEET ZqWeibullKurt(double shape, double scale) {
+  return ZQ_CHECKED_NUMBER(WeibullParametersValid(shape, scale), WeibullMoments(shape, scale).kurt);
 }
-ZQ_WORKSHEET ZqWeibullMom(double alpha, double beta) {
-  return ZQ_CHECKED_MOMENTS(WeibullParametersValid(alpha, beta), WeibullMoments(alpha, beta));
+ZQ_WORKSHEET ZqWeibullMom(double shape, double scale) {
+  return ZQ_CHECKED_MOMENTS(WeibullParametersValid(shape, scale), WeibullMoments(shape, scale));
 }

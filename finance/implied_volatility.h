@@ -5,9 +5,9 @@
 #pragma once
 
 #include <cmath>
-#include <limits>
 
 #include "distributions/pinned_constants.h"
+#include "numerics/special_values.h"
 
 namespace Zq::Math {
 
@@ -15,7 +15,6 @@ namespace ImpliedVolatilityDetail {
 
 constexpr double kTolerance = 1.1920928955078125e-07;  // 2^-23
 constexpr int kMaxIterations = 200;
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 template <class Value, class Vega>
 double Newton(const Value& value, const Vega& vega, double target, double sigma) {

@@ -21,10 +21,10 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <vector>
 
 #include "distributions/normal.h"
+#include "numerics/special_values.h"
 #include "random/mersenne_twister.h"
 #include "random/polar_method.h"
 
@@ -32,7 +32,6 @@ namespace Zq::Math {
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr int kLanes = 8;
 // Rough work of one normal variate, for the stop request's count.
 constexpr std::uint64_t kWorkPerNormal = 32;
@@ -206,6 +205,12 @@ class LegacySource {
 
 constexpr LfmStatistics kStopped{kNaN, kNaN, kNaN};
 
+// The volatility of the forward rate that fixes t years ahead: a hump of
+// about 0.16 a year out over a floor of 0.08089168 at long tenors.
+double ForwardRateVolatility(double t) {
+  return (0.0134498 + 0.19085664 * t) * std::exp(-0.97462314 * t) + 0.08089168;
+}
+
 template <class Source>
 LfmStatistics Simulate(const LfmInputs& in, Source& source, StopRequest& stop) {
   const int n = in.rates;
@@ -215,8 +220,7 @@ LfmStatistics Simulate(const LfmInputs& in, Source& source, StopRequest& stop) {
   // Per rate k: sigma[k], 0.5 * sigma[k] * sigma[k] * dt and sigma[k] * sqrt(dt).
   std::vector<double> sigma(n), halfVarianceDt(n), volatilityRootDt(n);
   for (int i = 1; i <= n; ++i) {
-    const double t = i * dt;
-    const double s = (0.0134498 + 0.19085664 * t) * std::exp(-0.97462314 * t) + 0.08089168;
+    const double s = ForwardRateVolatility(i * dt);
     sigma[i - 1] = s;
     halfVarianceDt[i - 1] = 0.5 * s * s * dt;
     volatilityRootDt[i - 1] = s * sqrtDt;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "finance/lfm_generators.h"
 #include "numerics/stop_request.h"
@@ -20,6 +21,18 @@ struct LfmInputs {
   std::int32_t numeraire;     // 1 <= q <= n
 };
 
+// The schemes by the numbers the worksheet selects them with; no scheme
+// answers to 2 or 3.
+enum class LfmScheme { Mersenne = 1, Legacy = 4 };
+
+// The scheme a worksheet number selects: 0 is taken as 1, and any number
+// without a scheme (2, 3, negative or above 4) selects none.
+constexpr std::optional<LfmScheme> LfmSchemeOf(int code) {
+  if (code == 0 || code == static_cast<int>(LfmScheme::Mersenne)) return LfmScheme::Mersenne;
+  if (code == static_cast<int>(LfmScheme::Legacy)) return LfmScheme::Legacy;
+  return std::nullopt;
+}
+
 struct LfmStatistics {
   double mean;
   double deviation;
@@ -29,13 +42,13 @@ struct LfmStatistics {
 // Both schemes poll `stop` as they go; once it asks to stop, the three
 // statistics are NaN.
 
-// Scheme 1: MT19937 re-seeded per path j with the key {seed, j} (or
+// LfmScheme::Mersenne: MT19937 re-seeded per path j with the key {seed, j} (or
 // {seed, j / 2} with antithetic paths, odd paths negated), normals by
 // inversion or by the polar method.
 LfmStatistics SimulateLfmMersenne(const LfmInputs& inputs, std::int32_t seed, bool inversion, bool antithetic,
                                   StopRequest& stop = StopRequest::Never());
 
-// Scheme 4: normals from `generator`, whose table and cached normal carry
+// LfmScheme::Legacy: normals from `generator`, whose table and cached normal carry
 // over from call to call; each call first sets its state from the classic
 // srand(seed)/rand() pair, modulo 100. Paths are not re-seeded. A stopped
 // call leaves the generator where its last whole group of paths left it.

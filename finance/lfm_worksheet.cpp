@@ -3,6 +3,7 @@
 // error and elapsed seconds as a column (or a row).
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "addin/call_frame.h"
 #include "addin/platform.h"
@@ -26,19 +27,19 @@ ZQ_WORKSHEET ZqMonteCarloLFM(const FP* correlation, double initialRate, double s
                              short inversion, short antithetic, short asRow, short scheme) {
   return ZQ_FRAME([&](Zq::Addin::Result& out) {
     if (correlation == nullptr || correlation->rows != correlation->columns) return out.Error();
-    if (scheme == 2 || scheme == 3) return out.Error();
+    const std::optional<Zq::Math::LfmScheme> chosen = Zq::Math::LfmSchemeOf(scheme);
+    if (!chosen) return out.Error();
     if (!(std::isfinite(horizon) && horizon > 0)) return out.Error();
     if (steps < 1) return out.Error();
     const int n = correlation->rows;
     if (numeraire < 1 || numeraire > n) return out.Error();
-    if (static_cast<unsigned short>(scheme) > 4) return out.Error();
 
     const Zq::Math::LfmInputs inputs{FpValues(correlation), n, initialRate, strike, horizon, paths, steps, numeraire};
     Zq::Math::StopRequest userBreak = Zq::Addin::BreakOnEsc();
     std::int64_t start = 0, stop = 0;
     Zq::Platform::QueryPerformanceCounter(&start);
     const Zq::Math::LfmStatistics statistics =
-        scheme == 4 ? Zq::Math::SimulateLfmLegacy(inputs, seed, LegacyGenerator(), userBreak)
+        *chosen == Zq::Math::LfmScheme::Legacy ? Zq::Math::SimulateLfmLegacy(inputs, seed, LegacyGenerator(), userBreak)
                     : Zq::Math::SimulateLfmMersenne(inputs, seed, inversion != 0, antithetic != 0, userBreak);
     if (userBreak.Stopped()) return out.Error();
     Zq::Platform::QueryPerformanceCounter(&stop);

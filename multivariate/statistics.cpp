@@ -3,11 +3,12 @@
 #include <cmath>
 #include <limits>
 
+#include "numerics/special_values.h"
+
 namespace Zq::Math {
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // A sum of squares or cross-products at least this large has lost nothing
 // that matters to terms below the normal range (each such term is off by at
 // most 2^-1075, and there are fewer than 2^31 of them).

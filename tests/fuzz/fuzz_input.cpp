@@ -7,6 +7,8 @@
 #include <iterator>
 #include <limits>
 
+#include "numerics/special_values.h"
+
 namespace Zq::Fuzz {
 namespace {
 
@@ -15,7 +17,7 @@ constexpr std::uint8_t kRawTag = 0xFF;
 // Doubles that sit on or next to a boundary somewhere in the add-in: the
 // IEEE specials, the 1e-12 parameter floor, probabilities at 0 and 1, the
 // limits of the 16- and 32-bit conversions, exp() overflow and underflow.
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+using Math::kNaN;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kSpecialDoubles[] = {
     kNaN, -kNaN, kInf, -kInf, 0.0, -0.0,

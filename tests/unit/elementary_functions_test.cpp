@@ -10,13 +10,15 @@
 #include <limits>
 #include <vector>
 
+#include "numerics/special_values.h"
+
 namespace {
 
 using Reference = boost::multiprecision::number<
     boost::multiprecision::cpp_bin_float<200, boost::multiprecision::digit_base_2>>;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+using Zq::Math::kNaN;
 
 // A value the compiler cannot see, so that a call is not folded at compile
 // time by the compiler's own library.

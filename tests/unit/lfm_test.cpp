@@ -1,5 +1,6 @@
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -208,6 +209,16 @@ TEST(LfmSimulation, SchemeFourMatchesThePlainArithmetic) {
     const LfmStatistics expected = reference.Run([&] { return copy.NextNormal(); }, [](int) {});
     ExpectSame(SimulateLfmLegacy(reference.Inputs(), seed, generator), expected);
   }
+}
+
+TEST(LfmSimulation, WorksheetNumbersSelectTheirSchemes) {
+  const std::optional<LfmScheme> none;
+  const struct {
+    int code;
+    std::optional<LfmScheme> scheme;
+  } cases[] = {{0, LfmScheme::Mersenne}, {1, LfmScheme::Mersenne}, {2, none}, {3, none}, {4, LfmScheme::Legacy},
+               {5, none},  {-1, none},  {-32768, none}, {32767, none}, {65537, none}};
+  for (const auto& c : cases) EXPECT_EQ(LfmSchemeOf(c.code), c.scheme) << c.code;
 }
 
 TEST(LfmSimulation, NoPathsGiveNoStatistics) {

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
+
+#include "numerics/special_values.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ using Zq::Math::Matrix;
 using Zq::Math::NewtonRaphson;
 using Zq::Math::Vector;
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+using Zq::Math::kNaN;
 
 // a x - b, with a counter of evaluations.
 struct Linear {

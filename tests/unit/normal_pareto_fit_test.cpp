@@ -3,16 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <vector>
 
 #include "distributions/normal.h"
+#include "numerics/special_values.h"
 
 namespace {
 
 using namespace Zq::Math;
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 template <class F>
 double CentralDifference(F f, double x) {

@@ -7,12 +7,11 @@
 #include <limits>
 
 #include "distributions/parameter_checks.h"
+#include "numerics/special_values.h"
 
 namespace {
 
 using namespace Zq::Math;
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 TEST(ParameterChecks, PositiveMeansAboveTheFloor) {
   const double justAbove = std::nextafter(kPositiveFloor, 1.0);

@@ -15,12 +15,12 @@
 #include "distributions/parameter_fits.h"
 #include "distributions/triangular.h"
 #include "distributions/weibull.h"
+#include "numerics/special_values.h"
 
 namespace {
 
 using namespace Zq::Math;
 using Params = std::vector<double>;
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr Moments kRefused{kNaN, kNaN, kNaN, kNaN};
 
 // A fit from the first `count` moments; moments NaN where the family refuses the parameters.

@@ -15,11 +15,11 @@
 #include <cmath>
 #include <limits>
 
+#include "numerics/special_values.h"
+
 namespace {
 
 using namespace Zq::Math;
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 void ExpectRelative(double actual, double expected, double tolerance) {
   EXPECT_NEAR(actual, expected, tolerance * (std::fabs(expected) + 1e-3));
