@@ -50,7 +50,7 @@ ZQ_QUICK_INLINE DD QuickDivide(DD a, DD b) {
 }
 
 // e^a + e^-a (sign 1) or e^a - e^-a (sign -1) for 0 <= a < 37 (a >= 2^-4
-// for the difference) from the plain quick pair, as a double-double. The
+// for the difference) from the Plain quick pair, as a double-double. The
 // heads' sum is exact (the larger first); the tails add with two roundings,
 // below 2^-72 of e^a + e^-a each, to the pair's own errors of 2^-69.5 of
 // it: in all within kCombinedPairError of e^a + e^-a.

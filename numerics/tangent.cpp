@@ -1,12 +1,12 @@
-// The add-in's own tangent (see numerics/c_library_names.cpp for why the
-// add-in has its own): the correctly rounded value, round to nearest with ties to even, for every
-// double, from IEEE additions, multiplications, one division and integer
-// arithmetic, so that every build gives the same bits. Where the processor
-// has the fused multiply-add (the Fused variant, numerics/exact_products.h),
-// the quick pass for
-// |x| < 2^20 forms its exact products, series and quotient with it, in an
-// order that keeps its longest chain of dependent steps short: a tighter
-// error bound, the same correctly rounded result.
+// The add-in's own tangent, Zq::Math::Tan (see numerics/c_library_names.cpp
+// for why the add-in has its own): the correctly rounded value, round to
+// nearest with ties to even, for every double, from IEEE additions,
+// multiplications, one division and integer arithmetic, so that every build
+// gives the same bits. Where the processor has the fused multiply-add (the
+// Fused variant, numerics/exact_products.h), the quick pass for |x| < 2^20
+// forms its exact products, series and quotient with it, in an order that
+// keeps its longest chain of dependent steps short: a tighter error bound,
+// the same correctly rounded result.
 //
 // Quick pass: x = k pi/2 + r with |r| <= pi/4, in double-double (from three
 // parts of pi/2 below 2^20, exactly from the bits of 2/pi above), then
@@ -19,10 +19,10 @@
 // Accurate path: the exact reduction and the sine and cosine series in
 // 256-bit fixed point, good to about 2^-185 relative. The hardest cases
 // known (within 2^-132 of a rounding boundary) need 2^-132.
+#include "numerics/tangent.h"
+
 #include <bit>
 #include <cstdint>
-
-#include "numerics/tangent.h"
 
 #include "numerics/double_double.h"
 #include "numerics/exact_products.h"
@@ -224,7 +224,7 @@ ZQ_FUSED double Choose(__m128d odd, double a, double b) {
   return chosen;
 }
 
-// The fused variant's body for 2^-27 <= |x| < 2^20, compiled for the
+// The Fused variant's body for 2^-27 <= |x| < 2^20, compiled for the
 // instruction, to which tan jumps where the processor has it. The steps of
 // QuickTangent, ordered so that no long step waits for another:
 //

@@ -1,5 +1,5 @@
 // The logarithm's quick passes stay within the bound that log's and pow's
-// rounding tests rely on (Quick::kLogError): head + tail against log x from
+// rounding tests rely on (kQuickLogError): head + tail against log x from
 // GNU MPFR at 256 bits. Correct rounding alone would hide a bound that is
 // too small, since only arguments near a rounding boundary would expose it.
 #include <gtest/gtest.h>
