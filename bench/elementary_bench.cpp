@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "numerics/exact_products.h"
+#include "numerics/processor_features.h"
 
 namespace {
 
@@ -44,9 +44,9 @@ void Tan(benchmark::State& s) { PerCall(s, -10.0, 10.0, [](double x) { return st
 // The benchmark with the quick passes' plain variant in force.
 template <void (*Benchmark)(benchmark::State&)>
 void Plain(benchmark::State& s) {
-  const bool fused = Zq::Math::Quick::UseFusedProducts(false);
+  const bool fused = Zq::Math::UseFusedMultiplyAdd(false);
   Benchmark(s);
-  Zq::Math::Quick::UseFusedProducts(fused);
+  Zq::Math::UseFusedMultiplyAdd(fused);
 }
 
 BENCHMARK(Exp);

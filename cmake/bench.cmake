@@ -7,13 +7,12 @@ if(ZQ_BENCH_SOURCES)
 endif()
 
 # The same benchmarks on the C library's exp, log, pow, tan and the rest,
-# for ./zq bench --peers: the maths library without its own elementary
-# functions, which it defines under the C library's names. It measures the
+# for ./zq bench --peers: the maths library without the C library's names
+# for its own elementary functions (numerics/c_library_names.cpp). It measures the
 # C library's functions themselves, and what the samplers would cost with
 # elementary functions as fast as the C library's.
 set(ZQ_LIBM_SOURCES ${ZQ_MATHS_SOURCES})
-list(REMOVE_ITEM ZQ_LIBM_SOURCES ${CMAKE_SOURCE_DIR}/numerics/elementary_functions.cpp
-                                 ${CMAKE_SOURCE_DIR}/numerics/tangent.cpp)
+list(REMOVE_ITEM ZQ_LIBM_SOURCES ${CMAKE_SOURCE_DIR}/numerics/c_library_names.cpp)
 add_library(zqcorelibm OBJECT EXCLUDE_FROM_ALL ${ZQ_LIBM_SOURCES})
 target_include_directories(zqcorelibm PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(zqcorelibm PRIVATE $<TARGET_PROPERTY:zqcore,COMPILE_DEFINITIONS>)

@@ -104,5 +104,5 @@ foreach(tables elementary tangent)
 endforeach()
 
 # The long correct-rounding sweep against MPFR (./zq sweep).
-add_executable(zqsweep EXCLUDE_FROM_ALL tests/sweep/elementary_sweep.cpp)
+add_executable(zqsweep EXCLUDE_FROM_ALL tests/sweep/elementary_sweep.cpp tests/unit/mpfr_reference.cpp)
 target_link_libraries(zqsweep PRIVATE zqcore mpfr gmp)

@@ -12,7 +12,7 @@
 
 #include <emmintrin.h>
 
-#include "random/runtime_avx.h"
+#include "numerics/processor_features.h"
 
 #if ZQ_RUNTIME_AVX
 #include <immintrin.h>

@@ -1,25 +1,23 @@
-// The accurate passes of the add-in's exp, log, pow, sinh, cosh and tanh:
-// 256-bit evaluations, correct to far more bits than the hardest-to-round
-// arguments need, rounded once to double. Slow (microseconds), and run only
-// when the quick pass cannot decide the rounding.
+// The 256-bit core of the elementary functions' accurate passes: e^x and
+// log x in wide arithmetic (numerics/wide_float.h), correct to far more bits
+// than the hardest-to-round arguments need, and their rounding to double.
+// Slow (microseconds): each function runs its accurate pass only when its
+// quick pass cannot decide the rounding.
 #pragma once
 
-namespace Zq::Math::Accurate {
+#include "numerics/wide_float.h"
 
-// e^x correctly rounded, for finite x (overflow and subnormal results too).
-double Exp(double x);
+namespace Zq::Math::Elementary {
 
-// log x correctly rounded, for finite x > 0 (subnormal x too), given a
-// quick value head + tail within 2^-60 of it relative.
-double Log(double x, double head, double tail);
+// e^x for |x| < 2^11, to within 2^-235 relative.
+WideFloat::Wide ExpWide(const WideFloat::Wide& x);
 
-// |x|^y correctly rounded, for finite x != 0 and finite y with |y log|x||
-// below 760, given log|x| as in Log; exact powers, halfway cases included.
-double PowMagnitude(double x, double y, double logHead, double logTail);
+// log x for finite x > 0, to within 2^-184 relative, given a quick value
+// head + tail within 2^-60 of it relative.
+WideFloat::Wide LogWide(double x, double head, double tail);
 
-// sinh, cosh and tanh of a correctly rounded, for 2^-28 <= a <= 711.
-double Sinh(double a);
-double Cosh(double a);
-double Tanh(double a);
+// value rounded to the nearest double, known to within 2^-accuracyBits
+// relative; rounded as exact when a value that close could round either way.
+double Rounded(const WideFloat::Wide& value, int accuracyBits);
 
-}  // namespace Zq::Math::Accurate
+}  // namespace Zq::Math::Elementary

@@ -16,7 +16,6 @@ struct DD {
 };
 
 constexpr double kInfinity = __builtin_inf();
-constexpr double kNaN = __builtin_nan("");
 
 constexpr DD kLn2{0x1.62e42fefa39efp-1, 0x1.abc9e3b39803fp-56};
 constexpr double kInvLn2 = 0x1.71547652b82fep+0;

@@ -1,28 +1,27 @@
-// The two ways the quick passes of the add-in's elementary functions form
-// their exact products: from plain multiplications (Dekker's splitting, or
-// operands short enough that the product is exact), or from the processor's
-// fused multiply-add. Both give the same values in every step, so the
-// passes' error bounds and results do not depend on the choice; the fused
-// passes of exp, log, the hyperbolic functions and tan (numerics/quick_exp.h,
-// numerics/quick_log.h, numerics/quick_hyperbolic.h, numerics/tangent.cpp)
-// take other steps within proven bounds of their own, so they round to the
-// same doubles. Every elementary function runs the fused variant where the
-// processor has the instruction, on x86-64 outside Windows
-// (random/runtime_avx.h), chosen once when the library loads.
+// The two variants of the elementary functions' quick passes, named by how
+// they form exact products: Plain, from IEEE multiplications only (Dekker's
+// splitting, or operands short enough that the product is exact), and Fused,
+// from the processor's fused multiply-add. Both give the same value in every
+// step they share, so a step's error bound does not depend on the variant;
+// where the Fused variant takes steps of its own (fewer, with the instruction
+// doing several at once), it has proven bounds of its own, and both round to
+// the same doubles. Every elementary function runs the Fused variant where
+// the processor has the instruction (numerics/processor_features.h), chosen
+// once when the library loads.
 #pragma once
 
 #include "numerics/double_double.h"
-#include "random/runtime_avx.h"
+#include "numerics/processor_features.h"
 
 // The quick passes inline into each variant's body: a fused multiply-add
 // becomes one instruction only inside a body compiled for it.
 #define ZQ_QUICK_INLINE [[gnu::always_inline]] inline
 
-namespace Zq::Math::Quick {
+namespace Zq::Math::Elementary {
 
 using DoubleDouble::DD;
 
-struct PlainProducts {
+struct Plain {
   // a * b = p.hi + p.lo exactly.
   ZQ_QUICK_INLINE static DD TwoProduct(double a, double b) { return DoubleDouble::TwoProduct(a, b); }
   // a * b + c for an exact product a * b: one rounding, the sum's.
@@ -36,9 +35,7 @@ struct PlainProducts {
 #if ZQ_RUNTIME_AVX
 // The same values from fused multiply-adds; only code compiled for the
 // instruction (ZQ_FUSED) may call these.
-#define ZQ_FUSED __attribute__((target("fma")))
-
-struct FusedProducts {
+struct Fused {
   // The rounding error of a * b is a double, and the fused a * b - p gives
   // it exactly: the same pair as Dekker's.
   ZQ_QUICK_INLINE static DD TwoProduct(double a, double b) {
@@ -54,15 +51,12 @@ struct FusedProducts {
   }
 };
 
+// In a function of the add-in's own, a jump to its Fused body where the
+// processor has the instruction.
+#define ZQ_FUSED_VARIANT(call) \
+  if (Zq::Math::fusedMultiplyAddInUse) return call
+#else
+#define ZQ_FUSED_VARIANT(call)
 #endif
 
-// Whether the quick passes use the fused variant: set when the library
-// loads where the processor has the instruction (false before that).
-extern bool fusedProductsInUse;
-
-// Tests and benchmarks choose the plain variant too, to check both on the
-// same machine; asking for the fused one where it cannot run leaves the
-// plain one. Returns whether the fused variant is in force.
-bool UseFusedProducts(bool wanted);
-
-}  // namespace Zq::Math::Quick
+}  // namespace Zq::Math::Elementary

@@ -1,12 +1,12 @@
-// The add-in's own tangent under the C library's name (see
-// numerics/elementary_functions.cpp for why the add-in has its own): the
-// correctly rounded value, round to nearest with ties to even, for every
-// double, from IEEE additions, multiplications, one division and integer
-// arithmetic, so that every build gives the same bits. Where the processor
-// has the fused multiply-add (numerics/exact_products.h), the quick pass for
-// |x| < 2^20 forms its exact products, series and quotient with it, in an
-// order that keeps its longest chain of dependent steps short: a tighter
-// error bound, the same correctly rounded result.
+// The add-in's own tangent, Zq::Math::Tan (see numerics/c_library_names.cpp
+// for why the add-in has its own): the correctly rounded value, round to
+// nearest with ties to even, for every double, from IEEE additions,
+// multiplications, one division and integer arithmetic, so that every build
+// gives the same bits. Where the processor has the fused multiply-add (the
+// Fused variant, numerics/exact_products.h), the quick pass for |x| < 2^20
+// forms its exact products, series and quotient with it, in an order that
+// keeps its longest chain of dependent steps short: a tighter error bound,
+// the same correctly rounded result.
 //
 // Quick pass: x = k pi/2 + r with |r| <= pi/4, in double-double (from three
 // parts of pi/2 below 2^20, exactly from the bits of 2/pi above), then
@@ -19,6 +19,8 @@
 // Accurate path: the exact reduction and the sine and cosine series in
 // 256-bit fixed point, good to about 2^-185 relative. The hardest cases
 // known (within 2^-132 of a rounding boundary) need 2^-132.
+#include "numerics/tangent.h"
+
 #include <bit>
 #include <cstdint>
 
@@ -26,28 +28,27 @@
 #include "numerics/exact_products.h"
 #include "numerics/fixed_point.h"
 #include "numerics/half_pi_reduction.h"
+#include "numerics/quick_rounding.h"
 #include "numerics/tangent_tables.h"
 
 #if ZQ_RUNTIME_AVX
 #include <immintrin.h>
 #endif
 
+namespace Zq::Math {
+
 namespace {
 
-using namespace Zq::Math::DoubleDouble;
-using namespace Zq::Math::TangentTables;
-using Zq::Math::HalfPiReduction;
-using Zq::Math::ReduceByHalfPi;
-using Zq::Math::FixedPoint::Fixed;
+using namespace DoubleDouble;
+using namespace TangentTables;
+using Elementary::kShifter;
+using FixedPoint::Fixed;
 
 // Below this, tan x rounds to x: x^3/3 is under half a unit of x.
 constexpr double kTiny = 0x1.0p-27;
 // Below this, k = round(x 2/pi) stays under 2^20, where its products with
 // the two 33-bit parts of pi/2 are exact.
 constexpr double kModerate = 0x1.0p20;
-// Adding and subtracting it rounds a double below 2^51 to a whole number,
-// which then sits in the last bits of the sum.
-constexpr double kShifter = 0x1.8p52;
 // The three-part reduction is right to 2^-100 absolute; below this the
 // reduced argument would keep fewer than 76 correct bits.
 constexpr double kSmallReduced = 0x1.0p-24;
@@ -65,7 +66,6 @@ double Upper26(double x) { return std::bit_cast<double>(std::bit_cast<std::uint6
 // division: q1, the quotient cut to 26 bits, times b's upper and lower
 // halves is exact, so the remainder a - q1 b (about 2^-25 of a) is exact
 // up to 2^-77 of a, and its quotient q2 needs only double precision.
-template <class Products>
 ZQ_QUICK_INLINE DD Quotient(DD a, DD b) {
   const double y = 1.0 / b.hi;
   const double q1 = Upper26(a.hi * y);
@@ -77,7 +77,6 @@ ZQ_QUICK_INLINE DD Quotient(DD a, DD b) {
 
 // 1 - T.hi d as a double-double less `more`: T.hi d in four exact products,
 // as T's halves have 26 bits and d's 26 and 27.
-template <class Products>
 ZQ_QUICK_INLINE DD OneMinusTableTimes(const TangentPoint& t, double d, double more) {
   const double dHigh = Upper26(d);
   const double dLow = d - dHigh;
@@ -98,7 +97,6 @@ ZQ_QUICK_INLINE DD OneMinusTableTimes(const TangentPoint& t, double d, double mo
 // other roundings 2^-71.6; the neglected terms 2^-77.5; D's 2^-77 (D is
 // within 2^-8 of 1); the quotient's 2^-75; the reduction's 2^-75.3: below
 // 2^-69.45 in all.
-template <class Products>
 ZQ_QUICK_INLINE DD QuickTangent(double rh, double rl, bool odd) {
   const double nearest = (rh * kTangentPointsPerUnit + kShifter) - kShifter;
   const TangentPoint& t = kTangentPoints[static_cast<int>(nearest) + kLastTangentPoint];
@@ -110,22 +108,19 @@ ZQ_QUICK_INLINE DD QuickTangent(double rh, double rl, bool odd) {
   const DD n0 = FastTwoSum(t.hi, d);
   const DD n = FastTwoSum(n0.hi, n0.lo + (t.lo + tau));
 
-  const DD den = OneMinusTableTimes<Products>(t, d, t.hi * tau + t.lo * d);
+  const DD den = OneMinusTableTimes(t, d, t.hi * tau + t.lo * d);
 
   // Chosen by index rather than by branch: k's parity is as good as random.
   const DD parts[2] = {n, den};
-  return Quotient<Products>(parts[odd], parts[!odd]);
+  return Quotient(parts[odd], parts[!odd]);
 }
 
 // True when every value within kQuickError of y rounds to y.hi.
-bool RoundsSafely(DD y) {
-  const double margin = kQuickError * Magnitude(y.hi);
-  return y.hi + (y.lo + margin) == y.hi && y.hi + (y.lo - margin) == y.hi;
-}
+bool RoundsSafely(DD y) { return Elementary::RoundsSafely(y, kQuickError); }
 
 // The fixed-point number to about 2^-104 relative (its top 160 bits).
 DD ToDoubleDouble(const Fixed& f) {
-  const int top = Zq::Math::FixedPoint::HighestBit(f) / 32;
+  const int top = FixedPoint::HighestBit(f) / 32;
   DD sum{0.0, 0.0};
   for (int k = top; k >= 0 && k > top - 5; --k) sum = Add(sum, f[k] * PowerOfTwo(32 * k - 256));
   return sum;
@@ -134,7 +129,7 @@ DD ToDoubleDouble(const Fixed& f) {
 // num / den (both positive, their ratio within 2^-200 .. 2^200) rounded to
 // the nearest double, ties to even, from 128 quotient bits and the remainder.
 double RoundedQuotient(Fixed num, Fixed den) {
-  using namespace Zq::Math::FixedPoint;
+  using namespace FixedPoint;
   // Shift the smaller one so that num / den = 2^e num' / den', 1 <= num'/den' < 2.
   int e = HighestBit(num) - HighestBit(den);
   if (e > 0) {
@@ -171,7 +166,7 @@ double RoundedQuotient(Fixed num, Fixed den) {
 
 Fixed InverseFactorial(int j) {
   Fixed c;
-  for (int k = 0; k < Zq::Math::FixedPoint::kWords; ++k) c[k] = kInverseFactorials[j][k];
+  for (int k = 0; k < FixedPoint::kWords; ++k) c[k] = kInverseFactorials[j][k];
   return c;
 }
 
@@ -179,7 +174,7 @@ Fixed InverseFactorial(int j) {
 // point to r^55 (r^2 <= 0.62), error about 2^-250 absolute. No double lies
 // within 2^-62 of a multiple of pi/2, so sin r is far from zero.
 double AccurateTangent(double a) {
-  using namespace Zq::Math::FixedPoint;
+  using namespace FixedPoint;
   const HalfPiReduction reduced = ReduceByHalfPi(a);
   const Fixed& r = reduced.magnitude;
   const Fixed r2 = Multiply(r, r);
@@ -198,7 +193,6 @@ double AccurateTangent(double a) {
 double WithSign(double magnitude, double x) { return x < 0 ? -magnitude : magnitude; }
 
 // tan x for 2^-27 <= |x| < 2^20.
-template <class Products>
 ZQ_QUICK_INLINE double ModerateTangent(double x) {
   // x = k pi/2 + r: x - k P1 and k P2 are exact, their difference is
   // carried exactly, and k P3 adds the rest of pi/2 to 2^-100.
@@ -207,7 +201,7 @@ ZQ_QUICK_INLINE double ModerateTangent(double x) {
   const bool odd = (std::bit_cast<std::uint64_t>(shifted) & 1) != 0;
   const DD r = TwoSum(x - k * kHalfPi1, -(k * kHalfPi2));
   if (Magnitude(r.hi) >= kSmallReduced || k == 0) {
-    const DD y = QuickTangent<Products>(r.hi, r.lo - k * kHalfPi3, odd);
+    const DD y = QuickTangent(r.hi, r.lo - k * kHalfPi3, odd);
     if (RoundsSafely(y)) return kSigns[odd] * y.hi;
   }
   return WithSign(AccurateTangent(Magnitude(x)), x);
@@ -230,7 +224,7 @@ ZQ_FUSED double Choose(__m128d odd, double a, double b) {
   return chosen;
 }
 
-// The fused variant's body for 2^-27 <= |x| < 2^20, compiled for the
+// The Fused variant's body for 2^-27 <= |x| < 2^20, compiled for the
 // instruction, to which tan jumps where the processor has it. The steps of
 // QuickTangent, ordered so that no long step waits for another:
 //
@@ -272,7 +266,6 @@ ZQ_FUSED double Choose(__m128d odd, double a, double b) {
 // it, the ends lie on both sides of the tangent, and rounding is monotonic,
 // so when the ends round to the same double, so does the tangent.
 ZQ_FUSED double FusedModerateTangent(double x) {
-  using Zq::Math::Quick::FusedProducts;
   const double shifted = __builtin_fma(x, kTwoOverPi, kShifter);
   const double k = shifted - kShifter;
   const DD r = TwoSum(__builtin_fma(-k, kHalfPi1, x), -(k * kHalfPi2));
@@ -289,7 +282,7 @@ ZQ_FUSED double FusedModerateTangent(double x) {
 
     const DD n0 = FastTwoSum(t.hi, d);
     const DD n = FastTwoSum(n0.hi, n0.lo + (t.lo + tau));
-    const DD p = FusedProducts::TwoProduct(t.hi, d);
+    const DD p = Elementary::Fused::TwoProduct(t.hi, d);
     const DD d0 = FastTwoSum(1.0, -p.hi);
     const double e = d0.lo - (p.lo + (t.hi * tau + t.lo * d));
 
@@ -313,19 +306,19 @@ ZQ_FUSED double FusedModerateTangent(double x) {
 
 }  // namespace
 
-extern "C" double tan(double x) {
+double Tan(double x) {
   const double a = Magnitude(x);
   if (a < kModerate) {
     if (a < kTiny) return x;
-#if ZQ_RUNTIME_AVX
-    if (Zq::Math::Quick::fusedProductsInUse) return FusedModerateTangent(x);
-#endif
-    return ModerateTangent<Zq::Math::Quick::PlainProducts>(x);
+    ZQ_FUSED_VARIANT(FusedModerateTangent(x));
+    return ModerateTangent(x);
   }
   if (!(a < kInfinity)) return x - x;
   const HalfPiReduction reduced = ReduceByHalfPi(a);
   const DD r = ToDoubleDouble(reduced.magnitude);
-  const DD y = reduced.negative ? QuickTangent<Zq::Math::Quick::PlainProducts>(-r.hi, -r.lo, reduced.odd)
-                                : QuickTangent<Zq::Math::Quick::PlainProducts>(r.hi, r.lo, reduced.odd);
+  const DD y = reduced.negative ? QuickTangent(-r.hi, -r.lo, reduced.odd)
+                                : QuickTangent(r.hi, r.lo, reduced.odd);
   return WithSign(RoundsSafely(y) ? kSigns[reduced.odd] * y.hi : AccurateTangent(a), x);
 }
+
+}  // namespace Zq::Math

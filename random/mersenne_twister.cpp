@@ -5,7 +5,7 @@
 // time in order, and the seams, where a vector would straddle a run's end,
 // are done one word at a time.
 #include "random/mersenne_twister.h"
-#include "random/runtime_avx.h"
+#include "numerics/processor_features.h"
 
 #include <emmintrin.h>
 

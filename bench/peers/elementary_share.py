@@ -18,7 +18,8 @@ SAMPLERS = [
 ]
 
 # The objects that hold the elementary functions and their helpers.
-ELEMENTARY_OBJECTS = ("numerics/elementary_functions.cpp.o", "numerics/tangent.cpp.o")
+ELEMENTARY_OBJECTS = tuple(f"numerics/{name}.cpp.o" for name in ("c_library_names", "exp", "log", "pow", "hyperbolic",
+                                                                    "tangent"))
 
 
 def bare_name(demangled):

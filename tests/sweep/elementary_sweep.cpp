@@ -13,16 +13,18 @@
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
-#include "numerics/exact_products.h"
+#include "numerics/processor_features.h"
 #include "tests/unit/argument_stream.h"
-#include "tests/unit/mpfr_oracle.h"
+#include "tests/unit/mpfr_reference.h"
 
 namespace {
 
 using Zq::Test::CorrectlyRounded;
+using Zq::Test::Disagreement;
 
 using Stream = Zq::Test::ArgumentStream;
 
@@ -30,15 +32,11 @@ std::mutex output;
 std::atomic<long> disagreements{0};
 
 void Report(const char* name, double x, double y, bool binary, double actual, double expected) {
-  if (std::bit_cast<std::uint64_t>(actual) == std::bit_cast<std::uint64_t>(expected)) return;
-  if (std::isnan(actual) && std::isnan(expected)) return;
+  if (Zq::Test::SameResult(actual, expected)) return;
   ++disagreements;
+  const std::string line = binary ? Disagreement(name, x, y, actual, expected) : Disagreement(name, x, actual, expected);
   const std::lock_guard<std::mutex> lock(output);
-  if (binary) {
-    std::printf("%s(%a, %a) = %a, MPFR %a\n", name, x, y, actual, expected);
-  } else {
-    std::printf("%s(%a) = %a, MPFR %a\n", name, x, actual, expected);
-  }
+  std::printf("%s\n", line.c_str());
 }
 
 void CheckUnary(const char* name, double (*f)(double), Zq::Test::MpfrUnary mpfr, double x) {
@@ -80,7 +78,7 @@ constexpr long kPerRound = 12;
 int main(int argc, char** argv) {
   const bool plain = argc > 1 && std::strcmp(argv[1], "--plain") == 0;
   if (plain) {
-    Zq::Math::Quick::UseFusedProducts(false);
+    Zq::Math::UseFusedMultiplyAdd(false);
     --argc;
     ++argv;
   }
@@ -96,6 +94,6 @@ int main(int argc, char** argv) {
   }
   for (std::thread& worker : workers) worker.join();
   std::printf("%ld arguments on %u threads, %s quick passes: %ld disagreements with MPFR\n", rounds * kPerRound * threads,
-              threads, Zq::Math::Quick::fusedProductsInUse ? "fused" : "plain", disagreements.load());
+              threads, Zq::Math::fusedMultiplyAddInUse ? "fused" : "plain", disagreements.load());
   return disagreements.load() == 0 ? 0 : 1;
 }

@@ -16,18 +16,16 @@
 
 #include "tests/unit/argument_stream.h"
 #include "tests/unit/elementary_hard_cases.h"
-#include "tests/unit/mpfr_oracle.h"
+#include "tests/unit/mpfr_reference.h"
 #include "tests/unit/quick_variant_test.h"
 
 namespace {
 
 using Zq::Test::CorrectlyRounded;
+using Zq::Test::Disagreement;
+using Zq::Test::SameResult;
 
 using Stream = Zq::Test::ArgumentStream;
-
-bool SameResult(double a, double b) {
-  return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b) || (std::isnan(a) && std::isnan(b));
-}
 
 // Counts and reports the arguments where a function and MPFR disagree.
 class Agreement {
@@ -37,8 +35,7 @@ class Agreement {
     ++count_;
     if (SameResult(actual, expected)) return;
     if (++wrong_ <= 5) {
-      ADD_FAILURE() << std::hexfloat << name_ << "(" << x << (std::isnan(y) ? "" : ", ") << (std::isnan(y) ? "" : std::to_string(y))
-                    << ") = " << actual << ", MPFR " << expected;
+      ADD_FAILURE() << (std::isnan(y) ? Disagreement(name_, x, actual, expected) : Disagreement(name_, x, y, actual, expected));
     }
   }
   ~Agreement() { EXPECT_EQ(wrong_, 0) << name_ << ": " << wrong_ << " of " << count_ << " results differ from MPFR"; }

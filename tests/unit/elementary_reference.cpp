@@ -8,11 +8,13 @@
 #include <cstdint>
 
 #include "numerics/double_double.h"
+#include "numerics/special_values.h"
 
 namespace Zq::Test {
 namespace {
 
 using namespace Zq::Math::DoubleDouble;
+using Zq::Math::kNaN;
 
 // Below these magnitudes the functions equal their argument (or 1) after
 // rounding; above these they overflow or reach their limit.

@@ -10,20 +10,20 @@
 
 namespace {
 
-using Zq::Math::Quick::PlainProducts;
+using Zq::Math::Elementary::Plain;
 
 bool Same(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
 TEST(ExactProducts, FusedVariantIsInForceExactlyWhereTheProcessorHasIt) {
-  EXPECT_FALSE(Zq::Math::Quick::UseFusedProducts(false));
-  EXPECT_FALSE(Zq::Math::Quick::fusedProductsInUse);
+  EXPECT_FALSE(Zq::Math::UseFusedMultiplyAdd(false));
+  EXPECT_FALSE(Zq::Math::fusedMultiplyAddInUse);
 #if ZQ_RUNTIME_AVX
   const bool fused = __builtin_cpu_supports("fma");
 #else
   const bool fused = false;
 #endif
-  EXPECT_EQ(Zq::Math::Quick::UseFusedProducts(true), fused);
-  EXPECT_EQ(Zq::Math::Quick::fusedProductsInUse, fused);
+  EXPECT_EQ(Zq::Math::UseFusedMultiplyAdd(true), fused);
+  EXPECT_EQ(Zq::Math::fusedMultiplyAddInUse, fused);
 }
 
 #if ZQ_RUNTIME_AVX
@@ -36,10 +36,9 @@ struct Results {
 // Operands as the quick passes use them: the product of any two doubles
 // a and c, and that of a 27-bit a and a 26-bit b (exact) added to c, at
 // least as large.
-ZQ_FUSED Results Fused(double a, double shortB, double c) {
-  using Zq::Math::Quick::FusedProducts;
-  return {FusedProducts::TwoProduct(a, c), FusedProducts::ExactMulAdd(a, shortB, c),
-          FusedProducts::FastTwoSumOfProduct(c, a, shortB)};
+ZQ_FUSED Results FusedResults(double a, double shortB, double c) {
+  using Zq::Math::Elementary::Fused;
+  return {Fused::TwoProduct(a, c), Fused::ExactMulAdd(a, shortB, c), Fused::FastTwoSumOfProduct(c, a, shortB)};
 }
 
 TEST(ExactProducts, FusedAndPlainGiveTheSameValues) {
@@ -55,11 +54,11 @@ TEST(ExactProducts, FusedAndPlainGiveTheSameValues) {
     const double a = std::ldexp(std::floor((unit() - 0.5) * 0x1.0p28), static_cast<int>(state % 80) - 67);
     const double shortB = std::ldexp(std::floor(unit() * 0x1.0p26), -26 - static_cast<int>(state % 20));
     const double c = (unit() + 1.0) * (std::ldexp(1.0, static_cast<int>(state % 10) - 5) + std::abs(a * shortB));
-    const Results fused = Fused(a, shortB, c);
-    const Zq::Math::DoubleDouble::DD product = PlainProducts::TwoProduct(a, c);
-    const Zq::Math::DoubleDouble::DD sum = PlainProducts::FastTwoSumOfProduct(c, a, shortB);
+    const Results fused = FusedResults(a, shortB, c);
+    const Zq::Math::DoubleDouble::DD product = Plain::TwoProduct(a, c);
+    const Zq::Math::DoubleDouble::DD sum = Plain::FastTwoSumOfProduct(c, a, shortB);
     ASSERT_TRUE(Same(fused.product.hi, product.hi) && Same(fused.product.lo, product.lo)) << std::hexfloat << a << " " << c;
-    ASSERT_TRUE(Same(fused.mulAdd, PlainProducts::ExactMulAdd(a, shortB, c))) << std::hexfloat << a << " " << shortB << " " << c;
+    ASSERT_TRUE(Same(fused.mulAdd, Plain::ExactMulAdd(a, shortB, c))) << std::hexfloat << a << " " << shortB << " " << c;
     ASSERT_TRUE(Same(fused.sum.hi, sum.hi) && Same(fused.sum.lo, sum.lo)) << std::hexfloat << a << " " << shortB << " " << c;
   }
 }

@@ -1,5 +1,5 @@
 // The logarithm's quick passes stay within the bound that log's and pow's
-// rounding tests rely on (Quick::kLogError): head + tail against log x from
+// rounding tests rely on (kQuickLogError): head + tail against log x from
 // GNU MPFR at 256 bits. Correct rounding alone would hide a bound that is
 // too small, since only arguments near a rounding boundary would expose it.
 #include <gtest/gtest.h>
@@ -9,15 +9,14 @@
 #include <cstdint>
 #include <functional>
 
-#include "numerics/quick_exp_log.h"
-#include "numerics/quick_log.h"
+#include "numerics/log.h"
 #include "tests/unit/argument_stream.h"
-#include "tests/unit/quick_pass_error.h"
+#include "tests/unit/mpfr_reference.h"
 
 namespace {
 
-namespace Quick = Zq::Math::Quick;
 using Zq::Math::DoubleDouble::DD;
+using Zq::Math::Elementary::QuickLog;
 
 double RelativeError(DD quick, double x) { return Zq::Test::QuickPassError(mpfr_log, mpfr_log, x, quick.hi, quick.lo); }
 
@@ -42,12 +41,12 @@ double LargestError(const std::function<double(double)>& errorAt) {
 }
 
 TEST(QuickLogBound, PlainPassStaysWithinItsBound) {
-  const double largest = LargestError([](double x) { return RelativeError(Quick::LogWith(Quick::PlainProducts{}, x, 0), x); });
+  const double largest = LargestError([](double x) { return RelativeError(QuickLog<Zq::Math::Elementary::Plain>::Of(x, 0), x); });
   EXPECT_LT(largest, 0x1.bp-71) << std::hexfloat << largest;  // 2^-70.2
 }
 
 #if ZQ_RUNTIME_AVX
-ZQ_FUSED DD FusedLog(double x) { return Quick::LogWith(Quick::FusedProducts{}, x, 0); }
+ZQ_FUSED DD FusedLog(double x) { return QuickLog<Zq::Math::Elementary::Fused>::Of(x, 0); }
 
 TEST(QuickLogBound, FusedPassStaysWithinItsBound) {
   if (!__builtin_cpu_supports("fma")) GTEST_SKIP() << "no fused multiply-add here";

@@ -2,7 +2,6 @@
 
 #include <bit>
 #include <cmath>
-#include <cstdio>
 
 namespace Zq::Test {
 
@@ -55,11 +54,6 @@ double AddInTangent(double x) { return std::tan(x); }
 
 const UnaryRoundingCheck kTangentRoundingCheck{"tan", AddInTangent, mpfr_tan, TangentArgument};
 
-bool SameResult(double actual, double expected) {
-  if (std::isnan(actual) || std::isnan(expected)) return std::isnan(actual) && std::isnan(expected);
-  return std::bit_cast<std::uint64_t>(actual) == std::bit_cast<std::uint64_t>(expected);
-}
-
 long CountMisrounded(const UnaryRoundingCheck& check, std::uint64_t seed, long count, std::string& failures) {
   long wrong = 0;
   for (long i = 0; i < count; ++i) {
@@ -67,11 +61,7 @@ long CountMisrounded(const UnaryRoundingCheck& check, std::uint64_t seed, long c
     const double actual = check.function(x);
     const double expected = CorrectlyRounded(check.oracle, x);
     if (SameResult(actual, expected)) continue;
-    if (++wrong <= 5) {
-      char line[160];
-      std::snprintf(line, sizeof line, "%s(%a) = %a, correctly rounded %a\n", check.name, x, actual, expected);
-      failures += line;
-    }
+    if (++wrong <= 5) failures += Disagreement(check.name, x, actual, expected) + "\n";
   }
   return wrong;
 }

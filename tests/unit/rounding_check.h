@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "tests/unit/mpfr_oracle.h"
+#include "tests/unit/mpfr_reference.h"
 
 namespace Zq::Test {
 
@@ -22,10 +22,6 @@ struct UnaryRoundingCheck {
 // to multiples of pi/2, huge up to the largest double, either sign, and any
 // bit pattern at all.
 extern const UnaryRoundingCheck kTangentRoundingCheck;
-
-// True when `actual` is the correctly rounded value `expected`, bit for bit
-// (any NaN matches any NaN).
-bool SameResult(double actual, double expected);
 
 // The arguments among `count` (drawn from `seed` through the row's map)
 // where the function and MPFR disagree; the first few are described in

@@ -17,7 +17,6 @@
 
 #include "tests/unit/argument_stream.h"
 #include "tests/unit/elementary_reference.h"
-#include "tests/unit/mpfr_oracle.h"
 #include "tests/unit/rounding_check.h"
 
 namespace {

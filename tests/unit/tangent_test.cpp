@@ -13,13 +13,14 @@
 
 #include "numerics/half_pi_reduction.h"
 #include "numerics/tangent_tables.h"
-#include "tests/unit/mpfr_oracle.h"
+#include "tests/unit/mpfr_reference.h"
 #include "tests/unit/quick_variant_test.h"
 #include "tests/unit/rounding_check.h"
 
 namespace {
 
 using Zq::Test::CorrectlyRounded;
+using Zq::Test::Disagreement;
 using Zq::Test::SameResult;
 
 // Arguments in (0, pi) whose tangent lies within about 2^-101 .. 2^-117 of a
@@ -107,7 +108,7 @@ TEST_P(TangentRounding, RoundsThePublishedHardCasesAsMpfr) {
     for (double x : {v, -v}) {
       const double expected = CorrectlyRounded(mpfr_tan, x);
       if (!SameResult(std::tan(x), expected) && ++wrong <= 5) {
-        ADD_FAILURE() << std::hexfloat << "tan(" << x << ") = " << std::tan(x) << ", correctly rounded " << expected;
+        ADD_FAILURE() << Disagreement("tan", x, std::tan(x), expected);
       }
     }
   }
@@ -129,8 +130,7 @@ TEST_P(TangentRounding, RoundsAsMpfrNextToTheMidpointsBetweenTablePoints) {
           for (int step = 0; step < 128; ++step, x = std::nextafter(x, INFINITY)) {
             const double expected = CorrectlyRounded(mpfr_tan, x);
             if (!SameResult(std::tan(x), expected) && ++wrong <= 5) {
-              ADD_FAILURE() << std::hexfloat << "tan(" << x << ") = " << std::tan(x) << ", correctly rounded "
-                            << expected;
+              ADD_FAILURE() << Disagreement("tan", x, std::tan(x), expected);
             }
           }
         }
@@ -159,15 +159,7 @@ TEST(Tangent, SpecialAndExtremeArguments) {
 
 // hi + lo within 2^-104 of the value, relative.
 bool Close(double hi, double lo, const mpfr_t value) {
-  mpfr_t sum;
-  mpfr_init2(sum, 300);
-  mpfr_set_d(sum, hi, MPFR_RNDN);
-  mpfr_add_d(sum, sum, lo, MPFR_RNDN);
-  mpfr_sub(sum, sum, value, MPFR_RNDN);
-  mpfr_div(sum, sum, value, MPFR_RNDN);
-  const bool close = std::fabs(mpfr_get_d(sum, MPFR_RNDN)) < 0x1.0p-104;
-  mpfr_clear(sum);
-  return close;
+  return Zq::Test::ErrorAgainst(value, value, hi, lo) < 0x1.0p-104;
 }
 
 // The 32-bit words of the fraction of v, compared with `words`.
