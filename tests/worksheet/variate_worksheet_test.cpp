@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <boost/math/distributions/normal.hpp>
@@ -106,10 +107,10 @@ TEST(RandomVariateWorksheet, TriangularAndTruncatedNormalNeedAnOpenRange) {
 // Each class-based function draws from its class, seeded with the mapped
 // engine, with the parameters in their places.
 template <class Generator>
-std::vector<double> ClassDraws(Generator generator, RandomAlgorithm engine, int count) {
-  generator.SetSeed(engine, 7, -3);
+std::vector<double> ClassDraws(std::optional<Generator> generator, RandomAlgorithm algorithm, int count) {
+  RandomUniform engine(algorithm, 7, -3);
   std::vector<double> values(count);
-  for (double& x : values) x = generator.NextVariate();
+  for (double& x : values) x = generator.value().Next(engine);
   return values;
 }
 
@@ -117,30 +118,18 @@ TEST(RandomVariateWorksheet, ClassFunctionsDrawFromTheirGenerators) {
   const RandomAlgorithm engines[] = {RandomAlgorithm::Mt2002, RandomAlgorithm::Mt1998, RandomAlgorithm::Ran2};
   for (short algorithm = 0; algorithm <= 2; ++algorithm) {
     const RandomAlgorithm engine = engines[algorithm];
-    RandomBeta beta;
-    beta.alpha = 0.7;
-    beta.beta = 4;
-    EXPECT_EQ(TakeColumn(ZqRandBeta(20, 0.7, 4, algorithm, 7, -3), 20), ClassDraws(beta, engine, 20));
-    RandomGumbel gumbel;
-    gumbel.alpha = 2;
-    gumbel.beta = 0.5;
-    EXPECT_EQ(TakeColumn(ZqRandGumbel(20, 2, 0.5, algorithm, 7, -3), 20), ClassDraws(gumbel, engine, 20));
-    RandomLogistic logistic;
-    logistic.m = -3;
-    logistic.b = 0.25;
-    EXPECT_EQ(TakeColumn(ZqRandLogistic(20, -3, 0.25, algorithm, 7, -3), 20), ClassDraws(logistic, engine, 20));
-    RandomPoisson poisson;
-    poisson.mean = 30;
-    EXPECT_EQ(TakeColumn(ZqRandPoisson(20, 30, algorithm, 7, -3), 20), ClassDraws(poisson, engine, 20));
-    RandomTriangular triangular;
-    triangular.min = 1;
-    triangular.max = 5;
-    triangular.mode = 2;
-    EXPECT_EQ(TakeColumn(ZqRandTriangular(20, 1, 5, 2, algorithm, 7, -3), 20), ClassDraws(triangular, engine, 20));
-    RandomWeibull weibull;
-    weibull.alpha = 3;
-    weibull.beta = 0.5;
-    EXPECT_EQ(TakeColumn(ZqRandWeibull(20, 3, 0.5, algorithm, 7, -3), 20), ClassDraws(weibull, engine, 20));
+    EXPECT_EQ(TakeColumn(ZqRandBeta(20, 0.7, 4, algorithm, 7, -3), 20),
+              ClassDraws(RandomBeta::Make(0.7, 4), engine, 20));
+    EXPECT_EQ(TakeColumn(ZqRandGumbel(20, 2, 0.5, algorithm, 7, -3), 20),
+              ClassDraws(RandomGumbel::Make(2, 0.5), engine, 20));
+    EXPECT_EQ(TakeColumn(ZqRandLogistic(20, -3, 0.25, algorithm, 7, -3), 20),
+              ClassDraws(RandomLogistic::Make(-3, 0.25), engine, 20));
+    EXPECT_EQ(TakeColumn(ZqRandPoisson(20, 30, algorithm, 7, -3), 20), ClassDraws(RandomPoisson::Make(30), engine, 20));
+    EXPECT_EQ(TakeColumn(ZqRandTriangular(20, 1, 5, 2, algorithm, 7, -3), 20),
+              ClassDraws(RandomTriangular::Make(1, 5, 2), engine, 20));
+    // The worksheet's alpha is the scale and beta the shape.
+    EXPECT_EQ(TakeColumn(ZqRandWeibull(20, 3, 0.5, algorithm, 7, -3), 20),
+              ClassDraws(RandomWeibull::Make(0.5, 3), engine, 20));
   }
 }
 
