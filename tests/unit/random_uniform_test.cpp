@@ -164,4 +164,34 @@ TEST(RandomUniform, RunsGiveTheNumbersOfSingleCalls) {
   }
 }
 
+// Runs read in place and numbers handed to a sink, in pieces of every
+// length across block ends, are the numbers of single calls.
+TEST(RandomUniform, InPlaceRunsAndGeneratedNumbersAreThoseOfSingleCalls) {
+  for (auto algorithm : {Zq::Math::RandomAlgorithm::Ran2, Zq::Math::RandomAlgorithm::Mt1998,
+                         Zq::Math::RandomAlgorithm::Mt2002}) {
+    RandomUniform uniform(algorithm, 8, 13);
+    std::vector<double> values;
+    for (int length : {1, 5, 63, 64, 65, 300, 311, 624, 1000, 2, 313}) {
+      const auto run = uniform.NextRun(length);
+      ASSERT_GE(run.size(), 1u);
+      ASSERT_LE(run.size(), static_cast<std::size_t>(length));
+      values.insert(values.end(), run.begin(), run.end());
+      uniform.Generate(length, [&values](double u) { values.push_back(u); });
+    }
+    EXPECT_EQ(values, Draw(algorithm, 8, 13, static_cast<int>(values.size())));
+    EXPECT_EQ(uniform.Algorithm(), algorithm);
+  }
+}
+
+// Seeds whose magnitude is 2147483563 put the first congruential generator
+// where it steps to 0 and would stay; it starts again from 1, the state of
+// the seeds whose magnitude is 1.
+TEST(RandomUniform, ShuffleEngineLeavesTheStuckState) {
+  const auto stuck = Draw(Zq::Math::RandomAlgorithm::Ran2, 0, 89691772, 300);
+  EXPECT_EQ(stuck, Draw(Zq::Math::RandomAlgorithm::Ran2, 0, 1179879758, 300));  // -2147483563
+  EXPECT_EQ(stuck, Draw(Zq::Math::RandomAlgorithm::Ran2, 0, 615934122, 300));   // 1
+  EXPECT_EQ(stuck, Draw(Zq::Math::RandomAlgorithm::Ran2, 0, 653637408, 300));   // -1
+  EXPECT_GT(*std::max_element(stuck.begin(), stuck.end()) - *std::min_element(stuck.begin(), stuck.end()), 0.9);
+}
+
 }  // namespace

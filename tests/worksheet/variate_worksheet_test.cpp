@@ -11,10 +11,10 @@
 #include "addin/worksheet_functions.h"
 #include "distributions/normal.h"
 #include "distributions/normal_pareto.h"
-#include "distributions/truncated_normal_quantile.h"
 #include "random/random_beta.h"
 #include "random/random_gumbel.h"
 #include "random/random_logistic.h"
+#include "random/random_normal.h"
 #include "random/random_poisson.h"
 #include "random/random_triangular.h"
 #include "random/random_weibull.h"
@@ -133,6 +133,27 @@ TEST(RandomVariateWorksheet, ClassFunctionsDrawFromTheirGenerators) {
   }
 }
 
+// The cells come straight from the samplers' runs: columns that cross the
+// engines' and the normal sampler's blocks are the kernels' single draws.
+TEST(RandomVariateWorksheet, CellsAreTheKernelsDrawsAcrossBlocks) {
+  const RandomAlgorithm engines[] = {RandomAlgorithm::Mt2002, RandomAlgorithm::Mt1998, RandomAlgorithm::Ran2};
+  constexpr short n = 1500;
+  for (short algorithm = 0; algorithm <= 2; ++algorithm) {
+    SCOPED_TRACE(algorithm);
+    RandomUniform uniform(engines[algorithm], 5, -9);
+    std::vector<double> expected(n);
+    for (double& u : expected) u = uniform.NextUniform();
+    EXPECT_EQ(TakeColumn(ZqRand(n, algorithm, 5, -9), n), expected);
+    for (int flags = 0; flags < 8; ++flags) {
+      const NormalOptions options{(flags & 1) != 0, (flags & 2) != 0, (flags & 4) != 0};
+      RandomUniform engine(engines[algorithm], 5, -9);
+      RandomNormal normal = RandomNormal::Make(engine, options, n).value();
+      for (double& z : expected) z = normal.Next(engine);
+      EXPECT_EQ(TakeColumn(ZqRandNorm(n, algorithm, 5, -9, flags & 1, flags & 2, flags & 4), n), expected) << flags;
+    }
+  }
+}
+
 TEST(RandomVariateWorksheet, LargestSingleValueMarksAFailedCell) {
   for (double x : TakeColumn(ZqRandGumbel(5, 3.4028234663852886e38, 1, 0, 1, 2), 5)) EXPECT_TRUE(std::isnan(x));
   // Just below it the values are ordinary numbers.
@@ -198,15 +219,6 @@ TEST(RandomVariateWorksheet, TruncatedNormalStaysInRangeAndFollowsItsDistributio
   // values past a bound: they are held at it.
   for (double v : TakeColumn(ZqRandTruncNorm(500, 6, 6.5, 0, 1, 0, 5, 6), 500)) EXPECT_TRUE(v >= 6 && v <= 6.5);
   for (double v : TakeColumn(ZqRandTruncNorm(500, 9, 10, 0, 1, 0, 5, 6), 500)) EXPECT_TRUE(v >= 9 && v <= 10);
-}
-
-TEST(TruncNormQuantile, EndsExactlyAtTheBounds) {
-  EXPECT_EQ(TruncNormQuantile(0, -1, 2, 0.5, 1), -1);
-  EXPECT_EQ(TruncNormQuantile(1, -1, 2, 0.5, 1), 2);
-  // Bounds whose normal quantiles are finite: the formula alone would miss them.
-  EXPECT_EQ(TruncNormQuantile(0, 0.5, 0.7, 0.5, 1), 0.5);
-  EXPECT_EQ(TruncNormQuantile(1, 0.5, 0.7, 0.5, 1), 0.7);
-  EXPECT_NEAR(TruncNormQuantile(0.5, -1e9, 1e9, 0.25, 2), 0.25, 1e-9);
 }
 
 TEST(RandomVariateWorksheet, NormParetoWithoutTailsScalesTheNormalSample) {
