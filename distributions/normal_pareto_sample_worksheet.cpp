@@ -6,7 +6,8 @@
 
 namespace {
 
-template <class FromNormal>
+using FromNormal = double (*)(double, const Zq::Math::NormParetoParams&);
+
 LPXLOPER NormParetoSample(Zq::Addin::Result& out, const Zq::Addin::SampleCall& call,
                           const Zq::Math::NormParetoParams& params, Zq::Math::NormalOptions options,
                           FromNormal fromNormal) {
@@ -15,26 +16,17 @@ LPXLOPER NormParetoSample(Zq::Addin::Result& out, const Zq::Addin::SampleCall& c
 
 }  // namespace
 
-ZQ_WORKSHEET ZqRandNormPareto(short size, double pU, double alphaU, double betaU, double pL, double alphaL,
-                              double betaL, double mu, double sigma, short algorithm, std::int32_t seed1,
-                              std::int32_t seed2, short invert, short antithetic, short resampling,
-                              short horizontal) {
-  return ZQ_FRAME([&](Zq::Addin::Result& out) {
-    return NormParetoSample(out, {size, algorithm, seed1, seed2, horizontal != 0},
-                            {pU, alphaU, betaU, pL, alphaL, betaL, mu, sigma},
-                            Zq::Addin::WorksheetNormalOptions(invert, antithetic, resampling),
-                            Zq::Math::NormParetoFromNormal);
-  });
-}
+// The two functions differ only in the map from normal values.
+#define ZQ_NORM_PARETO_SAMPLER(Name, Kernel)                                                                       \
+  ZQ_WORKSHEET Name(short size, double pU, double alphaU, double betaU, double pL, double alphaL, double betaL,    \
+                    double mu, double sigma, short algorithm, std::int32_t seed1, std::int32_t seed2, short invert, \
+                    short antithetic, short resampling, short horizontal) {                                        \
+    return ZQ_FRAME([&](Zq::Addin::Result& out) {                                                                  \
+      return NormParetoSample(out, {size, algorithm, seed1, seed2, horizontal != 0},                               \
+                              {pU, alphaU, betaU, pL, alphaL, betaL, mu, sigma},                                   \
+                              Zq::Addin::WorksheetNormalOptions(invert, antithetic, resampling), Kernel);          \
+    });                                                                                                            \
+  }
 
-ZQ_WORKSHEET ZqRandNormParetoOrg(short size, double pU, double alphaU, double betaU, double pL, double alphaL,
-                                 double betaL, double mu, double sigma, short algorithm, std::int32_t seed1,
-                                 std::int32_t seed2, short invert, short antithetic, short resampling,
-                                 short horizontal) {
-  return ZQ_FRAME([&](Zq::Addin::Result& out) {
-    return NormParetoSample(out, {size, algorithm, seed1, seed2, horizontal != 0},
-                            {pU, alphaU, betaU, pL, alphaL, betaL, mu, sigma},
-                            Zq::Addin::WorksheetNormalOptions(invert, antithetic, resampling),
-                            Zq::Math::NormParetoOrgFromNormal);
-  });
-}
+ZQ_NORM_PARETO_SAMPLER(ZqRandNormPareto, Zq::Math::NormParetoFromNormal)
+ZQ_NORM_PARETO_SAMPLER(ZqRandNormParetoOrg, Zq::Math::NormParetoOrgFromNormal)
