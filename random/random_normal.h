@@ -41,11 +41,6 @@ class RandomNormal {
   template <class Sink>
   void Generate(RandomUniform& engine, long count, Sink&& sink);
 
-  // The next `count` values into `out`.
-  void NextNormals(RandomUniform& engine, double* out, int count) {
-    Generate(engine, count, [&out](double x) { *out++ = x; });
-  }
-
  private:
   RandomNormal(NormalOptions options, double mean, double stdev)
       : inversion_(options.inversion), antithetic_(options.antithetic), shift_(mean), scale_(stdev) {}

@@ -1,7 +1,5 @@
 #include "random/random_uniform.h"
 
-#include <algorithm>
-
 namespace Zq::Math {
 
 static_assert(Mt2002Uniforms::kBlockSize <= Mt1998Uniforms::kBlockSize &&
@@ -16,22 +14,9 @@ RandomUniform::Engine RandomUniform::Start(RandomAlgorithm algorithm, std::int32
   }
 }
 
-void RandomUniform::SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2) {
-  engine_ = Start(algorithm, seed1, seed2);
-  next_ = end_ = 0;
-}
-
 void RandomUniform::Refill() {
   end_ = std::visit([this](auto& engine) { return engine.NextBlock(block_); }, engine_);
   next_ = 0;
-}
-
-void RandomUniform::NextUniforms(double* out, int count) {
-  while (count > 0) {
-    const auto run = NextRun(count);
-    out = std::copy(run.begin(), run.end(), out);
-    count -= static_cast<int>(run.size());
-  }
 }
 
 RandomAlgorithm RandomUniform::Algorithm() const {

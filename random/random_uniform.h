@@ -22,16 +22,10 @@ enum class RandomAlgorithm : std::int32_t { Ran2, Mt1998, Mt2002 };
 // A copy continues with exactly the numbers the original would produce.
 class RandomUniform {
  public:
-  static constexpr double kLowest = kLowestUniform;
-  static constexpr double kHighest = kHighestUniform;
-
   // MT19937 with the 2002 seeding from the seeds 2178 and 2179.
   RandomUniform() : RandomUniform(RandomAlgorithm::Mt2002, 2178, 2179) {}
   RandomUniform(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2)
       : engine_(Start(algorithm, seed1, seed2)) {}
-
-  // Starts the engine of `algorithm` afresh from the seeds.
-  void SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2);
 
   // The next number in [1e-12, 0.999999999999].
   double NextUniform() {
@@ -58,10 +52,6 @@ class RandomUniform {
       count -= static_cast<long>(run.size());
     }
   }
-
-  // The next `count` numbers into `out`, as `count` calls of NextUniform
-  // would give them.
-  void NextUniforms(double* out, int count);
 
   RandomAlgorithm Algorithm() const;
 

@@ -69,8 +69,7 @@ TEST(RandomBeta, FollowsTheBetaDistributionWithBothAlgorithms) {
 // Algorithm BB try by try, as Cheng gives it: the generator makes its values
 // in blocks, and they must be these, in this order.
 std::vector<double> ChengBB(double alpha, double beta, int count) {
-  RandomUniform uniform;
-  uniform.SetSeed(RandomAlgorithm::Mt2002, 11, 29);
+  RandomUniform uniform(RandomAlgorithm::Mt2002, 11, 29);
   const double a = std::fmin(alpha, beta), b = std::fmax(alpha, beta), sum = a + b;
   const double scale = std::sqrt((sum - 2) / (2 * a * b - sum)), gamma = a + 1 / scale;
   std::vector<double> sample(count);
@@ -190,8 +189,7 @@ TEST(RandomPoisson, FollowsThePoissonDistributionOnBothSidesOfTheSwitch) {
 
 // Counting uniforms until their product falls to exp(-mean).
 std::vector<double> ByProduct(double mean, int count) {
-  RandomUniform uniform;
-  uniform.SetSeed(RandomAlgorithm::Mt2002, 11, 29);
+  RandomUniform uniform(RandomAlgorithm::Mt2002, 11, 29);
   std::vector<double> sample(count);
   for (double& k : sample) {
     k = 0;
@@ -210,8 +208,7 @@ TEST(RandomPoisson, MultipliesUniformsBelowTwelveAndRejectsFromTwelve) {
 // The rejection method with its acceptance ratio computed afresh at every
 // try: the weights a generator remembers per count must be the same bits.
 std::vector<double> ByRejection(double mean, int count) {
-  RandomUniform uniform;
-  uniform.SetSeed(RandomAlgorithm::Mt2002, 11, 29);
+  RandomUniform uniform(RandomAlgorithm::Mt2002, 11, 29);
   const double sq = std::sqrt(2 * mean), logMean = std::log(mean), g = mean * logMean - LogGamma(mean + 1);
   std::vector<double> sample(count);
   for (double& k : sample) {
