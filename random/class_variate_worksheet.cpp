@@ -1,5 +1,6 @@
 // Random-variate worksheet functions drawn one value at a time: beta,
 // Gumbel, logistic, Poisson, triangular and Weibull.
+#include "distributions/parameter_checks.h"
 #include "random/random_beta.h"
 #include "random/random_gumbel.h"
 #include "random/random_logistic.h"

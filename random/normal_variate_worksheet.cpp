@@ -2,6 +2,7 @@
 // (log-normal, Johnson SU) and on uniform ones (truncated normal).
 #include <cmath>
 
+#include "distributions/parameter_checks.h"
 #include "distributions/truncated_normal_quantile.h"
 #include "random/sample_worksheet.h"
 

@@ -13,7 +13,6 @@
 #include <utility>
 
 #include "addin/call_frame.h"
-#include "distributions/parameter_checks.h"
 #include "distributions/pinned_constants.h"
 #include "numerics/special_values.h"
 #include "random/random_normal.h"
@@ -43,8 +42,8 @@ struct SampleCall {
 };
 
 // A random function's call. setUp(engine) checks the function's parameters
-// and answers its sampler, or nothing for #VALUE!; it may read the seeded
-// engine (a copy of it) but not advance it.
+// and answers its sampler, or nothing for #VALUE!; it sees the seeded engine
+// unchanging (resampling pre-draws from a copy).
 template <class SetUp>
 LPXLOPER Sample(Result& out, const SampleCall& call, SetUp&& setUp) {
   const auto algorithm = WorksheetAlgorithm(call.algorithm);
