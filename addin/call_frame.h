@@ -124,26 +124,6 @@ class Result {
     return Values(n, std::forward<Next>(next), false);
   }
 
-  // n values as a column, written by fill(run, count) into a buffer a run
-  // at a time: for generators whose call per value would keep their state
-  // in memory from value to value.
-  template <class Fill>
-  LPXLOPER ColumnOfRuns(long n, Fill&& fill) {
-    constexpr int kRun = 256;
-    double run[kRun];
-    int next = 0, end = 0;
-    long left = n;
-    return Column(n, [&] {
-      if (next == end) {
-        end = left < kRun ? static_cast<int>(left) : kRun;
-        fill(run, end);
-        left -= end;
-        next = 0;
-      }
-      return run[next++];
-    });
-  }
-
  private:
   XLOPER& record_;
 };

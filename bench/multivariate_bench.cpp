@@ -72,8 +72,7 @@ void BM_NextVector(benchmark::State& state) {
   std::memcpy(cov.Data(), values.data(), values.size() * sizeof(double));
   Zq::Math::Vector mean(d, Zq::Math::Init::Zero), x(d, Zq::Math::Init::Zero), z(d, Zq::Math::Init::Zero);
   Zq::Math::RandomMultiNormal sampler;
-  if (!sampler.InitMultiNormal(mean, cov, Zq::Math::NormalMethod::BoxMuller, Zq::Math::Switch::Disabled,
-                               Zq::Math::Switch::Disabled, 1, 1, 2, Zq::Math::RandomAlgorithm::Mt2002)) {
+  if (!sampler.InitMultiNormal(mean, cov, Zq::Math::NormalOptions{}, 1, 1, 2, Zq::Math::RandomAlgorithm::Mt2002)) {
     state.SkipWithError("initialisation failed");
     return;
   }

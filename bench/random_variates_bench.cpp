@@ -56,4 +56,27 @@ void BM_ZqRandTruncNorm(benchmark::State& state) {
 }
 BENCHMARK(BM_ZqRandTruncNorm);
 
+void BM_ZqRandGumbel(benchmark::State& state) { PerValue(state, [] { return ZqRandGumbel(kSize, 0.5, 2, 0, 1, 2); }); }
+BENCHMARK(BM_ZqRandGumbel);
+
+void BM_ZqRandWeibull(benchmark::State& state) { PerValue(state, [] { return ZqRandWeibull(kSize, 2, 1.5, 0, 1, 2); }); }
+BENCHMARK(BM_ZqRandWeibull);
+
+void BM_ZqRandTriangular(benchmark::State& state) {
+  PerValue(state, [] { return ZqRandTriangular(kSize, -1, 3, 0.5, 0, 1, 2); });
+}
+BENCHMARK(BM_ZqRandTriangular);
+
+void BM_ZqRandLogNorm(benchmark::State& state) { PerValue(state, [] { return ZqRandLogNorm(kSize, 0.5, 0.8, 0, 1, 2); }); }
+BENCHMARK(BM_ZqRandLogNorm);
+
+void BM_ZqRandNormPareto(benchmark::State& state) {
+  PerValue(state, [] { return ZqRandNormPareto(kSize, 0.05, 3, 0.2, 0.02, 3, 0.1, 1, 2, 0, 1, 2, 0, 0, 0, 0); });
+}
+BENCHMARK(BM_ZqRandNormPareto);
+
+// The shuffled congruential engine, one number per step of both generators.
+void BM_ZqRandShuffledCongruential(benchmark::State& state) { PerValue(state, [] { return ZqRand(kSize, 2, 1, 2); }); }
+BENCHMARK(BM_ZqRandShuffledCongruential);
+
 }  // namespace

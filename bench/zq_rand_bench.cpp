@@ -25,8 +25,7 @@ BENCHMARK(BM_ZqRandEntryPoint);
 void BM_BareMt2002Loop(benchmark::State& state) {
   std::vector<double> values(kSize);
   for (auto _ : state) {
-    Zq::Math::RandomUniform uniform;
-    uniform.SetSeed(Zq::Math::RandomAlgorithm::Mt2002, 1, 2);
+    Zq::Math::RandomUniform uniform(Zq::Math::RandomAlgorithm::Mt2002, 1, 2);
     for (double& value : values) value = uniform.NextUniform();
     benchmark::DoNotOptimize(values.data());
     benchmark::ClobberMemory();

@@ -8,7 +8,8 @@ namespace Zq::Math {
 
 bool RandomMultiNormal::CopyFrom(const RandomMultiNormal& other) {
   try {
-    generators_ = other.generators_;
+    engines_ = other.engines_;
+    normals_ = other.normals_;
   } catch (const std::bad_alloc&) {
     return false;
   }
@@ -16,35 +17,36 @@ bool RandomMultiNormal::CopyFrom(const RandomMultiNormal& other) {
          AssignFrom(factor_, other.factor_);
 }
 
-std::uint64_t RandomMultiNormal::WorkingBytes(std::int32_t d, Switch resampling) {
-  const bool resampled = resampling == Switch::Enabled;
+std::uint64_t RandomMultiNormal::WorkingBytes(std::int32_t d, bool resampling) {
   const auto dimension = static_cast<std::uint64_t>(d < 0 ? 0 : d);
-  const std::uint64_t generators = dimension * sizeof(RandomNormal) * (resampled ? 2 : 1);
-  const std::uint64_t matrices = dimension * dimension * sizeof(double) * (resampled ? 8 : 3);
+  const std::uint64_t generators = dimension * (sizeof(RandomUniform) + sizeof(RandomNormal)) * (resampling ? 2 : 1);
+  const std::uint64_t matrices = dimension * dimension * sizeof(double) * (resampling ? 8 : 3);
   return generators + matrices;
 }
 
-bool RandomMultiNormal::InitMultiNormal(ConstVectorView mean, ConstMatrixView covariance, NormalMethod method,
-                                        Switch antithetic, Switch resampling, std::int32_t size, std::int32_t seed1,
-                                        std::int32_t seed2, RandomAlgorithm algorithm, StopRequest& stop) {
+bool RandomMultiNormal::InitMultiNormal(ConstVectorView mean, ConstMatrixView covariance, NormalOptions options,
+                                        std::int32_t size, std::int32_t seed1, std::int32_t seed2,
+                                        RandomAlgorithm algorithm, StopRequest& stop) {
   const std::int32_t d = mean.Length();
+  const NormalOptions raw{options.inversion, options.antithetic, false};
   try {
-    generators_.clear();
-    generators_.resize(static_cast<std::size_t>(d));
+    engines_.clear();
+    normals_.clear();
+    engines_.reserve(static_cast<std::size_t>(d));
+    normals_.reserve(static_cast<std::size_t>(d));
+    for (std::int32_t i = 0; i < d; ++i) {
+      // seed2 + i wraps in 32 bits.
+      const auto seed = static_cast<std::int32_t>(static_cast<std::uint32_t>(seed2) + static_cast<std::uint32_t>(i));
+      engines_.emplace_back(algorithm, seed1, seed);
+      normals_.push_back(*RandomNormal::Make(engines_.back(), raw));
+    }
   } catch (const std::bad_alloc&) {
     return false;
   }
-  for (std::int32_t i = 0; i < d; ++i) {
-    // seed2 + i wraps in 32 bits.
-    const auto seed = static_cast<std::int32_t>(static_cast<std::uint32_t>(seed2) + static_cast<std::uint32_t>(i));
-    if (!generators_[i].InitNormal(seed1, seed, algorithm, method, antithetic, Switch::Disabled, 0, 0.0, 1.0)) {
-      return false;
-    }
-  }
-  return BuildFactor(mean, covariance, resampling, size, stop);
+  return BuildFactor(mean, covariance, options.resampling, size, stop);
 }
 
-bool RandomMultiNormal::BuildFactor(ConstVectorView mean, ConstMatrixView covariance, Switch resampling,
+bool RandomMultiNormal::BuildFactor(ConstVectorView mean, ConstMatrixView covariance, bool resampling,
                                     std::int32_t size, StopRequest& stop) {
   const std::int32_t d = mean.Length();
   if (covariance.Rows() != d || covariance.Columns() != d) return false;
@@ -56,7 +58,7 @@ bool RandomMultiNormal::BuildFactor(ConstVectorView mean, ConstMatrixView covari
   if (!AssignFrom(shift_, mean)) return false;
   if (!factor_.AssignShape(d, d, 0.0)) return false;
   RootScaledColumns(factor_, v, w);  // L0 = V diag(sqrt w)
-  if (resampling != Switch::Enabled) return offset_.AssignSize(d, 0.0);
+  if (!resampling) return offset_.AssignSize(d, 0.0);
   return ResampledFactor(factor_, size, stop);
 }
 
@@ -111,7 +113,7 @@ bool RandomMultiNormal::ResampledFactor(ConstMatrixView target, std::int32_t siz
 
 void RandomMultiNormal::NextVector(VectorView x, VectorView z) {
   const std::int32_t d = Dimension();
-  for (std::int32_t i = 0; i < d; ++i) z[i] = generators_[i].NextNormal() - offset_[i];
+  for (std::int32_t i = 0; i < d; ++i) z[i] = normals_[i].Next(engines_[i]) - offset_[i];
   CopyInto(shift_, x);
   if (factor_.PackedRowMajor() && x.Packed() && z.Packed()) {
     const double* row = factor_.Data();

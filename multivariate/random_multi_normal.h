@@ -1,5 +1,5 @@
 // Correlated normal vectors x = shift + L (z - offset): one independent
-// standard normal generator per dimension gives z; L comes from the singular
+// engine and standard normal sampler per dimension gives z; L comes from the singular
 // value decomposition of the covariance. With resampling, a copy of the
 // sampler pre-draws the whole sample so that offset and L can be corrected
 // and the first `size` vectors have exactly the requested mean and
@@ -21,41 +21,42 @@ class RandomMultiNormal {
   RandomMultiNormal(const RandomMultiNormal&) = delete;
   RandomMultiNormal& operator=(const RandomMultiNormal&) = delete;
 
-  // Deep copy of generators (engine states included), shift, offset and
-  // factor; false when storage cannot be had.
+  // Deep copy of engines, samplers, shift, offset and factor; false when
+  // storage cannot be had.
   bool CopyFrom(const RandomMultiNormal& other);
 
   // The most bytes a sampler of dimension d and its initialisation hold at
-  // once: its generators (twice with resampling, for the copy that
-  // pre-draws) and the d x d matrices alive together (3, or 8 with
+  // once: its engines and samplers (twice with resampling, for the copy
+  // that pre-draws) and the d x d matrices alive together (3, or 8 with
   // resampling).
-  static std::uint64_t WorkingBytes(std::int32_t d, Switch resampling);
+  static std::uint64_t WorkingBytes(std::int32_t d, bool resampling);
 
-  // Seeds generator i with (algorithm, seed1, seed2 + i), raw standard
-  // normals with the given method and antithetic switch, then builds the
-  // factor. False when seeding or a decomposition fails, or when `stop`
-  // asks to stop.
-  bool InitMultiNormal(ConstVectorView mean, ConstMatrixView covariance, NormalMethod method, Switch antithetic,
-                       Switch resampling, std::int32_t size, std::int32_t seed1, std::int32_t seed2,
-                       RandomAlgorithm algorithm, StopRequest& stop = StopRequest::Never());
+  // Seeds engine i with (algorithm, seed1, seed2 + i) for raw standard
+  // normals with the method and antithetic switch of `options`, then builds
+  // the factor, resampled if `options` says so. False when a decomposition
+  // fails or when `stop` asks to stop.
+  bool InitMultiNormal(ConstVectorView mean, ConstMatrixView covariance, NormalOptions options, std::int32_t size,
+                       std::int32_t seed1, std::int32_t seed2, RandomAlgorithm algorithm,
+                       StopRequest& stop = StopRequest::Never());
 
   // Sets shift, offset and factor from the mean and covariance; with
   // resampling, from a pre-draw of `size` vectors as well.
-  bool BuildFactor(ConstVectorView mean, ConstMatrixView covariance, Switch resampling, std::int32_t size,
+  bool BuildFactor(ConstVectorView mean, ConstMatrixView covariance, bool resampling, std::int32_t size,
                    StopRequest& stop = StopRequest::Never());
 
   // One vector into x; z is work space. Both have the dimension's length.
-  // Each generator advances by exactly one draw. Allocates nothing.
+  // Each sampler draws exactly one value. Allocates nothing.
   void NextVector(VectorView x, VectorView z);
 
-  std::int32_t Dimension() const { return static_cast<std::int32_t>(generators_.size()); }
+  std::int32_t Dimension() const { return static_cast<std::int32_t>(normals_.size()); }
   ConstMatrixView Factor() const { return factor_; }
   ConstVectorView Offset() const { return offset_; }
 
  private:
   bool ResampledFactor(ConstMatrixView target, std::int32_t size, StopRequest& stop);
 
-  std::vector<RandomNormal> generators_;
+  std::vector<RandomUniform> engines_;
+  std::vector<RandomNormal> normals_;
   Vector shift_;
   Vector offset_;
   Matrix factor_;

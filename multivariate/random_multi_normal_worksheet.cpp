@@ -5,7 +5,7 @@
 #include "addin/user_break.h"
 #include "multivariate/array_argument.h"
 #include "multivariate/random_multi_normal.h"
-#include "random/worksheet_algorithm.h"
+#include "random/sample_worksheet.h"
 
 namespace {
 
@@ -28,10 +28,10 @@ ZQ_WORKSHEET ZqRandMultiNorm(short size, const FP* cov, const FP* mean, short al
     if (!engine || size <= 0 || d == 0 || covariance.Rows() != d || covariance.Columns() != d) return out.Error();
     // The result, and the sampler's working memory with this call's own
     // copies of the covariance and the mean, under the ceiling before any work.
-    const M::Switch resampling = useResampling != 0 ? M::Switch::Enabled : M::Switch::Disabled;
+    const M::NormalOptions options = Zq::Addin::WorksheetNormalOptions(useInverse, useAntithetic, useResampling);
     const auto dimension = static_cast<std::uint64_t>(d);
     if (!Zq::Addin::WithinResultCeiling(size, d) ||
-        !Zq::Addin::WithinWorkingMemory(M::RandomMultiNormal::WorkingBytes(d, resampling) +
+        !Zq::Addin::WithinWorkingMemory(M::RandomMultiNormal::WorkingBytes(d, options.resampling) +
                                         (dimension * dimension + 3 * dimension) * sizeof(double))) {
       return out.Error();
     }
@@ -46,10 +46,7 @@ ZQ_WORKSHEET ZqRandMultiNorm(short size, const FP* cov, const FP* mean, short al
     M::CopyInto(meanValues, meanCopy);
     M::StopRequest userBreak = Zq::Addin::BreakOnEsc();
     M::RandomMultiNormal sampler;
-    if (!sampler.InitMultiNormal(
-            meanCopy, covarianceCopy, useInverse != 0 ? M::NormalMethod::Inversion : M::NormalMethod::BoxMuller,
-            useAntithetic != 0 ? M::Switch::Enabled : M::Switch::Disabled, resampling, size, seed1, seed2, *engine,
-            userBreak)) {
+    if (!sampler.InitMultiNormal(meanCopy, covarianceCopy, options, size, seed1, seed2, *engine, userBreak)) {
       return out.Error();
     }
     const std::uint64_t rowWork = dimension * dimension * 2;

@@ -1,28 +1,22 @@
-// Random-variate worksheet functions drawn from the generator classes:
-// beta, Gumbel, logistic, Poisson, triangular and Weibull.
-#include <cstdint>
-
+// Random-variate worksheet functions drawn one value at a time: beta,
+// Gumbel, logistic, Poisson, triangular and Weibull.
+#include "distributions/parameter_checks.h"
 #include "random/random_beta.h"
 #include "random/random_gumbel.h"
 #include "random/random_logistic.h"
 #include "random/random_poisson.h"
 #include "random/random_triangular.h"
 #include "random/random_weibull.h"
-#include "random/variate_sample.h"
+#include "random/sample_worksheet.h"
 
-using Zq::Addin::ClassSample;
 using Zq::Addin::Result;
+using Zq::Addin::SampleOneByOne;
 using Zq::Math::IsPositive;
-using Zq::Addin::SampleEngine;
 
 ZQ_WORKSHEET ZqRandBeta(short size, double alpha, double beta, short algorithm, std::int32_t seed1, std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
-    const auto engine = SampleEngine(algorithm, size);
-    if (!engine || !IsPositive(alpha) || !IsPositive(beta)) return out.Error();
-    Zq::Math::RandomBeta generator;
-    generator.alpha = alpha;
-    generator.beta = beta;
-    return ClassSample(out, generator, *engine, seed1, seed2, size);
+    return SampleOneByOne(out, {size, algorithm, seed1, seed2}, IsPositive(alpha) && IsPositive(beta),
+                          [&] { return Zq::Math::RandomBeta::Make(alpha, beta); });
   });
 }
 
@@ -30,57 +24,38 @@ ZQ_WORKSHEET ZqRandBeta(short size, double alpha, double beta, short algorithm, 
 ZQ_WORKSHEET ZqRandGumbel(short size, double alpha, double beta, short algorithm, std::int32_t seed1,
                           std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
-    const auto engine = SampleEngine(algorithm, size);
-    if (!engine || !IsPositive(alpha) || !IsPositive(beta)) return out.Error();
-    Zq::Math::RandomGumbel generator;
-    generator.alpha = alpha;
-    generator.beta = beta;
-    return ClassSample(out, generator, *engine, seed1, seed2, size);
+    return SampleOneByOne(out, {size, algorithm, seed1, seed2}, IsPositive(alpha) && IsPositive(beta),
+                          [&] { return Zq::Math::RandomGumbel::Make(alpha, beta); });
   });
 }
 
 ZQ_WORKSHEET ZqRandLogistic(short size, double m, double b, short algorithm, std::int32_t seed1, std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
-    const auto engine = SampleEngine(algorithm, size);
-    if (!engine || !IsPositive(b)) return out.Error();
-    Zq::Math::RandomLogistic generator;
-    generator.m = m;
-    generator.b = b;
-    return ClassSample(out, generator, *engine, seed1, seed2, size);
+    return SampleOneByOne(out, {size, algorithm, seed1, seed2}, IsPositive(b),
+                          [&] { return Zq::Math::RandomLogistic::Make(m, b); });
   });
 }
 
 ZQ_WORKSHEET ZqRandPoisson(short size, double mean, short algorithm, std::int32_t seed1, std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
-    const auto engine = SampleEngine(algorithm, size);
-    if (!engine || !IsPositive(mean)) return out.Error();
-    Zq::Math::RandomPoisson generator;
-    generator.mean = mean;
-    return ClassSample(out, generator, *engine, seed1, seed2, size);
+    return SampleOneByOne(out, {size, algorithm, seed1, seed2}, IsPositive(mean),
+                          [&] { return Zq::Math::RandomPoisson::Make(mean); });
   });
 }
 
 ZQ_WORKSHEET ZqRandTriangular(short size, double min, double max, double mode, short algorithm, std::int32_t seed1,
                               std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
-    const auto engine = SampleEngine(algorithm, size);
-    if (!engine || !(mode > min) || !(mode < max)) return out.Error();
-    Zq::Math::RandomTriangular generator;
-    generator.min = min;
-    generator.max = max;
-    generator.mode = mode;
-    return ClassSample(out, generator, *engine, seed1, seed2, size);
+    return SampleOneByOne(out, {size, algorithm, seed1, seed2}, mode > min && mode < max,
+                          [&] { return Zq::Math::RandomTriangular::Make(min, max, mode); });
   });
 }
 
+// Alpha is the scale and beta the shape.
 ZQ_WORKSHEET ZqRandWeibull(short size, double alpha, double beta, short algorithm, std::int32_t seed1,
                            std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
-    const auto engine = SampleEngine(algorithm, size);
-    if (!engine || !IsPositive(alpha) || !IsPositive(beta)) return out.Error();
-    Zq::Math::RandomWeibull generator;
-    generator.alpha = alpha;
-    generator.beta = beta;
-    return ClassSample(out, generator, *engine, seed1, seed2, size);
+    return SampleOneByOne(out, {size, algorithm, seed1, seed2}, IsPositive(alpha) && IsPositive(beta),
+                          [&] { return Zq::Math::RandomWeibull::Make(beta, alpha); });
   });
 }

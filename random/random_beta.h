@@ -1,48 +1,48 @@
 // Beta variates by Cheng's rejection algorithms: BB when both parameters
-// exceed 1, BC otherwise. Parameters are not checked; callers pass
-// positive values.
+// exceed 1, BC otherwise.
 #pragma once
 
-#include <cstdint>
+#include <optional>
 
 #include "random/made_ahead.h"
 #include "random/random_uniform.h"
 
 namespace Zq::Math {
 
+// Algorithm BB makes its values ahead: draw each sample from one engine.
 class RandomBeta {
  public:
-  // Seeds the engine and drops the values made ahead.
-  void SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2) {
-    engine_.SetSeed(algorithm, seed1, seed2);
-    ahead_.Clear();
+  // Nothing unless both parameters are positive.
+  static std::optional<RandomBeta> Make(double alpha, double beta);
+
+  double Next(RandomUniform& engine) {
+    if (!bb_) return NextBC(engine);
+    if (ahead_.Empty()) MakeAheadBB(engine);
+    return ahead_.Take();
   }
 
-  // The caller sets alpha and beta and clears `prepared` whenever it
-  // changes them; the first draw derives the algorithm's constants.
-  double NextVariate();
-
-  std::uint8_t prepared = 0;
-  double alpha = 1;
-  double beta = 1;
-
  private:
-  double NextBB();
+  RandomBeta(double alpha, double beta);
+
   // Algorithm BB's coming values.
-  void MakeAheadBB();
-  double NextBC();
+  void MakeAheadBB(RandomUniform& engine);
+  double NextBC(RandomUniform& engine) const;
   // w / (b + w) when the algorithm's a is alpha, else the mirror image.
   double Result(double w) const;
 
-  RandomUniform engine_;
-  MadeAhead ahead_;
-  double a_ = 0;
-  double b_ = 0;
-  double sum_ = 0;
-  double scale_ = 0;
+  bool bb_;
+  // Whether the algorithm's a is alpha (else beta).
+  bool aIsAlpha_;
+  // BB's a is the smaller parameter, BC's the larger; b is the other.
+  double a_;
+  double b_;
+  double sum_;
+  double scale_;
+  // BB's gamma, BC's k1 and k2.
   double gamma_ = 0;
   double k1_ = 0;
   double k2_ = 0;
+  MadeAhead ahead_;
 };
 
 }  // namespace Zq::Math

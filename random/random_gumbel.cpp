@@ -4,6 +4,8 @@
 
 namespace Zq::Math {
 
-double RandomGumbel::NextVariate() { return alpha - beta * std::log(-std::log(engine_.NextUniform())); }
+double RandomGumbel::Next(RandomUniform& engine) const {
+  return alpha_ - beta_ * std::log(-std::log(engine.NextUniform()));
+}
 
 }  // namespace Zq::Math

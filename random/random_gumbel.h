@@ -1,8 +1,8 @@
 // Gumbel (largest extreme value) variates with location alpha and scale
-// beta, by inversion. Parameters are not checked.
+// beta, by inversion.
 #pragma once
 
-#include <cstdint>
+#include <optional>
 
 #include "random/random_uniform.h"
 
@@ -10,17 +10,19 @@ namespace Zq::Math {
 
 class RandomGumbel {
  public:
-  void SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2) {
-    engine_.SetSeed(algorithm, seed1, seed2);
+  // Nothing unless beta is positive.
+  static std::optional<RandomGumbel> Make(double alpha, double beta) {
+    if (!(beta > 0)) return std::nullopt;
+    return RandomGumbel(alpha, beta);
   }
 
-  double NextVariate();
-
-  double alpha = 0;
-  double beta = 1;
+  double Next(RandomUniform& engine) const;
 
  private:
-  RandomUniform engine_;
+  RandomGumbel(double alpha, double beta) : alpha_(alpha), beta_(beta) {}
+
+  double alpha_;
+  double beta_;
 };
 
 }  // namespace Zq::Math

@@ -1,16 +1,11 @@
 #include "random/random_logistic.h"
 
 #include <cmath>
-#include <limits>
 
 namespace Zq::Math {
 
-double RandomLogistic::NextVariate() {
-  if (!valid) {
-    if (!(b > 0)) return std::numeric_limits<double>::quiet_NaN();
-    valid = 1;
-  }
-  return m + b * std::log(1 / (1 - engine_.NextUniform()) - 1);
+double RandomLogistic::Next(RandomUniform& engine) const {
+  return m_ + b_ * std::log(1 / (1 - engine.NextUniform()) - 1);
 }
 
 }  // namespace Zq::Math

@@ -1,7 +1,7 @@
 // Logistic variates with location m and scale b, by inversion.
 #pragma once
 
-#include <cstdint>
+#include <optional>
 
 #include "random/random_uniform.h"
 
@@ -9,20 +9,19 @@ namespace Zq::Math {
 
 class RandomLogistic {
  public:
-  void SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2) {
-    engine_.SetSeed(algorithm, seed1, seed2);
+  // Nothing unless b is positive.
+  static std::optional<RandomLogistic> Make(double m, double b) {
+    if (!(b > 0)) return std::nullopt;
+    return RandomLogistic(m, b);
   }
 
-  // NaN, for this and every later draw, unless b is positive. The caller
-  // clears `valid` whenever it changes the parameters.
-  double NextVariate();
-
-  std::uint8_t valid = 0;
-  double m = 0;
-  double b = 1;
+  double Next(RandomUniform& engine) const;
 
  private:
-  RandomUniform engine_;
+  RandomLogistic(double m, double b) : m_(m), b_(b) {}
+
+  double m_;
+  double b_;
 };
 
 }  // namespace Zq::Math

@@ -7,35 +7,30 @@
 
 namespace Zq::Math {
 
-bool RandomNormal::InitNormal(std::int32_t seed1, std::int32_t seed2, RandomAlgorithm algorithm, NormalMethod method,
-                              Switch antithetic, Switch resampling, std::int32_t size, double mean, double stdev) {
-  engine_.SetSeed(algorithm, seed1, seed2);
-  ahead_.Clear();
-  hasPendingMirror_ = 0;
-  shift_ = mean;
-  scale_ = stdev;
-  method_ = method;
-  antithetic_ = antithetic;
-  resampling_ = resampling;
-  sampleSize_ = size;
-  if (resampling == Switch::Enabled) return Recalibrate(size, mean, stdev);
-  return true;
+std::optional<RandomNormal> RandomNormal::Make(const RandomUniform& engine, NormalOptions options, std::int32_t size,
+                                               double mean, double stdev) {
+  RandomNormal normal(options, mean, stdev);
+  if (options.resampling && !normal.Resample(engine, size, mean, stdev)) return std::nullopt;
+  return normal;
 }
 
-void RandomNormal::MakeAhead() {
+void RandomNormal::MakeAhead(RandomUniform& engine) {
   const int count = ahead_.NextCount();
   double* const block = ahead_.Block();
-  if (method_ == NormalMethod::Inversion) {
-    double u[MadeAhead::kMost];
-    engine_.NextUniforms(u, count);
-    NormCdfInv(u, block, count);
+  if (inversion_) {
+    // Straight from the engine's block, a run at a time.
+    for (int k = 0; k < count;) {
+      const auto u = engine.NextRun(count - k);
+      NormCdfInv(u.data(), block + k, static_cast<int>(u.size()));
+      k += static_cast<int>(u.size());
+    }
   } else {
     // Pairs are drawn until count / 2 are accepted; a rejected pair's slot
     // is taken by the next one.
     double p[MadeAhead::kMost / 2], q[MadeAhead::kMost / 2], s[MadeAhead::kMost / 2];
     for (int pairs = 0; pairs < count / 2;) {
-      p[pairs] = 2 * engine_.NextUniform() - 1;
-      q[pairs] = 2 * engine_.NextUniform() - 1;
+      p[pairs] = 2 * engine.NextUniform() - 1;
+      q[pairs] = 2 * engine.NextUniform() - 1;
       s[pairs] = p[pairs] * p[pairs] + q[pairs] * q[pairs];
       pairs += PolarAccepts(s[pairs], 0.0);
     }
@@ -48,40 +43,15 @@ void RandomNormal::MakeAhead() {
   ahead_.Filled(count);
 }
 
-void RandomNormal::NextNormals(double* out, int count) {
-  const bool mirrored = antithetic_ == Switch::Enabled;
-  int k = 0;
-  while (k < count) {
-    // A pending mirror image, a block to make, or a last value whose mirror
-    // would not fit: one value the usual way.
-    const int pairs = mirrored ? (count - k) / 2 : count - k;
-    if (hasPendingMirror_ || ahead_.Empty() || pairs == 0) {
-      out[k++] = NextNormal();
-      continue;
-    }
-    const int n = pairs < ahead_.Left() ? pairs : ahead_.Left();
-    const double* z = ahead_.TakeRun(n);
-    if (mirrored) {
-      for (int j = 0; j < n; ++j) {
-        out[k + 2 * j] = z[j] * scale_ + shift_;
-        out[k + 2 * j + 1] = -z[j] * scale_ + shift_;
-      }
-      k += 2 * n;
-    } else {
-      for (int j = 0; j < n; ++j) out[k + j] = z[j] * scale_ + shift_;
-      k += n;
-    }
-  }
-}
-
-bool RandomNormal::Recalibrate(std::int32_t size, double mean, double stdev) {
+bool RandomNormal::Resample(const RandomUniform& engine, std::int32_t size, double mean, double stdev) {
+  RandomUniform scratchEngine(engine);
   RandomNormal scratch(*this);
   scratch.shift_ = 0;
   scratch.scale_ = 1;
   double sum = 0;
   double squares = 0;
   for (std::int32_t k = 0; k < size; ++k) {
-    const double z = scratch.NextNormal();
+    const double z = scratch.Next(scratchEngine);
     sum += z;
     squares += z * z;
   }

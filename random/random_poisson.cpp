@@ -44,54 +44,53 @@ double PoissonSaddlePointWeight(double e, double mean) {
   return std::exp(logWeight);
 }
 
-double RandomPoisson::NextVariate() {
-  if (!prepared) {
-    if (mean < kRejectionFrom) {
-      g_ = std::exp(-mean);
-      sq_ = 0;
-      logMean_ = 0;
-    } else {
-      sq_ = std::sqrt(2 * mean);
-      logMean_ = std::log(mean);
-      g_ = mean * logMean_ - LogGamma(mean + 1);
-      // Counts are whole numbers, exact in doubles below 2^53; past that
-      // (or for a NaN mean) nothing is remembered.
-      const double first = std::floor(mean) - kRememberedCounts / 2;
-      firstRemembered_ = mean < 0x1.0p52 ? (first > 0 ? first : 0) : kNoCounts;
-      for (double& w : weights_) w = kNotComputed;
-    }
-    prepared = 1;
-  }
-  return mean < kRejectionFrom ? NextByProduct() : NextByRejection();
+std::optional<RandomPoisson> RandomPoisson::Make(double lambda) {
+  if (!(lambda > 0)) return std::nullopt;
+  return RandomPoisson(lambda);
 }
 
-double RandomPoisson::NextByProduct() {
+RandomPoisson::RandomPoisson(double lambda) : lambda_(lambda) {
+  if (lambda < kRejectionFrom) {
+    g_ = std::exp(-lambda);
+    return;
+  }
+  sq_ = std::sqrt(2 * lambda);
+  logMean_ = std::log(lambda);
+  g_ = lambda * logMean_ - LogGamma(lambda + 1);
+  // Counts are whole numbers, exact in doubles below 2^53; past that nothing
+  // is remembered.
+  const double first = std::floor(lambda) - kRememberedCounts / 2;
+  firstRemembered_ = lambda < 0x1.0p52 ? (first > 0 ? first : 0) : kNoCounts;
+  for (double& w : weights_) w = kNotComputed;
+}
+
+double RandomPoisson::NextByProduct(RandomUniform& engine) const {
   double k = -1;
   double t = 1;
   do {
     k += 1;
-    t *= engine_.NextUniform();
+    t *= engine.NextUniform();
   } while (t > g_);
   return k;
 }
 
-double RandomPoisson::NextByRejection() {
+double RandomPoisson::NextByRejection(RandomUniform& engine) {
   for (;;) {
     double y;
     double e;
     do {
-      y = std::tan(kTruncatedPi * engine_.NextUniform());
-      e = sq_ * y + mean;
+      y = std::tan(kTruncatedPi * engine.NextUniform());
+      e = sq_ * y + lambda_;
     } while (e < 0);
     e = WholePart(e);
     const double t = 0.9 * (1 + y * y) * CountWeight(e);
-    if (!(engine_.NextUniform() > t)) return e;
+    if (!(engine.NextUniform() > t)) return e;
   }
 }
 
 double RandomPoisson::NewCountWeight(double e) {
   const double weight =
-      mean >= kSaddlePointFrom ? PoissonSaddlePointWeight(e, mean) : std::exp(e * logMean_ - LogGamma(e + 1) - g_);
+      lambda_ >= kSaddlePointFrom ? PoissonSaddlePointWeight(e, lambda_) : std::exp(e * logMean_ - LogGamma(e + 1) - g_);
   const double index = e - firstRemembered_;
   // A weight is never negative; a NaN one is computed again each time.
   if (index >= 0 && index < kRememberedCounts) weights_[static_cast<int>(index)] = weight;

@@ -1,9 +1,8 @@
 // Poisson variates: multiplication of uniforms below mean 12, rejection
-// from a Lorentzian (Cauchy) envelope from 12 on. The mean is not checked;
-// callers pass a positive value.
+// from a Lorentzian (Cauchy) envelope from 12 on.
 #pragma once
 
-#include <cstdint>
+#include <optional>
 
 #include "random/random_uniform.h"
 
@@ -18,6 +17,7 @@ namespace Zq::Math {
 // 0 (their true weight is below e^-1e8).
 double PoissonSaddlePointWeight(double e, double mean);
 
+// The sampler remembers weights as it draws: keep one per sample.
 class RandomPoisson {
  public:
   static constexpr double kRejectionFrom = 12;
@@ -27,16 +27,13 @@ class RandomPoisson {
   // the weight comes from PoissonSaddlePointWeight instead.
   static constexpr double kSaddlePointFrom = 0x1.0p30;
 
-  void SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2) {
-    engine_.SetSeed(algorithm, seed1, seed2);
+  // Nothing unless the mean lambda is positive.
+  static std::optional<RandomPoisson> Make(double lambda);
+
+  // A whole number as a double.
+  double Next(RandomUniform& engine) {
+    return lambda_ < kRejectionFrom ? NextByProduct(engine) : NextByRejection(engine);
   }
-
-  // A whole number as a double. The caller sets `mean` and clears
-  // `prepared` whenever it changes it.
-  double NextVariate();
-
-  std::uint8_t prepared = 0;
-  double mean = 1;
 
  private:
   // The rejection method's e^(e ln(mean) - ln Gamma(e + 1) - g), which
@@ -44,8 +41,10 @@ class RandomPoisson {
   // counts of a window around the mean, where nearly all tries land.
   static constexpr int kRememberedCounts = 1024;
 
-  double NextByProduct();
-  double NextByRejection();
+  explicit RandomPoisson(double lambda);
+
+  double NextByProduct(RandomUniform& engine) const;
+  double NextByRejection(RandomUniform& engine);
   // The weight of count e: remembered where it can be, computed (and
   // remembered) otherwise.
   double CountWeight(double e) {
@@ -58,7 +57,7 @@ class RandomPoisson {
   }
   double NewCountWeight(double e);
 
-  RandomUniform engine_;
+  double lambda_;
   double g_ = 0;
   double sq_ = 0;
   double logMean_ = 0;

@@ -7,20 +7,16 @@
 
 namespace Zq::Math {
 
-double RandomTriangular::NextVariate() {
-  if (!valid) {
-    if (!(max - min > 0 && min < mode && mode < max)) return std::numeric_limits<double>::quiet_NaN();
-    valid = 1;
-  }
-  const double u = engine_.NextUniform();
+double RandomTriangular::Next(RandomUniform& engine) const {
+  const double u = engine.NextUniform();
   // The product under the root overflows for ranges beyond about 1e154 and
   // loses digits below the normal range; the stable quantile takes over.
-  const bool lower = u <= TriangularModeShare(min, max, mode);
-  const double product = lower ? u * (max - min) * (mode - min) : (max - min) * (max - mode) * (1 - u);
+  const bool lower = u <= TriangularModeShare(a_, b_, c_);
+  const double product = lower ? u * (b_ - a_) * (c_ - a_) : (b_ - a_) * (b_ - c_) * (1 - u);
   if (!(product >= std::numeric_limits<double>::min() && product <= std::numeric_limits<double>::max())) {
-    return TriangularStableInv(u, min, max, mode);
+    return TriangularStableInv(u, a_, b_, c_);
   }
-  return lower ? min + std::sqrt(product) : max - std::sqrt(product);
+  return lower ? a_ + std::sqrt(product) : b_ - std::sqrt(product);
 }
 
 }  // namespace Zq::Math

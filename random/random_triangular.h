@@ -1,7 +1,7 @@
-// Triangular variates on [min, max] with peak at mode, by inversion.
+// Triangular variates on [a, b] with peak at c, by inversion.
 #pragma once
 
-#include <cstdint>
+#include <optional>
 
 #include "random/random_uniform.h"
 
@@ -9,21 +9,20 @@ namespace Zq::Math {
 
 class RandomTriangular {
  public:
-  void SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2) {
-    engine_.SetSeed(algorithm, seed1, seed2);
+  // Nothing unless a < c < b.
+  static std::optional<RandomTriangular> Make(double a, double b, double c) {
+    if (!(b - a > 0 && a < c && c < b)) return std::nullopt;
+    return RandomTriangular(a, b, c);
   }
 
-  // NaN, for this and every later draw, unless min < mode < max. The
-  // caller clears `valid` whenever it changes the parameters.
-  double NextVariate();
-
-  std::uint8_t valid = 0;
-  double min = 0;
-  double max = 1;
-  double mode = 0.5;
+  double Next(RandomUniform& engine) const;
 
  private:
-  RandomUniform engine_;
+  RandomTriangular(double a, double b, double c) : a_(a), b_(b), c_(c) {}
+
+  double a_;
+  double b_;
+  double c_;
 };
 
 }  // namespace Zq::Math

@@ -1,76 +1,72 @@
-// The seeded uniform engine every random function rests on: MT19937 with the
-// 1998 seeding, MT19937 with the 2002 array seeding and 53-bit output, and
-// the combined congruential generator with a 32-entry shuffle table.
+// The seeded uniform engine every random function rests on, in front of the
+// three engines: MT19937 with the 1998 seeding, MT19937 with the 2002 array
+// seeding and 53-bit numbers, and the shuffled combined congruential
+// generator. Every engine makes its numbers a block at a time, and most
+// draws only read the block.
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
+#include <span>
+#include <variant>
 
-#include "random/mersenne_twister.h"
+#include "random/mersenne_twister_uniforms.h"
+#include "random/shuffled_congruential.h"
 
 namespace Zq::Math {
 
 // The uniform engines. The worksheet's Algorithm codes name them in their
-// own order (random/worksheet_algorithm.h).
+// own order (random/sample_worksheet.h); any other value is the shuffled
+// congruential engine.
 enum class RandomAlgorithm : std::int32_t { Ran2, Mt1998, Mt2002 };
 
+// A copy continues with exactly the numbers the original would produce.
 class RandomUniform {
  public:
-  static constexpr int kStateSize = MersenneTwister::kStateSize;
-  static constexpr int kShuffleSize = 32;
-  static constexpr double kLowest = 1e-12;
-  static constexpr double kHighest = 0.999999999999;
+  // MT19937 with the 2002 seeding from the seeds 2178 and 2179.
+  RandomUniform() : RandomUniform(RandomAlgorithm::Mt2002, 2178, 2179) {}
+  RandomUniform(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2)
+      : engine_(Start(algorithm, seed1, seed2)) {}
 
-  // Stores the engine and seeds and fills the engine state. A copy
-  // continues with exactly the numbers the original would produce.
-  void SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2);
-
-  // The next number in [1e-12, 0.999999999999]; seeds itself on first use.
-  // The Mersenne Twister engines make their numbers a state at a time (624
-  // of the 1998 engine, 312 of the 53-bit one): most calls read the block.
+  // The next number in [1e-12, 0.999999999999].
   double NextUniform() {
-    if (next_ < blockEnd_) return block_[next_++];
-    return NextUncached();
+    if (next_ == end_) Refill();
+    return block_[next_++];
   }
 
-  // The next `count` numbers into `out`, as `count` calls of NextUniform
-  // would give them, copied from the block a run at a time.
-  void NextUniforms(double* out, int count) {
+  // The next numbers, at least one and at most `most` (> 0), read in place
+  // from the block: the numbers `most` calls of NextUniform would begin with.
+  std::span<const double> NextRun(int most) {
+    if (next_ == end_) Refill();
+    const int n = end_ - next_ < most ? end_ - next_ : most;
+    const double* run = block_ + next_;
+    next_ += n;
+    return {run, static_cast<std::size_t>(n)};
+  }
+
+  // sink(u) for the next `count` numbers, a run of the block at a time.
+  template <class Sink>
+  void Generate(long count, Sink&& sink) {
     while (count > 0) {
-      if (next_ >= blockEnd_) {
-        *out++ = NextUncached();
-        --count;
-        continue;
-      }
-      const int run = blockEnd_ - next_ < count ? blockEnd_ - next_ : count;
-      std::copy_n(block_ + next_, run, out);
-      next_ += run;
-      out += run;
-      count -= run;
+      const auto run = NextRun(count < kMostInBlock ? static_cast<int>(count) : kMostInBlock);
+      for (const double u : run) sink(u);
+      count -= static_cast<long>(run.size());
     }
   }
 
-  RandomAlgorithm Algorithm() const { return algorithm_; }
+  RandomAlgorithm Algorithm() const;
 
  private:
-  double NextUncached();
-  void StartShuffle();
-  double NextRan2();
+  static constexpr int kMostInBlock = Mt1998Uniforms::kBlockSize;
+  using Engine = std::variant<Mt2002Uniforms, Mt1998Uniforms, ShuffledCongruential>;
 
-  RandomAlgorithm algorithm_ = RandomAlgorithm::Mt2002;
-  std::int32_t seed1_ = 2178;
-  std::int32_t seed2_ = 2179;
-  MersenneTwister twister_;
-  bool seeded_ = false;
-  // The current block of numbers, already limited to [kLowest, kHighest];
-  // empty for the shuffle engine.
+  static Engine Start(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2);
+  void Refill();
+
+  Engine engine_;
+  // The current block and the next number to hand out.
   std::int32_t next_ = 0;
-  std::int32_t blockEnd_ = 0;
-  double block_[kStateSize] = {};
-  std::int32_t idum_ = 0;
-  std::int32_t idum2_ = 0;
-  std::int32_t iy_ = 0;
-  std::int32_t iv_[kShuffleSize] = {};
+  std::int32_t end_ = 0;
+  double block_[kMostInBlock] = {};
 };
 
 }  // namespace Zq::Math

@@ -1,7 +1,7 @@
-// Weibull variates with scale alpha and shape beta, by inversion.
+// Weibull variates with the given shape and scale, by inversion.
 #pragma once
 
-#include <cstdint>
+#include <optional>
 
 #include "random/random_uniform.h"
 
@@ -9,20 +9,19 @@ namespace Zq::Math {
 
 class RandomWeibull {
  public:
-  void SetSeed(RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2) {
-    engine_.SetSeed(algorithm, seed1, seed2);
+  // Nothing unless both parameters are positive.
+  static std::optional<RandomWeibull> Make(double shape, double scale) {
+    if (!(shape > 0 && scale > 0)) return std::nullopt;
+    return RandomWeibull(shape, scale);
   }
 
-  // NaN, for this and every later draw, unless both parameters are
-  // positive. The caller clears `valid` whenever it changes them.
-  double NextVariate();
-
-  std::uint8_t valid = 0;
-  double alpha = 1;
-  double beta = 1;
+  double Next(RandomUniform& engine) const;
 
  private:
-  RandomUniform engine_;
+  RandomWeibull(double shape, double scale) : shape_(shape), scale_(scale) {}
+
+  double shape_;
+  double scale_;
 };
 
 }  // namespace Zq::Math

@@ -114,11 +114,9 @@ TEST(TriangularScales, HugeAndTinyRangesMatchTheUnitShape) {
         if (p == 0.0 || p == 1.0) continue;
         EXPECT_NEAR(TriangularInv(p, a * s, b * s, c * s) / s, TriangularInv(p, a, b, c), kTol) << where << p;
       }
-      RandomTriangular small, large;
-      small.min = a, small.max = b, small.mode = c;
-      large.min = a * s, large.max = b * s, large.mode = c * s;
-      for (RandomTriangular* r : {&small, &large}) r->SetSeed(RandomAlgorithm::Mt2002, 7, 11);
-      for (int k = 0; k < 200; ++k) EXPECT_NEAR(large.NextVariate() / s, small.NextVariate(), kTol) << where;
+      const RandomTriangular small = *RandomTriangular::Make(a, b, c), large = *RandomTriangular::Make(a * s, b * s, c * s);
+      RandomUniform smallEngine(RandomAlgorithm::Mt2002, 7, 11), largeEngine(RandomAlgorithm::Mt2002, 7, 11);
+      for (int k = 0; k < 200; ++k) EXPECT_NEAR(large.Next(largeEngine) / s, small.Next(smallEngine), kTol) << where;
     }
   }
 }

@@ -12,7 +12,7 @@ TEST(RandomMultiNormalTest, CopyReplaysTheSameVectors) {
   cov(1, 1) = 1.0;
   Vector mean(2, Init::Zero);
   RandomMultiNormal sampler;
-  ASSERT_TRUE(sampler.InitMultiNormal(mean, cov, NormalMethod::BoxMuller, Switch::Disabled, Switch::Disabled, 5, 1, 2,
+  ASSERT_TRUE(sampler.InitMultiNormal(mean, cov, NormalOptions{}, 5, 1, 2,
                                       RandomAlgorithm::Mt2002));
   Vector x(2, Init::Zero), z(2, Init::Zero);
   sampler.NextVector(x, z);

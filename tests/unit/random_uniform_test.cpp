@@ -13,8 +13,7 @@ namespace {
 using Zq::Math::RandomUniform;
 
 std::vector<double> Draw(Zq::Math::RandomAlgorithm algorithm, std::int32_t seed1, std::int32_t seed2, int n) {
-  RandomUniform uniform;
-  uniform.SetSeed(algorithm, seed1, seed2);
+  RandomUniform uniform(algorithm, seed1, seed2);
   std::vector<double> values;
   for (int i = 0; i < n; ++i) values.push_back(uniform.NextUniform());
   return values;
@@ -40,8 +39,7 @@ TEST(RandomUniform, TwoSeedArrayEngineIsTheStandardWithKeyOfTheSeeds) {
     const std::uint32_t key[2] = {5, static_cast<std::uint32_t>(seed2)};
     ZqTest::PlainMersenneTwister reference;
     reference.InitByArray(key, 2);
-    RandomUniform uniform;
-    uniform.SetSeed(Zq::Math::RandomAlgorithm::Mt2002, 5, seed2);
+    RandomUniform uniform(Zq::Math::RandomAlgorithm::Mt2002, 5, seed2);
     for (int i = 0; i < 2000; ++i) {  // crosses several regenerations
       const double a = reference.Next() >> 5;
       const double b = reference.Next() >> 6;
@@ -55,8 +53,7 @@ TEST(RandomUniform, TwoSeedArrayEngineIsTheStandardWithKeyOfTheSeeds) {
 TEST(RandomUniform, Mt1998IsTheStandardSequenceScaled) {
   ZqTest::PlainMersenneTwister reference;
   reference.InitByMultiplier(1013904223u);
-  RandomUniform uniform;
-  uniform.SetSeed(Zq::Math::RandomAlgorithm::Mt1998, 0, 0);
+  RandomUniform uniform(Zq::Math::RandomAlgorithm::Mt1998, 0, 0);
   for (int i = 0; i < 2000; ++i) {
     const double u = reference.Next() * 2.3283064370807974e-10;
     ASSERT_EQ(uniform.NextUniform(), u < 1e-12 ? 1e-12 : u > 0.999999999999 ? 0.999999999999 : u);
@@ -73,8 +70,7 @@ TEST(RandomUniform, DefaultObjectSeedsItselfAsMt2002With2178And2179) {
 TEST(RandomUniform, CopyContinuesWithTheSameNumbers) {
   for (auto algorithm :
        {Zq::Math::RandomAlgorithm::Mt2002, Zq::Math::RandomAlgorithm::Mt1998, Zq::Math::RandomAlgorithm::Ran2}) {
-    RandomUniform original;
-    original.SetSeed(algorithm, 11, -4);
+    RandomUniform original(algorithm, 11, -4);
     for (int i = 0; i < 700; ++i) original.NextUniform();
     RandomUniform copy(original);
     RandomUniform assigned;
@@ -93,10 +89,9 @@ TEST(RandomUniform, ReseedingRestartsAndSeedsMatter) {
     EXPECT_EQ(Draw(algorithm, 3, 9, 50), Draw(algorithm, 3, 9, 50));
     EXPECT_NE(Draw(algorithm, 3, 9, 5), Draw(algorithm, 3, 10, 5));
     EXPECT_NE(Draw(algorithm, 3, 9, 5), Draw(algorithm, 4, 9, 5));
-    RandomUniform uniform;
-    uniform.SetSeed(algorithm, 3, 9);
+    RandomUniform uniform(algorithm, 3, 9);
     for (int i = 0; i < 100; ++i) uniform.NextUniform();
-    uniform.SetSeed(algorithm, 3, 9);
+    uniform = RandomUniform(algorithm, 3, 9);
     EXPECT_EQ(uniform.NextUniform(), Draw(algorithm, 3, 9, 1)[0]);
   }
 }
@@ -122,8 +117,7 @@ TEST(RandomUniform, Mt1998StartsFromTheMixedSeedWithItsLowBitSet) {
 TEST(RandomUniform, EveryEngineStaysInsideTheOpenInterval) {
   for (auto algorithm :
        {Zq::Math::RandomAlgorithm::Mt2002, Zq::Math::RandomAlgorithm::Mt1998, Zq::Math::RandomAlgorithm::Ran2}) {
-    RandomUniform uniform;
-    uniform.SetSeed(algorithm, 1, 2);
+    RandomUniform uniform(algorithm, 1, 2);
     double lowest = 1;
     double highest = 0;
     double sum = 0;
@@ -151,17 +145,47 @@ TEST(RandomUniform, UnknownAlgorithmValuesBehaveAsTheShuffleEngine) {
 TEST(RandomUniform, RunsGiveTheNumbersOfSingleCalls) {
   for (auto algorithm : {Zq::Math::RandomAlgorithm::Ran2, Zq::Math::RandomAlgorithm::Mt1998,
                          Zq::Math::RandomAlgorithm::Mt2002}) {
-    RandomUniform uniform;
-    uniform.SetSeed(algorithm, 8, 13);
+    RandomUniform uniform(algorithm, 8, 13);
     std::vector<double> values;
     for (int length : {1, 0, 5, 300, 311, 1, 624, 1000, 2, 313}) {
       std::vector<double> run(static_cast<std::size_t>(length));
-      uniform.NextUniforms(run.data(), length);
+      auto next = run.begin();
+      uniform.Generate(length, [&next](double u) { *next++ = u; });
       values.insert(values.end(), run.begin(), run.end());
       values.push_back(uniform.NextUniform());
     }
     EXPECT_EQ(values, Draw(algorithm, 8, 13, static_cast<int>(values.size())));
   }
+}
+
+// Runs read in place, of every length across block ends, are the numbers
+// of single calls.
+TEST(RandomUniform, InPlaceRunsAreTheNumbersOfSingleCalls) {
+  for (auto algorithm : {Zq::Math::RandomAlgorithm::Ran2, Zq::Math::RandomAlgorithm::Mt1998,
+                         Zq::Math::RandomAlgorithm::Mt2002}) {
+    RandomUniform uniform(algorithm, 8, 13);
+    std::vector<double> values;
+    for (int length : {1, 5, 63, 64, 65, 300, 311, 624, 1000, 2, 313}) {
+      const auto run = uniform.NextRun(length);
+      ASSERT_GE(run.size(), 1u);
+      ASSERT_LE(run.size(), static_cast<std::size_t>(length));
+      values.insert(values.end(), run.begin(), run.end());
+      values.push_back(uniform.NextUniform());
+    }
+    EXPECT_EQ(values, Draw(algorithm, 8, 13, static_cast<int>(values.size())));
+    EXPECT_EQ(uniform.Algorithm(), algorithm);
+  }
+}
+
+// Seeds whose magnitude is 2147483563 put the first congruential generator
+// where it steps to 0 and would stay; it starts again from 1, the state of
+// the seeds whose magnitude is 1.
+TEST(RandomUniform, ShuffleEngineLeavesTheStuckState) {
+  const auto stuck = Draw(Zq::Math::RandomAlgorithm::Ran2, 0, 89691772, 300);
+  EXPECT_EQ(stuck, Draw(Zq::Math::RandomAlgorithm::Ran2, 0, 1179879758, 300));  // -2147483563
+  EXPECT_EQ(stuck, Draw(Zq::Math::RandomAlgorithm::Ran2, 0, 615934122, 300));   // 1
+  EXPECT_EQ(stuck, Draw(Zq::Math::RandomAlgorithm::Ran2, 0, 653637408, 300));   // -1
+  EXPECT_GT(*std::max_element(stuck.begin(), stuck.end()) - *std::min_element(stuck.begin(), stuck.end()), 0.9);
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ TEST(StopRequest, KernelsAskedButNotStoppedKeepTheirBitsAndStopAtAnyQuestion) {
   const Kernel sampler = [](StopRequest& stop) {
     Vector mean(40, Init::Zero), x(40, Init::Zero), z(40, Init::Zero);
     RandomMultiNormal s;
-    if (!s.InitMultiNormal(mean, TestMatrix(40), NormalMethod::BoxMuller, Switch::Disabled, Switch::Enabled, 100, 1, 2,
+    if (!s.InitMultiNormal(mean, TestMatrix(40), NormalOptions{.resampling = true}, 100, 1, 2,
                            RandomAlgorithm::Mt2002, stop))
       return std::pair{false, Bits{}};
     s.NextVector(x, z);

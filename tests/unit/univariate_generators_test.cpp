@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <vector>
@@ -30,11 +31,15 @@ using Testing::SampleMoments;
 
 constexpr int kSampleSize = 20000;
 
+// A sample from a fresh copy of the sampler (nothing made ahead) and a
+// freshly seeded engine.
 template <class Generator>
-std::vector<double> Draw(Generator& generator, int count = kSampleSize, std::int32_t seed1 = 11, std::int32_t seed2 = 29) {
-  generator.SetSeed(RandomAlgorithm::Mt2002, seed1, seed2);
+std::vector<double> Draw(const Generator& sampler, int count = kSampleSize, std::int32_t seed1 = 11,
+                         std::int32_t seed2 = 29) {
+  Generator generator = sampler;
+  RandomUniform engine(RandomAlgorithm::Mt2002, seed1, seed2);
   std::vector<double> sample(count);
-  for (double& x : sample) x = generator.NextVariate();
+  for (double& x : sample) x = generator.Next(engine);
   return sample;
 }
 
@@ -49,12 +54,7 @@ void ExpectSampleOf(const std::vector<double>& sample, const Distribution& refer
   EXPECT_NEAR(moments.variance, variance, 0.05 * variance);
 }
 
-RandomBeta Beta(double alpha, double beta) {
-  RandomBeta generator;
-  generator.alpha = alpha;
-  generator.beta = beta;
-  return generator;
-}
+RandomBeta Beta(double alpha, double beta) { return RandomBeta::Make(alpha, beta).value(); }
 
 TEST(RandomBeta, FollowsTheBetaDistributionWithBothAlgorithms) {
   // BB for both parameters above 1, BC otherwise (1 itself included).
@@ -69,8 +69,7 @@ TEST(RandomBeta, FollowsTheBetaDistributionWithBothAlgorithms) {
 // Algorithm BB try by try, as Cheng gives it: the generator makes its values
 // in blocks, and they must be these, in this order.
 std::vector<double> ChengBB(double alpha, double beta, int count) {
-  RandomUniform uniform;
-  uniform.SetSeed(RandomAlgorithm::Mt2002, 11, 29);
+  RandomUniform uniform(RandomAlgorithm::Mt2002, 11, 29);
   const double a = std::fmin(alpha, beta), b = std::fmax(alpha, beta), sum = a + b;
   const double scale = std::sqrt((sum - 2) / (2 * a * b - sum)), gamma = a + 1 / scale;
   std::vector<double> sample(count);
@@ -110,9 +109,10 @@ TEST(RandomBeta, SwappedParametersGiveMirrorImages) {
   }
 }
 
-TEST(RandomBeta, NaNParameterGivesNaNWithoutLooping) {
-  RandomBeta generator = Beta(std::nan(""), 3);
-  for (double x : Draw(generator, 10)) EXPECT_TRUE(std::isnan(x));
+// A NaN parameter never reaches the rejection loops.
+TEST(RandomBeta, NaNParameterIsRefused) {
+  EXPECT_FALSE(RandomBeta::Make(std::nan(""), 3).has_value());
+  EXPECT_FALSE(RandomBeta::Make(3, std::nan("")).has_value());
 }
 
 // Near-zero parameters overflow w = a exp(v); the value is then the ratio's
@@ -133,71 +133,45 @@ TEST(RandomBeta, ExtremeParametersStayInTheUnitIntervalAndEnd) {
 }
 
 TEST(RandomGumbel, FollowsTheGumbelDistribution) {
-  RandomGumbel generator;
-  generator.alpha = 1.5;
-  generator.beta = 0.8;
-  ExpectSampleOf(Draw(generator), boost::math::extreme_value_distribution<double>(1.5, 0.8));
+  ExpectSampleOf(Draw(RandomGumbel::Make(1.5, 0.8).value()),
+                 boost::math::extreme_value_distribution<double>(1.5, 0.8));
 }
 
 TEST(RandomLogistic, FollowsTheLogisticDistribution) {
-  RandomLogistic generator;
-  generator.m = -2;
-  generator.b = 3;
-  ExpectSampleOf(Draw(generator), boost::math::logistic_distribution<double>(-2, 3));
+  ExpectSampleOf(Draw(RandomLogistic::Make(-2, 3).value()), boost::math::logistic_distribution<double>(-2, 3));
 }
 
 TEST(RandomTriangular, FollowsTheTriangularDistribution) {
-  RandomTriangular generator;
-  generator.min = -1;
-  generator.max = 4;
-  generator.mode = 0.5;
-  ExpectSampleOf(Draw(generator), boost::math::triangular_distribution<double>(-1, 0.5, 4));
+  ExpectSampleOf(Draw(RandomTriangular::Make(-1, 4, 0.5).value()),
+                 boost::math::triangular_distribution<double>(-1, 0.5, 4));
 }
 
-TEST(RandomWeibull, FollowsTheWeibullDistributionWithScaleAlphaAndShapeBeta) {
-  RandomWeibull generator;
-  generator.alpha = 2;
-  generator.beta = 3.5;
-  ExpectSampleOf(Draw(generator), boost::math::weibull_distribution<double>(3.5, 2));
-  generator.alpha = 4;
-  generator.beta = 1;
-  generator.valid = 0;
-  EXPECT_NEAR(SampleMoments(Draw(generator)).mean, 4, 5 * 4 / std::sqrt(kSampleSize));
+TEST(RandomWeibull, FollowsTheWeibullDistributionWithItsShapeAndScale) {
+  ExpectSampleOf(Draw(RandomWeibull::Make(3.5, 2).value()), boost::math::weibull_distribution<double>(3.5, 2));
+  EXPECT_NEAR(SampleMoments(Draw(RandomWeibull::Make(1, 4).value())).mean, 4, 5 * 4 / std::sqrt(kSampleSize));
 }
 
-// A class that finds its parameters invalid answers NaN and checks again on
-// every draw, so a repaired parameter set (flag cleared) is honoured.
-TEST(ClassParameterChecks, InvalidParametersGiveNaNOnEveryDraw) {
-  RandomTriangular triangular;
-  triangular.mode = 0;
-  for (double x : Draw(triangular, 3)) EXPECT_TRUE(std::isnan(x));
-  EXPECT_EQ(triangular.valid, 0);
-  triangular.mode = 1;
-  for (double x : Draw(triangular, 3)) EXPECT_TRUE(std::isnan(x));
-  triangular.max = 0;
-  triangular.mode = 0.5;
-  for (double x : Draw(triangular, 3)) EXPECT_TRUE(std::isnan(x));
-  triangular.max = 1;
-  for (double x : Draw(triangular, 3)) EXPECT_TRUE(x > 0 && x < 1);
-
-  RandomWeibull weibull;
-  weibull.beta = 0;
-  for (double x : Draw(weibull, 3)) EXPECT_TRUE(std::isnan(x));
-  weibull.beta = 1;
-  weibull.alpha = -1;
-  for (double x : Draw(weibull, 3)) EXPECT_TRUE(std::isnan(x));
-
-  RandomLogistic logistic;
-  logistic.b = 0;
-  for (double x : Draw(logistic, 3)) EXPECT_TRUE(std::isnan(x));
-  EXPECT_EQ(logistic.valid, 0);
+// Every sampler refuses a parameter set it cannot draw from, NaN included,
+// and takes the repaired set.
+TEST(ClassParameterChecks, InvalidParametersAreRefused) {
+  const double nan = std::nan("");
+  // a < c < b for the triangular sampler, in every arrangement.
+  for (const auto& abc : {std::array{0.0, 1.0, 0.0}, std::array{0.0, 1.0, 1.0}, std::array{0.0, 0.0, 0.5},
+                          std::array{1.0, 0.0, 0.5}, std::array{0.0, 1.0, nan}, std::array{nan, 1.0, 0.5}}) {
+    EXPECT_FALSE(RandomTriangular::Make(abc[0], abc[1], abc[2]).has_value()) << abc[0] << abc[1] << abc[2];
+  }
+  for (double x : Draw(RandomTriangular::Make(0, 1, 0.5).value(), 3)) EXPECT_TRUE(x > 0 && x < 1);
+  for (double bad : {0.0, -1.0, nan}) {
+    EXPECT_FALSE(RandomWeibull::Make(bad, 1).has_value());
+    EXPECT_FALSE(RandomWeibull::Make(1, bad).has_value());
+    EXPECT_FALSE(RandomLogistic::Make(0, bad).has_value());
+    EXPECT_FALSE(RandomGumbel::Make(0, bad).has_value());
+    EXPECT_FALSE(RandomPoisson::Make(bad).has_value());
+    EXPECT_FALSE(RandomBeta::Make(bad, 1).has_value());
+  }
 }
 
-RandomPoisson Poisson(double mean) {
-  RandomPoisson generator;
-  generator.mean = mean;
-  return generator;
-}
+RandomPoisson Poisson(double mean) { return RandomPoisson::Make(mean).value(); }
 
 TEST(RandomPoisson, FollowsThePoissonDistributionOnBothSidesOfTheSwitch) {
   for (double mean : {0.3, 4.0, 11.9, 12.0, 50.0, 2500.0}) {
@@ -215,8 +189,7 @@ TEST(RandomPoisson, FollowsThePoissonDistributionOnBothSidesOfTheSwitch) {
 
 // Counting uniforms until their product falls to exp(-mean).
 std::vector<double> ByProduct(double mean, int count) {
-  RandomUniform uniform;
-  uniform.SetSeed(RandomAlgorithm::Mt2002, 11, 29);
+  RandomUniform uniform(RandomAlgorithm::Mt2002, 11, 29);
   std::vector<double> sample(count);
   for (double& k : sample) {
     k = 0;
@@ -235,8 +208,7 @@ TEST(RandomPoisson, MultipliesUniformsBelowTwelveAndRejectsFromTwelve) {
 // The rejection method with its acceptance ratio computed afresh at every
 // try: the weights a generator remembers per count must be the same bits.
 std::vector<double> ByRejection(double mean, int count) {
-  RandomUniform uniform;
-  uniform.SetSeed(RandomAlgorithm::Mt2002, 11, 29);
+  RandomUniform uniform(RandomAlgorithm::Mt2002, 11, 29);
   const double sq = std::sqrt(2 * mean), logMean = std::log(mean), g = mean * logMean - LogGamma(mean + 1);
   std::vector<double> sample(count);
   for (double& k : sample) {
@@ -313,10 +285,10 @@ TEST(RandomPoisson, HugeMeansKeepTheirSpread) {
   for (RandomAlgorithm engine : {RandomAlgorithm::Mt2002, RandomAlgorithm::Mt1998, RandomAlgorithm::Ran2}) {
     for (double mean = 1e3; mean <= 1e17; mean *= 10) {
       RandomPoisson generator = Poisson(mean);
-      generator.SetSeed(engine, 3, 17);
+      RandomUniform uniform(engine, 3, 17);
       double sum = 0, squares = 0;
       for (int k = 0; k < kSampleSize; ++k) {
-        const double deviation = generator.NextVariate() - mean;
+        const double deviation = generator.Next(uniform) - mean;
         sum += deviation;
         squares += deviation * deviation;
       }

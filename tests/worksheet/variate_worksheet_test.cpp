@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <boost/math/distributions/normal.hpp>
@@ -10,10 +11,10 @@
 #include "addin/worksheet_functions.h"
 #include "distributions/normal.h"
 #include "distributions/normal_pareto.h"
-#include "distributions/truncated_normal_quantile.h"
 #include "random/random_beta.h"
 #include "random/random_gumbel.h"
 #include "random/random_logistic.h"
+#include "random/random_normal.h"
 #include "random/random_poisson.h"
 #include "random/random_triangular.h"
 #include "random/random_weibull.h"
@@ -106,10 +107,10 @@ TEST(RandomVariateWorksheet, TriangularAndTruncatedNormalNeedAnOpenRange) {
 // Each class-based function draws from its class, seeded with the mapped
 // engine, with the parameters in their places.
 template <class Generator>
-std::vector<double> ClassDraws(Generator generator, RandomAlgorithm engine, int count) {
-  generator.SetSeed(engine, 7, -3);
+std::vector<double> ClassDraws(std::optional<Generator> generator, RandomAlgorithm algorithm, int count) {
+  RandomUniform engine(algorithm, 7, -3);
   std::vector<double> values(count);
-  for (double& x : values) x = generator.NextVariate();
+  for (double& x : values) x = generator.value().Next(engine);
   return values;
 }
 
@@ -117,30 +118,39 @@ TEST(RandomVariateWorksheet, ClassFunctionsDrawFromTheirGenerators) {
   const RandomAlgorithm engines[] = {RandomAlgorithm::Mt2002, RandomAlgorithm::Mt1998, RandomAlgorithm::Ran2};
   for (short algorithm = 0; algorithm <= 2; ++algorithm) {
     const RandomAlgorithm engine = engines[algorithm];
-    RandomBeta beta;
-    beta.alpha = 0.7;
-    beta.beta = 4;
-    EXPECT_EQ(TakeColumn(ZqRandBeta(20, 0.7, 4, algorithm, 7, -3), 20), ClassDraws(beta, engine, 20));
-    RandomGumbel gumbel;
-    gumbel.alpha = 2;
-    gumbel.beta = 0.5;
-    EXPECT_EQ(TakeColumn(ZqRandGumbel(20, 2, 0.5, algorithm, 7, -3), 20), ClassDraws(gumbel, engine, 20));
-    RandomLogistic logistic;
-    logistic.m = -3;
-    logistic.b = 0.25;
-    EXPECT_EQ(TakeColumn(ZqRandLogistic(20, -3, 0.25, algorithm, 7, -3), 20), ClassDraws(logistic, engine, 20));
-    RandomPoisson poisson;
-    poisson.mean = 30;
-    EXPECT_EQ(TakeColumn(ZqRandPoisson(20, 30, algorithm, 7, -3), 20), ClassDraws(poisson, engine, 20));
-    RandomTriangular triangular;
-    triangular.min = 1;
-    triangular.max = 5;
-    triangular.mode = 2;
-    EXPECT_EQ(TakeColumn(ZqRandTriangular(20, 1, 5, 2, algorithm, 7, -3), 20), ClassDraws(triangular, engine, 20));
-    RandomWeibull weibull;
-    weibull.alpha = 3;
-    weibull.beta = 0.5;
-    EXPECT_EQ(TakeColumn(ZqRandWeibull(20, 3, 0.5, algorithm, 7, -3), 20), ClassDraws(weibull, engine, 20));
+    EXPECT_EQ(TakeColumn(ZqRandBeta(20, 0.7, 4, algorithm, 7, -3), 20),
+              ClassDraws(RandomBeta::Make(0.7, 4), engine, 20));
+    EXPECT_EQ(TakeColumn(ZqRandGumbel(20, 2, 0.5, algorithm, 7, -3), 20),
+              ClassDraws(RandomGumbel::Make(2, 0.5), engine, 20));
+    EXPECT_EQ(TakeColumn(ZqRandLogistic(20, -3, 0.25, algorithm, 7, -3), 20),
+              ClassDraws(RandomLogistic::Make(-3, 0.25), engine, 20));
+    EXPECT_EQ(TakeColumn(ZqRandPoisson(20, 30, algorithm, 7, -3), 20), ClassDraws(RandomPoisson::Make(30), engine, 20));
+    EXPECT_EQ(TakeColumn(ZqRandTriangular(20, 1, 5, 2, algorithm, 7, -3), 20),
+              ClassDraws(RandomTriangular::Make(1, 5, 2), engine, 20));
+    // The worksheet's alpha is the scale and beta the shape.
+    EXPECT_EQ(TakeColumn(ZqRandWeibull(20, 3, 0.5, algorithm, 7, -3), 20),
+              ClassDraws(RandomWeibull::Make(0.5, 3), engine, 20));
+  }
+}
+
+// The cells come straight from the samplers' runs: columns that cross the
+// engines' and the normal sampler's blocks are the kernels' single draws.
+TEST(RandomVariateWorksheet, CellsAreTheKernelsDrawsAcrossBlocks) {
+  const RandomAlgorithm engines[] = {RandomAlgorithm::Mt2002, RandomAlgorithm::Mt1998, RandomAlgorithm::Ran2};
+  constexpr short n = 1500;
+  for (short algorithm = 0; algorithm <= 2; ++algorithm) {
+    SCOPED_TRACE(algorithm);
+    RandomUniform uniform(engines[algorithm], 5, -9);
+    std::vector<double> expected(n);
+    for (double& u : expected) u = uniform.NextUniform();
+    EXPECT_EQ(TakeColumn(ZqRand(n, algorithm, 5, -9), n), expected);
+    for (int flags = 0; flags < 8; ++flags) {
+      const NormalOptions options{(flags & 1) != 0, (flags & 2) != 0, (flags & 4) != 0};
+      RandomUniform engine(engines[algorithm], 5, -9);
+      RandomNormal normal = RandomNormal::Make(engine, options, n).value();
+      for (double& z : expected) z = normal.Next(engine);
+      EXPECT_EQ(TakeColumn(ZqRandNorm(n, algorithm, 5, -9, flags & 1, flags & 2, flags & 4), n), expected) << flags;
+    }
   }
 }
 
@@ -209,15 +219,6 @@ TEST(RandomVariateWorksheet, TruncatedNormalStaysInRangeAndFollowsItsDistributio
   // values past a bound: they are held at it.
   for (double v : TakeColumn(ZqRandTruncNorm(500, 6, 6.5, 0, 1, 0, 5, 6), 500)) EXPECT_TRUE(v >= 6 && v <= 6.5);
   for (double v : TakeColumn(ZqRandTruncNorm(500, 9, 10, 0, 1, 0, 5, 6), 500)) EXPECT_TRUE(v >= 9 && v <= 10);
-}
-
-TEST(TruncNormQuantile, EndsExactlyAtTheBounds) {
-  EXPECT_EQ(TruncNormQuantile(0, -1, 2, 0.5, 1), -1);
-  EXPECT_EQ(TruncNormQuantile(1, -1, 2, 0.5, 1), 2);
-  // Bounds whose normal quantiles are finite: the formula alone would miss them.
-  EXPECT_EQ(TruncNormQuantile(0, 0.5, 0.7, 0.5, 1), 0.5);
-  EXPECT_EQ(TruncNormQuantile(1, 0.5, 0.7, 0.5, 1), 0.7);
-  EXPECT_NEAR(TruncNormQuantile(0.5, -1e9, 1e9, 0.25, 2), 0.25, 1e-9);
 }
 
 TEST(RandomVariateWorksheet, NormParetoWithoutTailsScalesTheNormalSample) {
