@@ -1,18 +1,14 @@
-// Registration with Excel: the form of a row of the registration table and
-// the counter frequency read at load.
+// Registration with Excel: the form of a registration row, which add-in
+// registers it, and the one call that registers a row.
 #pragma once
 
-#include <cstdint>
-
 #include "addin/worksheet_layer.h"
+#include "addin/xlcall.h"
 
 namespace Zq::Addin {
 
-constexpr int kRegisteredFunctionCount = 88;
-
 // Nine counted strings per row, in the order xlfRegister takes them after
-// the module name. The table (addin/registration_table.h) ends with a row of
-// null pointers.
+// the module name. A table of rows ends with a row of null pointers.
 struct RegistrationRow {
   char* procedure;
   char* typeText;
@@ -25,7 +21,14 @@ struct RegistrationRow {
   char* functionHelp;
 };
 
-// Ticks per second of the high-resolution counter, read in xlAutoOpen.
-extern std::int64_t PerformanceFrequency;
+// The add-in that registers a worksheet function: the main add-in itself,
+// or its companion (against the main add-in's file, which exports them all).
+enum class Owner { Main, Companion };
+
+// Registers one row with Excel (xlfRegister) as a function of `module`, the
+// counted file name of the library that exports its procedure. `registerId`,
+// when given, receives Excel's answer: the register id, or an error.
+// Answers Excel's return code.
+int RegisterRow(XLOPER& module, const RegistrationRow& row, XLOPER* registerId);
 
 }  // namespace Zq::Addin

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "addin/entry_points.h"
+#include "addin/platform.h"
 #include "host/standin/standin.h"
 #include "tests/worksheet/worksheet_test_support.h"
 
@@ -60,7 +61,7 @@ TEST_F(RegistrationTest, LoadingRegistersEveryRowWithItsTenArgumentsInOrder) {
   EXPECT_EQ(registrations[0].arguments[2], "RIIJJ");
   EXPECT_EQ(registrations[87].arguments[3], "ZQCOV2COR");
   EXPECT_EQ(Zq::StandIn::OutstandingExcelStrings(), 0);  // the module name went back with xlFree
-  EXPECT_GT(Zq::Addin::PerformanceFrequency, 0);
+  EXPECT_GT(Zq::Platform::PerformanceFrequency, 0);
 }
 
 TEST_F(RegistrationTest, LoadingShowsTheAboutNotice) {
