@@ -93,7 +93,8 @@ class Host {
   // xlfRegister's view: loads the module if need be and finds the procedure
   // and the invoker for the type text; null when the module or the
   // procedure cannot be found.
-  std::shared_ptr<const StandIn::Binding> Resolve(const std::string& module, const std::string& procedure, const std::string& typeText);
+  std::shared_ptr<const StandIn::Binding> Resolve(const std::string& module, const std::string& procedure,
+                                                  const std::string& typeText);
   // Unloads the libraries that are neither open add-ins nor named by a
   // registered function.
   void ReleaseUnused();
