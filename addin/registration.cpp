@@ -1,14 +1,11 @@
 #include "addin/registration.h"
 
-#include "addin/temp_pool.h"
+#include "addin/platform.h"
 
 namespace Zq::Addin {
 
 int RegisterRow(XLOPER& module, const RegistrationRow& row, XLOPER* registerId) {
-  return CallExcel(xlfRegister, registerId, 10, &module, TempText(row.procedure), TempText(row.typeText),
-                   TempText(row.functionText), TempText(row.argumentText), TempText(row.macroType),
-                   TempText(row.category), TempText(row.shortcutText), TempText(row.helpTopic),
-                   TempText(row.functionHelp));
+  return RegisterRow(Platform::Excel4v, module, row, registerId);
 }
 
 }  // namespace Zq::Addin

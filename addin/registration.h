@@ -25,10 +25,27 @@ struct RegistrationRow {
 // or its companion (against the main add-in's file, which exports them all).
 enum class Owner { Main, Companion };
 
-// Registers one row with Excel (xlfRegister) as a function of `module`, the
-// counted file name of the library that exports its procedure. `registerId`,
-// when given, receives Excel's answer: the register id, or an error.
-// Answers Excel's return code.
+// Registers one row (xlfRegister) as a function of `module`, the counted
+// file name of the library that exports its procedure, through `excel4v`:
+// the add-ins' call into Excel, or the host's into its stand-in when it
+// registers functions itself. `registerId`, when given, receives Excel's
+// answer: the register id, or an error. Answers Excel's return code.
+template <class Excel4v>
+int RegisterRow(Excel4v&& excel4v, XLOPER& module, const RegistrationRow& row, XLOPER* registerId) {
+  char* const texts[] = {row.procedure, row.typeText,     row.functionText, row.argumentText, row.macroType,
+                         row.category,  row.shortcutText, row.helpTopic,    row.functionHelp};
+  constexpr int kTexts = sizeof texts / sizeof texts[0];
+  XLOPER records[kTexts];
+  XLOPER* arguments[kTexts + 1] = {&module};
+  for (int i = 0; i < kTexts; ++i) {
+    records[i].val.str = texts[i];
+    records[i].xltype = xltypeStr;
+    arguments[i + 1] = &records[i];
+  }
+  return excel4v(xlfRegister, registerId, kTexts + 1, arguments);
+}
+
+// RegisterRow through the platform layer's call into Excel.
 int RegisterRow(XLOPER& module, const RegistrationRow& row, XLOPER* registerId);
 
 }  // namespace Zq::Addin
