@@ -6,13 +6,17 @@
 #include "addin/add_in_title.h"
 #include "addin/entry_points.h"
 #include "addin/platform.h"
+#include "addin/registration.h"
 #include "addin/registration_table.h"
 #include "addin/temp_pool.h"
 
-namespace Zq::Addin {
+namespace Zq::Platform {
 
 std::int64_t PerformanceFrequency = 0;
 
+}  // namespace Zq::Platform
+
+namespace Zq::Addin {
 namespace {
 
 XLOPER ModuleName;
@@ -38,13 +42,10 @@ int ZQ_CALL xlAutoOpen() {
                             Zq::Platform::kIconInformation | Zq::Platform::kTopMost);
   CallExcel(xlGetName, &ModuleName, 0);
   for (const RegistrationRow* row = RegistrationTable; row->procedure != nullptr; ++row) {
-    CallExcel(xlfRegister, nullptr, 10, &ModuleName, TempText(row->procedure), TempText(row->typeText),
-              TempText(row->functionText), TempText(row->argumentText), TempText(row->macroType),
-              TempText(row->category), TempText(row->shortcutText), TempText(row->helpTopic),
-              TempText(row->functionHelp));
+    RegisterRow(ModuleName, *row, nullptr);
   }
   CallExcel(xlFree, nullptr, 1, &ModuleName);
-  Zq::Platform::QueryPerformanceFrequency(&PerformanceFrequency);
+  Zq::Platform::QueryPerformanceFrequency(&Zq::Platform::PerformanceFrequency);
   return 1;
 }
 

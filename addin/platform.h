@@ -43,4 +43,8 @@ int MessageBoxA(WindowHandle owner, const char* text, const char* caption, unsig
 bool QueryPerformanceFrequency(std::int64_t* frequency);
 bool QueryPerformanceCounter(std::int64_t* counter);
 
+// Ticks per second of the high-resolution counter, read once when the
+// add-in loads (xlAutoOpen).
+extern std::int64_t PerformanceFrequency;
+
 }  // namespace Zq::Platform

@@ -1,18 +1,14 @@
-// Registration with Excel: the form of a row of the registration table and
-// the counter frequency read at load.
+// Registration with Excel: the form of a registration row, which add-in
+// registers it, and the one call that registers a row.
 #pragma once
 
-#include <cstdint>
-
 #include "addin/worksheet_layer.h"
+#include "addin/xlcall.h"
 
 namespace Zq::Addin {
 
-constexpr int kRegisteredFunctionCount = 88;
-
 // Nine counted strings per row, in the order xlfRegister takes them after
-// the module name. The table (addin/registration_table.h) ends with a row of
-// null pointers.
+// the module name. A table of rows ends with a row of null pointers.
 struct RegistrationRow {
   char* procedure;
   char* typeText;
@@ -25,7 +21,31 @@ struct RegistrationRow {
   char* functionHelp;
 };
 
-// Ticks per second of the high-resolution counter, read in xlAutoOpen.
-extern std::int64_t PerformanceFrequency;
+// The add-in that registers a worksheet function: the main add-in itself,
+// or its companion (against the main add-in's file, which exports them all).
+enum class Owner { Main, Companion };
+
+// Registers one row (xlfRegister) as a function of `module`, the counted
+// file name of the library that exports its procedure, through `excel4v`:
+// the add-ins' call into Excel, or the host's into its stand-in when it
+// registers functions itself. `registerId`, when given, receives Excel's
+// answer: the register id, or an error. Answers Excel's return code.
+template <class Excel4v>
+int RegisterRow(Excel4v&& excel4v, XLOPER& module, const RegistrationRow& row, XLOPER* registerId) {
+  char* const texts[] = {row.procedure, row.typeText,     row.functionText, row.argumentText, row.macroType,
+                         row.category,  row.shortcutText, row.helpTopic,    row.functionHelp};
+  constexpr int kTexts = sizeof texts / sizeof texts[0];
+  XLOPER records[kTexts];
+  XLOPER* arguments[kTexts + 1] = {&module};
+  for (int i = 0; i < kTexts; ++i) {
+    records[i].val.str = texts[i];
+    records[i].xltype = xltypeStr;
+    arguments[i + 1] = &records[i];
+  }
+  return excel4v(xlfRegister, registerId, kTexts + 1, arguments);
+}
+
+// RegisterRow through the platform layer's call into Excel.
+int RegisterRow(XLOPER& module, const RegistrationRow& row, XLOPER* registerId);
 
 }  // namespace Zq::Addin

@@ -1,5 +1,6 @@
 find_package(benchmark REQUIRED)
 file(GLOB ZQ_BENCH_SOURCES CONFIGURE_DEPENDS bench/*.cpp)
+list(REMOVE_ITEM ZQ_BENCH_SOURCES ${CMAKE_SOURCE_DIR}/bench/host_call_bench.cpp)
 if(ZQ_BENCH_SOURCES)
   add_executable(zqbench ${ZQ_BENCH_SOURCES})
   target_link_libraries(zqbench PRIVATE zqworksheet zqcore zqplatform zqstandin benchmark::benchmark
@@ -20,3 +21,12 @@ target_link_libraries(zqcorelibm PUBLIC zqrules)
 add_executable(zqlibmbench EXCLUDE_FROM_ALL ${ZQ_BENCH_SOURCES})
 target_link_libraries(zqlibmbench PRIVATE zqworksheet zqcorelibm zqplatform zqstandin benchmark::benchmark
                                           benchmark::benchmark_main)
+
+# The host's call path (bench/host_call_bench.cpp): the host loads the built
+# add-in, which finds the stand-in's calls in this executable.
+add_executable(zqhostbench bench/host_call_bench.cpp)
+target_link_libraries(zqhostbench PRIVATE zqhostlib benchmark::benchmark benchmark::benchmark_main)
+set_target_properties(zqhostbench PROPERTIES ENABLE_EXPORTS ON)
+target_link_options(zqhostbench PRIVATE -Wl,--whole-archive $<TARGET_FILE:zqstandin> -Wl,--no-whole-archive)
+target_compile_definitions(zqhostbench PRIVATE ZQ_ADDIN_PATH="$<TARGET_FILE:zqrand>")
+add_dependencies(zqhostbench zqrand)

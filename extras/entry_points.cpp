@@ -9,6 +9,7 @@
 #include "addin/add_in_title.h"
 #include "addin/entry_points.h"
 #include "addin/platform.h"
+#include "addin/registration.h"
 #include "addin/temp_pool.h"
 #include "extras/extras_table.h"
 #include "extras/main_addin.h"
@@ -40,14 +41,10 @@ bool FindMainAddin() {
   return found;
 }
 
-void RegisterRow(int index, XLOPER& module) {
-  const Addin::RegistrationRow& row = ExtrasTable[index];
+void Register(int index, XLOPER& module) {
   XLOPER id;
   id.xltype = xltypeNil;
-  const int code = CallExcel(xlfRegister, &id, 10, &module, TempText(row.procedure), TempText(row.typeText),
-                             TempText(row.functionText), TempText(row.argumentText), TempText(row.macroType),
-                             TempText(row.category), TempText(row.shortcutText), TempText(row.helpTopic),
-                             TempText(row.functionHelp));
+  const int code = Addin::RegisterRow(module, ExtrasTable[index], &id);
   Registered[index] = code == xlretSuccess && id.xltype == xltypeNum;
   RegisterId[index] = Registered[index] ? id.val.num : 0;
 }
@@ -68,7 +65,7 @@ int ZQ_CALL xlAutoOpen() {
   module.val.str = MainAddinPath;
   module.xltype = xltypeStr;
   for (int i = 0; i < kExtrasFunctionCount; ++i) {
-    if (!Registered[i]) RegisterRow(i, module);
+    if (!Registered[i]) Register(i, module);
   }
   return 1;
 }

@@ -7,7 +7,6 @@
 
 #include "addin/call_frame.h"
 #include "addin/platform.h"
-#include "addin/registration.h"
 #include "addin/user_break.h"
 #include "finance/lfm_simulation.h"
 
@@ -44,7 +43,7 @@ ZQ_WORKSHEET ZqMonteCarloLFM(const FP* correlation, double initialRate, double s
     if (userBreak.Stopped()) return out.Error();
     Zq::Platform::QueryPerformanceCounter(&stop);
     const double elapsed =
-        static_cast<double>(stop - start) / static_cast<double>(Zq::Addin::PerformanceFrequency);
+        static_cast<double>(stop - start) / static_cast<double>(Zq::Platform::PerformanceFrequency);
     const double cells[4] = {statistics.mean, statistics.deviation, statistics.standardError, elapsed};
     int next = 0;
     return out.Values(4, [&] { return cells[next++]; }, asRow != 0);

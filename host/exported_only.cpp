@@ -1,8 +1,8 @@
 #include "host/exported_only.h"
 
 #include <algorithm>
-#include <array>
 
+#include "addin/registration.h"
 #include "extras/extras_table.h"
 #include "host/standin/standin.h"
 
@@ -11,13 +11,6 @@ namespace {
 
 std::string Uncounted(const char* counted) {
   return std::string(counted + 1, static_cast<unsigned char>(counted[0]));
-}
-
-XLOPER TextRecord(char* counted) {
-  XLOPER record{};
-  record.val.str = counted;
-  record.xltype = xltypeStr;
-  return record;
 }
 
 }  // namespace
@@ -31,15 +24,11 @@ std::vector<double> RegisterExportedOnlyFunctions(
     if (module.empty()) continue;
     std::string countedModule(1, static_cast<char>(std::min<std::size_t>(module.size(), 255)));
     countedModule.append(module, 0, 255);
-    std::array<XLOPER, 10> records = {
-        TextRecord(countedModule.data()), TextRecord(row->procedure),    TextRecord(row->typeText),
-        TextRecord(row->functionText),    TextRecord(row->argumentText), TextRecord(row->macroType),
-        TextRecord(row->category),        TextRecord(row->shortcutText), TextRecord(row->helpTopic),
-        TextRecord(row->functionHelp)};
-    std::array<XLOPER*, 10> pointers{};
-    for (std::size_t i = 0; i < records.size(); ++i) pointers[i] = &records[i];
+    XLOPER moduleRecord{};
+    moduleRecord.val.str = countedModule.data();
+    moduleRecord.xltype = xltypeStr;
     XLOPER registerId{};
-    StandIn::Excel4v(xlfRegister, &registerId, static_cast<int>(pointers.size()), pointers.data());
+    Addin::RegisterRow(StandIn::Excel4v, moduleRecord, *row, &registerId);
     if (registerId.xltype == xltypeNum) registerIds.push_back(registerId.val.num);
   }
   return registerIds;

@@ -39,8 +39,8 @@ bool Host::OpenAddin(const std::string& path, std::string& error) {
     firstRegistration_ = StandIn::Registrations().size();
     autoOpenRegistrations_ = 0;
     hostRegistrations_ = 0;
-    StandIn::SetProcedureResolver(
-        [this](const std::string& module, const std::string& procedure) { return Resolve(module, procedure); });
+    StandIn::SetProcedureResolver([this](const std::string& module, const std::string& procedure,
+                                         const std::string& typeText) { return Resolve(module, procedure, typeText); });
   }
   Library* library = Load(NormalPath(path), error);
   if (library == nullptr) return false;
@@ -112,7 +112,7 @@ Host::Library* Host::Find(const std::string& path) const {
 
 Host::Library* Host::Load(const std::string& path, std::string& error) {
   if (Library* loaded = Find(path)) return loaded;
-  auto library = std::make_unique<Library>();
+  auto library = std::make_shared<Library>();
   library->path = path;
   if (!library->library.Open(path, error)) return nullptr;
   library->autoFree = reinterpret_cast<AutoFree>(library->library.Find("xlAutoFree"));
@@ -120,15 +120,18 @@ Host::Library* Host::Load(const std::string& path, std::string& error) {
   return libraries_.back().get();
 }
 
-bool Host::Resolve(const std::string& module, const std::string& procedure) {
+std::shared_ptr<const StandIn::Binding> Host::Resolve(const std::string& module, const std::string& procedure,
+                                                      const std::string& typeText) {
   std::string ignored;
-  const Library* library = Load(NormalPath(module), ignored);
-  return library != nullptr && library->library.Find(procedure) != nullptr;
+  Library* library = Load(NormalPath(module), ignored);
+  const Procedure address = library != nullptr ? library->library.Find(procedure) : nullptr;
+  if (address == nullptr) return nullptr;
+  return std::make_shared<const Callable>(library->weak_from_this(), address, FindInvoker(typeText));
 }
 
 void Host::ReleaseUnused() {
   const auto& functions = StandIn::RegisteredFunctions();
-  std::erase_if(libraries_, [&](const std::unique_ptr<Library>& library) {
+  std::erase_if(libraries_, [&](const std::shared_ptr<Library>& library) {
     const bool open = std::find(openAddins_.begin(), openAddins_.end(), library.get()) != openAddins_.end();
     const bool named = std::any_of(functions.begin(), functions.end(), [&](const StandIn::RegisteredFunction& f) {
       return NormalPath(f.module) == library->path;
@@ -151,19 +154,15 @@ Evaluation Host::Evaluate(std::string_view text) {
     return evaluation;
   }
   const std::string& typeText = function->typeText;
-  const Invoker invoker = FindInvoker(typeText);
-  if (invoker == nullptr) {
+  // A function registered while the host was not listening has no callable.
+  const auto* callable = dynamic_cast<const Callable*>(function->binding.get());
+  if (callable != nullptr && callable->invoker == nullptr) {
     evaluation.error = "cannot call " + function->functionText + ": no invoker for type text \"" + typeText + "\"";
     return evaluation;
   }
-  const Library* library = Find(NormalPath(function->module));
+  const std::shared_ptr<const Library> library = callable != nullptr ? callable->library.lock() : nullptr;
   if (library == nullptr) {
     evaluation.error = "the library " + function->module + " of " + function->functionText + " is not loaded";
-    return evaluation;
-  }
-  const Procedure procedure = library->library.Find(function->procedure);
-  if (procedure == nullptr) {
-    evaluation.error = "the add-in exports no procedure " + function->procedure;
     return evaluation;
   }
   const std::string_view letters = std::string_view(typeText).substr(1);
@@ -179,7 +178,7 @@ Evaluation Host::Evaluate(std::string_view text) {
     return evaluation;
   }
   StandIn::BeginWorksheetCall();
-  evaluation.value = TakeResult(invoker(procedure, arguments.Values()), library->autoFree);
+  evaluation.value = TakeResult(callable->invoker(callable->procedure, arguments.Values()), library->autoFree);
   return evaluation;
 }
 

@@ -9,9 +9,11 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "host/addin_library.h"
+#include "host/invokers.h"
 #include "host/result.h"
 #include "host/standin/standin.h"
 
@@ -70,22 +72,34 @@ class Host {
   Evaluation Evaluate(std::string_view formula);
 
  private:
-  struct Library {
+  struct Library : std::enable_shared_from_this<Library> {
     std::string path;  // absolute and normalised: the key libraries are found by
     AddinLibrary library;
     AutoFree autoFree = nullptr;
   };
 
+  // How a registered function is called, found once when it is registered
+  // and kept with it by the stand-in: no call looks it up again.
+  struct Callable final : StandIn::Binding {
+    Callable(std::weak_ptr<const Library> library, Procedure procedure, Invoker invoker)
+        : library(std::move(library)), procedure(procedure), invoker(invoker) {}
+    std::weak_ptr<const Library> library;  // expires when the library is unloaded
+    Procedure procedure = nullptr;
+    Invoker invoker = nullptr;  // null when none is compiled for the type text
+  };
+
   Library* Find(const std::string& path) const;
   Library* Load(const std::string& path, std::string& error);
-  // xlfRegister's view: loads the module if need be; does it export the
-  // procedure?
-  bool Resolve(const std::string& module, const std::string& procedure);
+  // xlfRegister's view: loads the module if need be and finds the procedure
+  // and the invoker for the type text; null when the module or the
+  // procedure cannot be found.
+  std::shared_ptr<const StandIn::Binding> Resolve(const std::string& module, const std::string& procedure,
+                                                  const std::string& typeText);
   // Unloads the libraries that are neither open add-ins nor named by a
   // registered function.
   void ReleaseUnused();
 
-  std::vector<std::unique_ptr<Library>> libraries_;
+  std::vector<std::shared_ptr<Library>> libraries_;
   std::vector<Library*> openAddins_;  // in opening order
   std::vector<double> hostRegisterIds_;
   std::size_t firstRegistration_ = 0;

@@ -1,5 +1,5 @@
 // The compiled invokers: one template instantiation per distinct type text
-// of the two registration tables, gathered by the compiler from the tables
+// of the worksheet functions' rows, gathered by the compiler from the rows
 // themselves, so a new row or a new type text has its invoker without more.
 #include "host/invokers.h"
 
@@ -9,8 +9,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "addin/registration_table.h"
-#include "extras/extras_table.h"
+#include "addin/worksheet_function_rows.h"
 
 namespace Zq::Host {
 namespace {
@@ -72,10 +71,9 @@ struct InvokerEntry {
   Invoker invoke;
 };
 
-constexpr std::size_t kRowCount = Addin::kRegisteredFunctionCount + Extras::kExtrasFunctionCount;
+constexpr std::size_t kRowCount = Addin::kWorksheetFunctionCount;
 
-// The distinct type texts of the registration table and of the
-// exported-only rows, sorted.
+// The distinct type texts of the worksheet functions' rows, sorted.
 struct DistinctTypeTexts {
   std::array<TypeText, kRowCount> texts{};
   std::size_t count = 0;
@@ -85,16 +83,11 @@ struct DistinctTypeTexts {
 constexpr DistinctTypeTexts CollectTypeTexts() {
   std::array<std::string_view, kRowCount> all{};
   std::size_t rows = 0;
-  // By the tables' row counts, not their end rows: comparing a row's text
-  // with null is no constant expression in sanitizer builds.
-  const auto collect = [&](const Addin::RegistrationRow* table, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) {
-      all[rows++] = {table[i].typeText + 1, static_cast<unsigned char>(table[i].typeText[0])};
-    }
-  };
-  collect(Addin::RegistrationTable, Addin::kRegisteredFunctionCount);
-  collect(Extras::ExtrasTable, Extras::kExtrasFunctionCount);
-  std::sort(all.begin(), all.begin() + rows);
+  for (const Addin::WorksheetFunctionRow& function : Addin::WorksheetFunctionRows) {
+    const char* typeText = function.row.typeText;
+    all[rows++] = {typeText + 1, static_cast<unsigned char>(typeText[0])};
+  }
+  std::sort(all.begin(), all.end());
   DistinctTypeTexts distinct;
   for (std::size_t i = 0; i < rows; ++i) {
     if (i > 0 && all[i] == all[i - 1]) continue;

@@ -5,8 +5,8 @@
 
 #include "addin/call_frame.h"
 #include "addin/user_break.h"
-#include "multivariate/array_argument.h"
-#include "multivariate/matrix_result.h"
+#include "multivariate/array_argument_worksheet.h"
+#include "multivariate/matrix_result_worksheet.h"
 #include "multivariate/semidefinite.h"
 #include "multivariate/statistics.h"
 

@@ -2,8 +2,8 @@
 // of a symmetric matrix, read from its lower triangle.
 #include "addin/call_frame.h"
 #include "addin/user_break.h"
-#include "multivariate/array_argument.h"
-#include "multivariate/matrix_result.h"
+#include "multivariate/array_argument_worksheet.h"
+#include "multivariate/matrix_result_worksheet.h"
 #include "multivariate/symmetric_eigen.h"
 
 ZQ_WORKSHEET ZqPCA(const FP* matrix) {

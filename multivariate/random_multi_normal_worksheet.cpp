@@ -3,7 +3,7 @@
 
 #include "addin/call_frame.h"
 #include "addin/user_break.h"
-#include "multivariate/array_argument.h"
+#include "multivariate/array_argument_worksheet.h"
 #include "multivariate/random_multi_normal.h"
 #include "random/sample_worksheet.h"
 

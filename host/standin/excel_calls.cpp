@@ -4,10 +4,12 @@
 #include <atomic>
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <new>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -25,11 +27,39 @@ static_assert(std::atomic<bool>::is_always_lock_free, "pressing the break is saf
 
 using Clock = std::chrono::steady_clock;
 
+// Worksheet names compare without regard to letter case.
+bool SameName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+         });
+}
+
+struct NameHash {
+  using is_transparent = void;
+  // FNV-1a over the upper-case letters.
+  std::size_t operator()(std::string_view name) const {
+    std::uint64_t hash = 14695981039346656037u;
+    for (char c : name) {
+      hash ^= static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(c)));
+      hash *= 1099511628211u;
+    }
+    return static_cast<std::size_t>(hash);
+  }
+};
+
+struct NameEqual {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const { return SameName(a, b); }
+};
+
 struct ExcelState {
   std::string moduleName;
   bool getHwndFails = false;
   std::vector<Registration> registrations;
   std::vector<RegisteredFunction> functions;
+  // Where each function's name is in `functions`: a formula's function is
+  // found without a search.
+  std::unordered_map<std::string, std::size_t, NameHash, NameEqual> positions;
   std::vector<double> unregisteredIds;
   std::vector<std::string> removedNames;
   std::set<char*> outstandingStrings;
@@ -54,16 +84,18 @@ bool DecodeText(const XLOPER* record, std::string& text) {
   return true;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-         });
+std::vector<RegisteredFunction>::iterator FindRegistered(std::string_view functionText) {
+  ExcelState& state = State();
+  const auto found = state.positions.find(functionText);
+  return found == state.positions.end() ? state.functions.end() : state.functions.begin() + found->second;
 }
 
-std::vector<RegisteredFunction>::iterator FindRegistered(std::string_view functionText) {
-  auto& functions = State().functions;
-  return std::find_if(functions.begin(), functions.end(),
-                      [&](const RegisteredFunction& f) { return SameName(f.functionText, functionText); });
+// Removing a function moves those after it: their positions are taken again.
+void EraseFunction(std::vector<RegisteredFunction>::iterator function) {
+  ExcelState& state = State();
+  state.functions.erase(function);
+  state.positions.clear();
+  for (std::size_t i = 0; i < state.functions.size(); ++i) state.positions.emplace(state.functions[i].functionText, i);
 }
 
 int GetHwnd(XLOPER* result, int count) {
@@ -104,7 +136,8 @@ int Free(int count, XLOPER* const* arguments) {
 // xlfRegister: module name, procedure, type text, function text, then the
 // optional texts. The function becomes callable by its function text and
 // the answer is its register id; a module or procedure the resolver cannot
-// find answers #VALUE! and registers nothing, as Excel does.
+// find answers #VALUE! and registers nothing, as Excel does. What the
+// resolver found stays with the function for its calls.
 int Register(XLOPER* result, int count, XLOPER* const* arguments) {
   if (count < 3) return xlretFailed;
   Registration registration;
@@ -115,7 +148,8 @@ int Register(XLOPER* result, int count, XLOPER* const* arguments) {
   ExcelState& state = State();
   state.registrations.push_back(registration);
   const auto& texts = registration.arguments;
-  if (state.resolver && !state.resolver(texts[0], texts[1])) {
+  std::shared_ptr<const Binding> binding = state.resolver ? state.resolver(texts[0], texts[1], texts[2]) : nullptr;
+  if (state.resolver && binding == nullptr) {
     if (result != nullptr) {
       result->val.err = xlerrValue;
       result->xltype = xltypeErr;
@@ -124,12 +158,13 @@ int Register(XLOPER* result, int count, XLOPER* const* arguments) {
   }
   const auto registerId = static_cast<double>(state.registrations.size());
   if (count >= 4 && !texts[3].empty()) {
-    RegisteredFunction function{texts[3], texts[1], texts[2], texts[0], registerId};
+    RegisteredFunction function{texts[3], texts[1], texts[2], texts[0], registerId, std::move(binding)};
     const auto existing = FindRegistered(function.functionText);
     if (existing != state.functions.end()) {
-      *existing = function;
+      *existing = std::move(function);
     } else {
-      state.functions.push_back(function);
+      state.positions.emplace(function.functionText, state.functions.size());
+      state.functions.push_back(std::move(function));
     }
   }
   if (result != nullptr) {
@@ -149,7 +184,7 @@ int Unregister(XLOPER* result, int count, XLOPER* const* arguments) {
   const auto found = std::find_if(functions.begin(), functions.end(),
                                   [&](const RegisteredFunction& f) { return f.registerId == registerId; });
   const bool known = found != functions.end();
-  if (known) functions.erase(found);
+  if (known) EraseFunction(found);
   if (result != nullptr) {
     result->val.xbool = known ? 1 : 0;
     result->xltype = xltypeBool;
@@ -163,7 +198,7 @@ int SetName(XLOPER* result, int count, XLOPER* const* arguments) {
   if (count != 1 || !DecodeText(arguments[0], name)) return xlretFailed;
   State().removedNames.push_back(name);
   const auto found = FindRegistered(name);
-  if (found != State().functions.end()) State().functions.erase(found);
+  if (found != State().functions.end()) EraseFunction(found);
   if (result != nullptr) {
     result->val.xbool = 1;
     result->xltype = xltypeBool;
@@ -260,6 +295,7 @@ int OutstandingExcelStrings() { return static_cast<int>(State().outstandingStrin
 void ClearRecords() {
   State().registrations.clear();
   State().functions.clear();
+  State().positions.clear();
   State().unregisteredIds.clear();
   State().removedNames.clear();
   State().abortQueries = 0;

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,6 +44,14 @@ struct Registration {
 };
 const std::vector<Registration>& Registrations();
 
+// What the procedure resolver found for a registration it accepted, kept
+// with the function so that its calls look nothing up again. The resolver
+// derives its own kind (the host's: the procedure's address and how to
+// call it).
+struct Binding {
+  virtual ~Binding() = default;
+};
+
 // What a registration makes callable: a worksheet name bound to an exported
 // procedure of a library (the module text of the registration) and the
 // type text that says how to call it. The register id is what xlfRegister
@@ -53,12 +62,15 @@ struct RegisteredFunction {
   std::string typeText;
   std::string module;
   double registerId = 0;
+  std::shared_ptr<const Binding> binding;  // null when registered without a resolver
 };
 
-// How xlfRegister reaches a library, as Excel does: loads the module if it
-// is not loaded yet and answers whether it exports the procedure. Without a
-// resolver every registration is accepted.
-using ProcedureResolver = std::function<bool(const std::string& module, const std::string& procedure)>;
+// How xlfRegister reaches a library, as Excel does, once per registration:
+// loads the module if it is not loaded yet and finds the procedure. It
+// answers the function's binding, or null when the module or procedure
+// cannot be found. Without a resolver every registration is accepted.
+using ProcedureResolver = std::function<std::shared_ptr<const Binding>(
+    const std::string& module, const std::string& procedure, const std::string& typeText)>;
 void SetProcedureResolver(ProcedureResolver resolver);
 
 // The function registered under this worksheet name (letter case ignored),

@@ -133,6 +133,40 @@ TEST_F(HostTest, CloseRemovesExactlyTheNamesTheAddinRegistered) {
   EXPECT_TRUE(StandIn::RegisteredFunctions().empty());
 }
 
+// A call goes where the registration was bound; once the library is
+// unloaded the name still registered answers an error, never a call into
+// unloaded code. A name registered while no host listened has no binding.
+TEST_F(HostTest, CallsFollowTheBindingMadeAtRegistrationAndOutliveNoLibrary) {
+  const std::string module = std::filesystem::absolute(ZQ_ADDIN_PATH).string();
+  const auto registerAs = [&](const std::string& procedure, const std::string& name) {
+    std::vector<std::string> counted;
+    for (const std::string& text : {module, procedure, std::string("RIIJJ"), name}) {
+      counted.push_back(std::string(1, static_cast<char>(text.size())) + text);
+    }
+    std::vector<XLOPER> records(counted.size());
+    std::vector<XLOPER*> pointers;
+    for (std::size_t i = 0; i < counted.size(); ++i) {
+      records[i].val.str = counted[i].data();
+      records[i].xltype = xltypeStr;
+      pointers.push_back(&records[i]);
+    }
+    StandIn::Excel4v(xlfRegister, nullptr, static_cast<int>(pointers.size()), pointers.data());
+  };
+  registerAs("ZqRand", "UNHEARD");
+  Open();
+  registerAs("ZqRand", "MYRAND");
+  EXPECT_EQ(Value("myRand(1,1,0,0)"), Value("ZQRAND(1,1,0,0)"));
+  const Evaluation unheard = host_.Evaluate("UNHEARD(1,1,0,0)");
+  EXPECT_FALSE(unheard.ok);
+  EXPECT_NE(unheard.error.find("is not loaded"), std::string::npos) << unheard.error;
+  host_.Close();
+  ASSERT_NE(StandIn::FindFunction("MYRAND"), nullptr);
+  EXPECT_FALSE(host_.IsLoaded(ZQ_ADDIN_PATH));
+  const Evaluation afterClose = host_.Evaluate("MYRAND(1,1,0,0)");
+  EXPECT_FALSE(afterClose.ok);
+  EXPECT_NE(afterClose.error.find("is not loaded"), std::string::npos) << afterClose.error;
+}
+
 TEST_F(HostTest, AMissingAddinIsReported) {
   std::string error;
   EXPECT_FALSE(host_.Open("/nonexistent/zqrand.so", true, error));

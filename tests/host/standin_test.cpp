@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,42 @@ TEST_F(StandInTest, SetNameWithOneArgumentRemovesExactlyThatName) {
   EXPECT_EQ(RegisteredFunctions().size(), 1u);
 }
 
+// Functions are found by name through an index: every removal (by name or
+// by id) and every re-registration must leave each other name findable, in
+// any case, with its own procedure and the binding its resolver answered.
+TEST_F(StandInTest, RemovalsAndReRegistrationsKeepEveryOtherNameFindable) {
+  std::vector<const Binding*> bound;
+  SetProcedureResolver([&](const std::string&, const std::string&, const std::string&) {
+    auto binding = std::make_shared<const Binding>();
+    bound.push_back(binding.get());
+    return binding;
+  });
+  const std::vector<std::string> names = {"ZqA", "ZqB", "ZqC", "ZqD", "ZqE"};
+  for (const auto& name : names) Register({"m", name, "R", name, "", "1", "ZqRand", "", "", ""});
+  ASSERT_EQ(RemoveName("ZQA"), xlretSuccess);
+  XLOPER id = Number(FindFunction("zqc")->registerId);
+  XLOPER* idArgument[] = {&id};
+  ASSERT_EQ(Excel4v(xlfUnregister, nullptr, 1, idArgument), xlretSuccess);
+  Register({"m", "ZqE2", "R", "zqe", "", "1", "ZqRand", "", "", ""});  // the same name again
+  SetProcedureResolver(nullptr);
+  const struct {
+    const char* name;
+    const char* procedure;  // null: not registered
+    int binding;            // which registration's binding
+  } expected[] = {{"zqa", nullptr, 0}, {"ZQB", "ZqB", 1}, {"zQc", nullptr, 0}, {"zqd", "ZqD", 3}, {"ZQE", "ZqE2", 5}};
+  for (const auto& entry : expected) {
+    const RegisteredFunction* found = FindFunction(entry.name);
+    if (entry.procedure == nullptr) {
+      EXPECT_EQ(found, nullptr) << entry.name;
+      continue;
+    }
+    ASSERT_NE(found, nullptr) << entry.name;
+    EXPECT_EQ(found->procedure, entry.procedure);
+    EXPECT_EQ(found->binding.get(), bound[static_cast<std::size_t>(entry.binding)]) << entry.name;
+  }
+  EXPECT_EQ(RegisteredFunctions().size(), 3u);
+}
+
 TEST_F(StandInTest, RegisterAnswersAnIdThatUnregisterTakesBack) {
   std::vector<std::string> texts = {"/x/zqrand.so", "ZqPCA", "RK", "ZQPCA", "", "1", "ZqRand", "", "", ""};
   std::vector<std::string> counted;
@@ -175,14 +212,14 @@ TEST_F(StandInTest, RegisterAnswersAnIdThatUnregisterTakesBack) {
 
 TEST_F(StandInTest, ARegistrationTheResolverRefusesAnswersValueAndRegistersNothing) {
   std::vector<std::string> asked;
-  SetProcedureResolver([&](const std::string& module, const std::string& procedure) {
-    asked.push_back(module + ":" + procedure);
-    return procedure != "ZqMissing";
+  SetProcedureResolver([&](const std::string& module, const std::string& procedure, const std::string& typeText) {
+    asked.push_back(module + ":" + procedure + ":" + typeText);
+    return procedure != "ZqMissing" ? std::make_shared<const Binding>() : nullptr;
   });
   EXPECT_EQ(Register({"/x/zqrand.so", "ZqMissing", "RB", "ZQMISSING", "", "1", "ZqRand", "", "", ""}), xlretSuccess);
   EXPECT_EQ(Register({"/x/zqrand.so", "ZqNormInv", "RB", "ZQNORMINV", "", "1", "ZqRand", "", "", ""}), xlretSuccess);
   SetProcedureResolver(nullptr);
-  EXPECT_EQ(asked, (std::vector<std::string>{"/x/zqrand.so:ZqMissing", "/x/zqrand.so:ZqNormInv"}));
+  EXPECT_EQ(asked, (std::vector<std::string>{"/x/zqrand.so:ZqMissing:RB", "/x/zqrand.so:ZqNormInv:RB"}));
   EXPECT_EQ(Registrations().size(), 2u);  // both calls are on record
   EXPECT_EQ(FindFunction("ZQMISSING"), nullptr);
   EXPECT_NE(FindFunction("ZQNORMINV"), nullptr);

@@ -1,4 +1,4 @@
-#include "multivariate/array_argument.h"
+#include "multivariate/array_argument_worksheet.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "addin/registration.h"
+#include "addin/platform.h"
 #include "addin/worksheet_functions.h"
 #include "finance/option_pricing.h"
 #include "tests/worksheet/array_argument_support.h"
@@ -38,7 +38,7 @@ TEST(OptionWorksheet, OutputCodesFlagsAndErrors) {
 
 class LfmWorksheet : public testing::Test {
  protected:
-  void SetUp() override { Zq::Addin::PerformanceFrequency = 1'000'000'000; }
+  void SetUp() override { Zq::Platform::PerformanceFrequency = 1'000'000'000; }
 
   // The 3 x 3 correlation of every case below.
   const ArrayArgument rho_{3, 3, {1, 0, 0, 0.9, 1, 0, 0.8, 0.9, 1}};

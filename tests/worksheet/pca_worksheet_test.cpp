@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "addin/call_frame.h"
-#include "multivariate/matrix_result.h"
+#include "multivariate/matrix_result_worksheet.h"
 #include "tests/worksheet/array_argument_support.h"
 #include "tests/worksheet/worksheet_result_support.h"
 

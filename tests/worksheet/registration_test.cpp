@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "addin/entry_points.h"
+#include "addin/platform.h"
+#include "extras/extras_table.h"
 #include "host/standin/standin.h"
 #include "tests/worksheet/worksheet_test_support.h"
 
@@ -43,6 +47,51 @@ TEST_F(RegistrationTest, TheTableHas88RowsOfCountedStringsAndATerminator) {
   EXPECT_EQ(terminator.functionHelp, nullptr);
 }
 
+// The one list holds all 113 functions; each add-in's table is its rows of
+// the list, in list order, and no function is listed twice.
+TEST_F(RegistrationTest, EachTableIsItsAddinsRowsOfTheOneListInOrder) {
+  using Zq::Addin::Owner;
+  const struct {
+    Owner owner;
+    const Zq::Addin::RegistrationRow* table;
+    int count;
+  } tables[] = {{Owner::Main, Zq::Addin::RegistrationTable, 88}, {Owner::Companion, Zq::Extras::ExtrasTable, 25}};
+  std::set<std::string> procedures;
+  for (const auto& function : Zq::Addin::WorksheetFunctionRows) {
+    EXPECT_TRUE(procedures.insert(Counted(function.row.procedure)).second) << Counted(function.row.procedure);
+  }
+  EXPECT_EQ(procedures.size(), 113u);
+  EXPECT_EQ(Zq::Addin::kWorksheetFunctionCount, 113);
+  for (const auto& [owner, table, count] : tables) {
+    int next = 0;
+    for (const auto& function : Zq::Addin::WorksheetFunctionRows) {
+      if (function.owner != owner) continue;
+      ASSERT_LT(next, count);
+      EXPECT_EQ(std::memcmp(&table[next], &function.row, sizeof function.row), 0) << Counted(function.row.procedure);
+      ++next;
+    }
+    EXPECT_EQ(next, count);
+    EXPECT_EQ(table[count].procedure, nullptr);
+  }
+}
+
+TEST_F(RegistrationTest, RegisterRowPassesTheModuleAndTheNineTextsAndAnswersTheId) {
+  std::string module = std::string(1, 8) + "/x/a.xll";
+  XLOPER moduleRecord{};
+  moduleRecord.val.str = module.data();
+  moduleRecord.xltype = xltypeStr;
+  const auto& row = Zq::Extras::ExtrasTable[1];
+  XLOPER id{};
+  ASSERT_EQ(Zq::Addin::RegisterRow(moduleRecord, row, &id), xlretSuccess);
+  ASSERT_EQ(Zq::StandIn::Registrations().size(), 1u);
+  const std::vector<std::string> expected = {
+      "/x/a.xll", Counted(row.procedure), Counted(row.typeText), Counted(row.functionText), Counted(row.argumentText),
+      "1",        "ZqRand",               "",                    "",                        Counted(row.functionHelp)};
+  EXPECT_EQ(Zq::StandIn::Registrations()[0].arguments, expected);
+  ASSERT_EQ(id.xltype, xltypeNum);
+  EXPECT_EQ(Zq::StandIn::FindFunction("ZQMONTECARLOLFM")->registerId, id.val.num);
+}
+
 TEST_F(RegistrationTest, LoadingRegistersEveryRowWithItsTenArgumentsInOrder) {
   EXPECT_EQ(xlAutoOpen(), 1);
   const auto& registrations = Zq::StandIn::Registrations();
@@ -60,7 +109,7 @@ TEST_F(RegistrationTest, LoadingRegistersEveryRowWithItsTenArgumentsInOrder) {
   EXPECT_EQ(registrations[0].arguments[2], "RIIJJ");
   EXPECT_EQ(registrations[87].arguments[3], "ZQCOV2COR");
   EXPECT_EQ(Zq::StandIn::OutstandingExcelStrings(), 0);  // the module name went back with xlFree
-  EXPECT_GT(Zq::Addin::PerformanceFrequency, 0);
+  EXPECT_GT(Zq::Platform::PerformanceFrequency, 0);
 }
 
 TEST_F(RegistrationTest, LoadingShowsTheAboutNotice) {
