@@ -1,10 +1,10 @@
 #include "distributions/beta_gamma_limit.h"
 
 #include <cmath>
-#include <limits>
 
 #include "distributions/beta_power_term.h"
 #include "distributions/special_functions.h"
+#include "numerics/special_values.h"
 
 namespace Zq::Math {
 namespace {
@@ -31,7 +31,7 @@ double GammaSeries(double a, double y) {
     sum += term;
     if (term < kGammaAccuracy * sum) return sum;
   }
-  return std::numeric_limits<double>::quiet_NaN();
+  return kNaN;
 }
 
 // Q(a, y) / D by the modified Lentz method on the fraction
@@ -52,7 +52,7 @@ double GammaFraction(double a, double y) {
     h *= delta;
     if (std::fabs(delta - 1.0) < kGammaAccuracy) return a * h;
   }
-  return std::numeric_limits<double>::quiet_NaN();
+  return kNaN;
 }
 
 // P(a, y) and Q(a, y) = 1 - P, the regularised incomplete gamma for a > 0

@@ -10,11 +10,11 @@
 #include "distributions/johnson_su.h"
 
 #include <cmath>
-#include <limits>
 
 #include "distributions/johnson_su_shape.h"
 #include "distributions/normal.h"
 #include "distributions/special_functions.h"
+#include "numerics/special_values.h"
 
 namespace Zq::Math {
 namespace {
@@ -42,7 +42,7 @@ double MomentSign(double omega, double w, double m) {
   if (d > 0.0) return -1.0;
   if (d < 0.0) return 1.0;
   if (d == 0.0) return 0.0;
-  return std::numeric_limits<double>::quiet_NaN();
+  return kNaN;
 }
 
 // The fits give the targets back to 1e-9 through these moments, so the

@@ -8,6 +8,7 @@
 #include "distributions/distribution_basics.h"
 #include "distributions/beta_normal_expansion.h"
 #include "distributions/beta_power_term.h"
+#include "numerics/special_values.h"
 
 namespace Zq::Math {
 namespace {
@@ -136,7 +137,7 @@ double DiGamma(double x) {
 }
 
 double Factorial(std::int32_t n) {
-  if (n < 0) return std::numeric_limits<double>::quiet_NaN();
+  if (n < 0) return kNaN;
   if (n > kFactorialTop) return std::exp(LogGamma(n + 1.0));
   return FactorialTable()[static_cast<std::size_t>(n)];
 }
@@ -146,7 +147,7 @@ double PoissonPmf(std::int32_t k, double lambda) { return PoissonTerm(k, lambda,
 double PoissonCdf(std::int32_t k, double lambda) {
   if (k < 0) return 0.0;
   // A negative mean is no distribution; its alternating sum could run 2^31 terms.
-  if (lambda < 0.0) return std::numeric_limits<double>::quiet_NaN();
+  if (lambda < 0.0) return kNaN;
   const double e = std::exp(-lambda);
   double sum = 0.0;
   for (std::int64_t i = FirstNonZeroPoissonTerm(k, lambda, e); i <= k; ++i) {
@@ -220,7 +221,7 @@ double BetaContinuedFraction(double x, double a, double b) {
     h = h * delta;
     if (std::fabs(delta - 1.0) < (m <= kFractionSteps ? kFractionAccuracy : kLongFractionAccuracy)) return h;
   }
-  return std::numeric_limits<double>::quiet_NaN();
+  return kNaN;
 }
 
 }  // namespace Zq::Math

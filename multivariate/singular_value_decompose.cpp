@@ -2,9 +2,9 @@
 // bidiagonal form, accumulation of both transformations, then implicit-shift
 // QR sweeps on the bidiagonal form.
 #include <cmath>
-#include <limits>
 
 #include "multivariate/linear_algebra.h"
+#include "numerics/special_values.h"
 
 namespace Zq::Math {
 
@@ -107,7 +107,7 @@ bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView&
     // A non-finite term makes the norm NaN for good: no test can then pass.
     const double term = std::fabs(w[i]) + std::fabs(rv1[i]);
     if (!std::isfinite(anorm) || !std::isfinite(term)) {
-      anorm = std::numeric_limits<double>::quiet_NaN();
+      anorm = kNaN;
     } else if (term > anorm) {
       anorm = term;
     }
