@@ -28,3 +28,13 @@ inline LPXLOPER MomentColumn(Result& out, const Math::Moments& moments) {
 
 #define ZQ_CHECKED_MOMENTS(valid, moments) \
   ZQ_FRAME([&](::Zq::Addin::Result& out) { return (valid) ? ::Zq::Addin::MomentColumn(out, moments) : out.Error(); })
+
+// The five moment functions of a family whose moments all take the same
+// parameters: Zq<Family>Mean, Stdev, Skew and Kurt (one moment each) and
+// Zq<Family>Mom (the column of all four), each in its own call frame.
+#define ZQ_MOMENT_FUNCTIONS(Family, parameters, valid, moments)                                                   \
+  ZQ_WORKSHEET Zq##Family##Mean parameters { return ZQ_CHECKED_NUMBER(valid, (moments).mean); }                 \
+  ZQ_WORKSHEET Zq##Family##Stdev parameters { return ZQ_CHECKED_NUMBER(valid, (moments).stdev); }               \
+  ZQ_WORKSHEET Zq##Family##Skew parameters { return ZQ_CHECKED_NUMBER(valid, (moments).skew); }                 \
+  ZQ_WORKSHEET Zq##Family##Kurt parameters { return ZQ_CHECKED_NUMBER(valid, (moments).kurt); }                 \
+  ZQ_WORKSHEET Zq##Family##Mom parameters { return ZQ_CHECKED_MOMENTS(valid, moments); }

@@ -25,18 +25,5 @@ ZQ_WORKSHEET ZqJohnsonSUInv(double prob, double gamma, double delta, double lamb
 ZQ_WORKSHEET ZqJohnsonSUNormQQ(double z, double gamma, double delta, double lambda, double xi) {
   return ZQ_CHECKED_NUMBER(ShapeValid(delta, lambda), JohnsonSUFromNormal(z, gamma, delta, lambda, xi));
 }
-ZQ_WORKSHEET ZqJohnsonSUMean(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(ShapeValid(delta, lambda), JohnsonSUMoments(gamma, delta, lambda, xi).mean);
-}
-ZQ_WORKSHEET ZqJohnsonSUStdev(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(ShapeValid(delta, lambda), JohnsonSUMoments(gamma, delta, lambda, xi).stdev);
-}
-ZQ_WORKSHEET ZqJohnsonSUSkew(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(ShapeValid(delta, lambda), JohnsonSUMoments(gamma, delta, lambda, xi).skew);
-}
-ZQ_WORKSHEET ZqJohnsonSUKurt(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_NUMBER(ShapeValid(delta, lambda), JohnsonSUMoments(gamma, delta, lambda, xi).kurt);
-}
-ZQ_WORKSHEET ZqJohnsonSUMom(double gamma, double delta, double lambda, double xi) {
-  return ZQ_CHECKED_MOMENTS(ShapeValid(delta, lambda), JohnsonSUMoments(gamma, delta, lambda, xi));
-}
+ZQ_MOMENT_FUNCTIONS(JohnsonSU, (double gamma, double delta, double lambda, double xi),
+                    ShapeValid(delta, lambda), JohnsonSUMoments(gamma, delta, lambda, xi))

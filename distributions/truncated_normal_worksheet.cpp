@@ -15,18 +15,5 @@ ZQ_WORKSHEET ZqTruncNormInv(double prob, double a, double b, double mu, double s
   return ZQ_CHECKED_NUMBER(!(prob < 0.0 || prob > 1.0) && TruncNormParametersValid(a, b, sigma),
                            TruncNormQuantile(prob, a, b, mu, sigma));
 }
-ZQ_WORKSHEET ZqTruncNormMean(double a, double b, double mu, double sigma) {
-  return ZQ_CHECKED_NUMBER(TruncNormParametersValid(a, b, sigma), TruncNormMoments(a, b, mu, sigma).mean);
-}
-ZQ_WORKSHEET ZqTruncNormStdev(double a, double b, double mu, double sigma) {
-  return ZQ_CHECKED_NUMBER(TruncNormParametersValid(a, b, sigma), TruncNormMoments(a, b, mu, sigma).stdev);
-}
-ZQ_WORKSHEET ZqTruncNormSkew(double a, double b, double mu, double sigma) {
-  return ZQ_CHECKED_NUMBER(TruncNormParametersValid(a, b, sigma), TruncNormMoments(a, b, mu, sigma).skew);
-}
-ZQ_WORKSHEET ZqTruncNormKurt(double a, double b, double mu, double sigma) {
-  return ZQ_CHECKED_NUMBER(TruncNormParametersValid(a, b, sigma), TruncNormMoments(a, b, mu, sigma).kurt);
-}
-ZQ_WORKSHEET ZqTruncNormMom(double a, double b, double mu, double sigma) {
-  return ZQ_CHECKED_MOMENTS(TruncNormParametersValid(a, b, sigma), TruncNormMoments(a, b, mu, sigma));
-}
+ZQ_MOMENT_FUNCTIONS(TruncNorm, (double a, double b, double mu, double sigma),
+                    TruncNormParametersValid(a, b, sigma), TruncNormMoments(a, b, mu, sigma))

@@ -13,18 +13,5 @@ ZQ_WORKSHEET ZqWeibullInv(double prob, double shape, double scale) {
   return ZQ_CHECKED_NUMBER(IsProbabilityBelowOneOrNaN(prob) && WeibullParametersValid(shape, scale),
                            WeibullInv(prob, shape, scale));
 }
-ZQ_WORKSHEET ZqWeibullMean(double shape, double scale) {
-  return ZQ_CHECKED_NUMBER(WeibullParametersValid(shape, scale), WeibullMoments(shape, scale).mean);
-}
-ZQ_WORKSHEET ZqWeibullStdev(double shape, double scale) {
-  return ZQ_CHECKED_NUMBER(WeibullParametersValid(shape, scale), WeibullMoments(shape, scale).stdev);
-}
-ZQ_WORKSHEET ZqWeibullSkew(double shape, double scale) {
-  return ZQ_CHECKED_NUMBER(WeibullParametersValid(shape, scale), WeibullMoments(shape, scale).skew);
-}
-ZQ_WORKSHEET ZqWeibullKurt(double shape, double scale) {
-  return ZQ_CHECKED_NUMBER(WeibullParametersValid(shape, scale), WeibullMoments(shape, scale).kurt);
-}
-ZQ_WORKSHEET ZqWeibullMom(double shape, double scale) {
-  return ZQ_CHECKED_MOMENTS(WeibullParametersValid(shape, scale), WeibullMoments(shape, scale));
-}
+ZQ_MOMENT_FUNCTIONS(Weibull, (double shape, double scale),
+                    WeibullParametersValid(shape, scale), WeibullMoments(shape, scale))
