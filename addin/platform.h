@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "addin/xlcall.h"
+#include "addin/xlcall12.h"
 
 #if defined(_WIN32) && !defined(_WIN64)
 #define ZQ_WINAPI __stdcall
@@ -30,6 +31,13 @@ int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments);
 // Excel4 without argument records (the Function Wizard guard's xlGetHwnd).
 // Calls with records go through Excel4v: Addin::CallExcel gathers them.
 int Excel4WithoutArguments(int function, XLOPER* result);
+
+// Excel 12's callback and its version, for the Excel 12 flavour. On Windows
+// Excel12v goes to the callback Excel's own process exports (MdCallBack12)
+// and answers xlretFailed where there is none (an Excel older than 12);
+// XLCallVer is XLCALL32.DLL's, imported by name.
+int Excel12v(int function, XLOPER12* result, int count, XLOPER12* const* arguments);
+int XLCallVer();
 
 bool EnumWindows(EnumWindowsCallback callback, std::intptr_t context);
 int GetClassNameA(WindowHandle window, char* buffer, int capacity);
