@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "addin/about_notice.h"
 #include "addin/add_in_title.h"
 #include "addin/entry_points.h"
 #include "addin/platform.h"
@@ -21,15 +22,6 @@ namespace {
 
 XLOPER ModuleName;
 XLOPER AddInTitle;
-
-constexpr char kAboutCaption[] = "The ZqRand project";
-constexpr char kAboutText[] =
-    "ZqRand Addin, version 3.0\n"
-    "Released 7 December 2026\n"
-    "\n"
-    "Copyright (c) 2026 The ZqRand project. All rights reserved.\n"
-    "\n"
-    "The ZqRand project - zqrand@example.org - https://zqrand.example.org";
 constexpr char kTitle[] = "ZqRand Addin";
 
 }  // namespace
