@@ -7,6 +7,7 @@
 #include "addin/add_in_title.h"
 #include "addin/entry_points.h"
 #include "addin/platform.h"
+#include "addin/release_result.h"
 #include "addin/registration.h"
 #include "addin/registration_table.h"
 #include "addin/temp_pool.h"
@@ -50,18 +51,7 @@ int ZQ_CALL xlAutoClose() {
 
 LPXLOPER ZQ_CALL xlAddInManagerInfo(LPXLOPER action) { return AnswerAddInManagerInfo(action, kTitle, AddInTitle); }
 
-// Releases what a returned record owns: the element array of an array, or
-// the characters of a string. Elements never hold strings.
-void ZQ_CALL xlAutoFree(LPXLOPER record) {
-  if (record == nullptr) return;
-  if (record->xltype & xltypeMulti) {
-    delete[] record->val.array.lparray;
-    record->val.array.lparray = nullptr;
-  } else if (record->xltype & xltypeStr) {
-    delete[] record->val.str;
-    record->val.str = nullptr;
-  }
-}
+void ZQ_CALL xlAutoFree(LPXLOPER record) { ReleaseResult(record); }
 
 #if defined(_WIN32)
 extern "C" int ZQ_WINAPI DllMain(void*, unsigned long, void*) { return 1; }

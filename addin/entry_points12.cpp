@@ -15,6 +15,7 @@
 #include "addin/entry_points12.h"
 #include "addin/excel12_type_text.h"
 #include "addin/platform.h"
+#include "addin/release_result.h"
 #include "addin/worksheet_function_rows.h"
 
 namespace Zq::Platform {
@@ -181,18 +182,7 @@ LPXLOPER12 ZQ_CALL xlAddInManagerInfo12(LPXLOPER12 action) {
   return &answer;
 }
 
-// Releases what a returned record owns: the element array of an array, or
-// the characters of a string. Elements never hold strings.
-void ZQ_CALL xlAutoFree12(LPXLOPER12 record) {
-  if (record == nullptr) return;
-  if (record->xltype & xltypeMulti) {
-    delete[] record->val.array.lparray;
-    record->val.array.lparray = nullptr;
-  } else if (record->xltype & xltypeStr) {
-    delete[] record->val.str;
-    record->val.str = nullptr;
-  }
-}
+void ZQ_CALL xlAutoFree12(LPXLOPER12 record) { ReleaseResult(record); }
 
 #if defined(_WIN32)
 extern "C" int ZQ_WINAPI DllMain(void*, unsigned long, void*) { return 1; }
