@@ -13,7 +13,11 @@
 using XCHAR = char16_t;  // WCHAR on Windows: a UTF-16 code unit
 using RW = std::int32_t;
 using COL = std::int32_t;
+#if defined(_WIN32)
+using DWORD = unsigned long;  // as windows.h declares it: 32 bits there
+#else
 using DWORD = std::uint32_t;
+#endif
 
 struct XLOPER12 {
   union alignas(8) Value {

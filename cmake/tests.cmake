@@ -106,3 +106,10 @@ endforeach()
 # The long correct-rounding sweep against MPFR (./zq sweep).
 add_executable(zqsweep EXCLUDE_FROM_ALL tests/sweep/elementary_sweep.cpp tests/unit/mpfr_reference.cpp)
 target_link_libraries(zqsweep PRIVATE zqcore mpfr gmp)
+
+# The Excel 12 flavour's tests: its worksheet layer against a minimal Excel
+# 12 of their own (tests/worksheet12/excel12_standin.cpp).
+file(GLOB ZQ_WORKSHEET12_TEST_SOURCES CONFIGURE_DEPENDS tests/worksheet12/*.cpp)
+add_executable(zqworksheet12tests ${ZQ_WORKSHEET12_TEST_SOURCES})
+target_link_libraries(zqworksheet12tests PRIVATE zqworksheet12 zqcore zqplatform12 GTest::gtest GTest::gtest_main)
+gtest_discover_tests(zqworksheet12tests DISCOVERY_TIMEOUT 60)

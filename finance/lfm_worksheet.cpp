@@ -1,6 +1,7 @@
 // ZqMonteCarloLFM: validates in a fixed order, times the selected scheme
 // with the high-resolution counter and answers mean, deviation, standard
 // error and elapsed seconds as a column (or a row).
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -13,17 +14,47 @@
 namespace {
 
 // The second scheme's generator: its table and cached normal live as long
-// as the library, so a call continues where the previous one stopped.
-Zq::Math::ShuffledMinimalStandard& LegacyGenerator() {
-  static Zq::Math::ShuffledMinimalStandard generator;
-  return generator;
+// as the library, so a call continues where the previous one stopped. Calls
+// on several threads take turns with it, each a whole simulation at a time,
+// so every call sees the sequence a series of calls would. The turn is an
+// atomic flag, since the Windows toolchain's standard library has no
+// std::mutex; a call waiting for its turn spins.
+struct LegacyGeneratorState {
+  std::atomic_flag busy;
+  Zq::Math::ShuffledMinimalStandard generator;
+};
+
+class Turn {
+ public:
+  explicit Turn(std::atomic_flag& busy) : busy_(busy) {
+    while (busy_.test_and_set(std::memory_order_acquire)) {
+    }
+  }
+  ~Turn() { busy_.clear(std::memory_order_release); }
+  Turn(const Turn&) = delete;
+  Turn& operator=(const Turn&) = delete;
+
+ private:
+  std::atomic_flag& busy_;
+};
+
+LegacyGeneratorState& LegacyGenerator() {
+  static LegacyGeneratorState state;
+  return state;
+}
+
+Zq::Math::LfmStatistics SimulateLegacy(const Zq::Math::LfmInputs& inputs, std::int32_t seed,
+                                       Zq::Math::StopRequest& userBreak) {
+  LegacyGeneratorState& state = LegacyGenerator();
+  const Turn turn(state.busy);
+  return Zq::Math::SimulateLfmLegacy(inputs, seed, state.generator, userBreak);
 }
 
 }  // namespace
 
-ZQ_WORKSHEET ZqMonteCarloLFM(const FP* correlation, double initialRate, double strike, double horizon,
+ZQ_WORKSHEET ZqMonteCarloLFM(const Zq::Addin::ArrayArgument* correlation, double initialRate, double strike, double horizon,
                              std::int32_t paths, std::int32_t steps, std::int32_t numeraire, std::int32_t seed,
-                             short inversion, short antithetic, short asRow, short scheme) {
+                             short inversion, short antithetic, short asRow, Zq::Addin::WholeNumber scheme) {
   return ZQ_FRAME([&](Zq::Addin::Result& out) {
     if (correlation == nullptr || correlation->rows != correlation->columns) return out.Error();
     const std::optional<Zq::Math::LfmScheme> chosen = Zq::Math::LfmSchemeOf(scheme);
@@ -38,7 +69,7 @@ ZQ_WORKSHEET ZqMonteCarloLFM(const FP* correlation, double initialRate, double s
     std::int64_t start = 0, stop = 0;
     Zq::Platform::QueryPerformanceCounter(&start);
     const Zq::Math::LfmStatistics statistics =
-        *chosen == Zq::Math::LfmScheme::Legacy ? Zq::Math::SimulateLfmLegacy(inputs, seed, LegacyGenerator(), userBreak)
+        *chosen == Zq::Math::LfmScheme::Legacy ? SimulateLegacy(inputs, seed, userBreak)
                     : Zq::Math::SimulateLfmMersenne(inputs, seed, inversion != 0, antithetic != 0, userBreak);
     if (userBreak.Stopped()) return out.Error();
     Zq::Platform::QueryPerformanceCounter(&stop);
