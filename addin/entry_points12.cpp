@@ -66,11 +66,8 @@ int CallExcel12(int function, XLOPER12* result, std::initializer_list<XLOPER12*>
   return Platform::Excel12v(function, result, static_cast<int>(arguments.size()), arguments.begin());
 }
 
-// ===== Hook: the help text of each argument (the Function Wizard shows
-// them), one ZQ_ARGUMENT_HELP(Symbol, "help of arg 1", ...) entry per
-// worksheet function in list order, from addin/worksheet_argument_help.h.
-// Without that file the functions are registered without argument help.
-#if __has_include("addin/worksheet_argument_help.h")
+// The help text of each argument (the Function Wizard shows them), one
+// entry per worksheet function in list order.
 struct ArgumentHelp {
   std::string_view symbol;
   std::initializer_list<const char*> texts;
@@ -82,20 +79,24 @@ inline constexpr ArgumentHelp kArgumentHelp[] = {
 };
 static_assert(std::size(kArgumentHelp) == std::size(WorksheetFunctionRows), "one argument help entry per function");
 
-std::initializer_list<const char*> ArgumentHelpOf(std::size_t index, std::string_view procedure) {
-  return kArgumentHelp[index].symbol == procedure ? kArgumentHelp[index].texts
-                                                  : std::initializer_list<const char*>{};
+constexpr bool ArgumentHelpInListOrder() {
+  for (std::size_t i = 0; i < std::size(kArgumentHelp); ++i) {
+    const char* procedure = WorksheetFunctionRows[i].row.procedure;
+    if (kArgumentHelp[i].symbol != std::string_view(procedure + 1, static_cast<unsigned char>(procedure[0]))) {
+      return false;
+    }
+  }
+  return true;
 }
-#else
-std::initializer_list<const char*> ArgumentHelpOf(std::size_t, std::string_view) { return {}; }
-#endif
+static_assert(ArgumentHelpInListOrder(), "the argument help follows the list's order");
+
+std::initializer_list<const char*> ArgumentHelpOf(std::size_t index) { return kArgumentHelp[index].texts; }
 
 // Registers the index-th worksheet function of the list: the texts of its
 // row, its Excel 12 type text, and the help of each argument after the
 // function's help. Answers Excel's return code.
 int RegisterFunction(XLOPER12& module, std::size_t index) {
   const RegistrationRow& row = WorksheetFunctionRows[index].row;
-  const std::string_view procedure = CountedView(row.procedure);
   const Excel12TypeText typeText = ToExcel12TypeText(CountedView(row.typeText));
   const char* const texts[] = {row.procedure, row.functionText, row.argumentText, row.macroType,
                                row.category,  row.shortcutText, row.helpTopic,    row.functionHelp};
@@ -103,11 +104,11 @@ int RegisterFunction(XLOPER12& module, std::size_t index) {
   // argument help; reserved ahead, so no text moves once its record points
   // at it.
   std::vector<WideText> wide;
-  wide.reserve(std::size(texts) + 1 + ArgumentHelpOf(index, procedure).size());
+  wide.reserve(std::size(texts) + 1 + ArgumentHelpOf(index).size());
   wide.emplace_back(CountedView(texts[0]));
   wide.emplace_back(typeText.View());
   for (std::size_t i = 1; i < std::size(texts); ++i) wide.emplace_back(CountedView(texts[i]));
-  for (const char* help : ArgumentHelpOf(index, procedure)) wide.emplace_back(help);
+  for (const char* help : ArgumentHelpOf(index)) wide.emplace_back(help);
 
   std::vector<XLOPER12> records;
   std::vector<XLOPER12*> arguments;
