@@ -6,6 +6,10 @@
 
 #include <cstdint>
 
+#if !defined(_WIN32)
+#include <mutex>
+#endif
+
 #include "addin/xlcall.h"
 #include "addin/xlcall12.h"
 
@@ -54,5 +58,25 @@ bool QueryPerformanceCounter(std::int64_t* counter);
 // Ticks per second of the high-resolution counter, read once when the
 // add-in loads (xlAutoOpen).
 extern std::int64_t PerformanceFrequency;
+
+// A lock for state that calls on several threads share: an SRW lock on
+// Windows (the Windows toolchain's standard library has no std::mutex), a
+// std::mutex elsewhere. A waiting thread sleeps.
+class StateLock {
+ public:
+  StateLock() = default;
+  StateLock(const StateLock&) = delete;
+  StateLock& operator=(const StateLock&) = delete;
+
+  void lock();
+  void unlock();
+
+ private:
+#if defined(_WIN32)
+  void* srwLock_ = nullptr;  // SRWLOCK_INIT
+#else
+  std::mutex mutex_;
+#endif
+};
 
 }  // namespace Zq::Platform

@@ -46,4 +46,7 @@ bool QueryPerformanceFrequency(std::int64_t* frequency) { return ZqStandInQueryP
 
 bool QueryPerformanceCounter(std::int64_t* counter) { return ZqStandInQueryPerformanceCounter(counter) != 0; }
 
+void StateLock::lock() { mutex_.lock(); }
+void StateLock::unlock() { mutex_.unlock(); }
+
 }  // namespace Zq::Platform

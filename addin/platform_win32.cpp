@@ -92,4 +92,9 @@ bool QueryPerformanceCounter(std::int64_t* counter) {
   return true;
 }
 
+static_assert(sizeof(SRWLOCK) == sizeof(void*), "an SRW lock is one pointer");
+
+void StateLock::lock() { ::AcquireSRWLockExclusive(reinterpret_cast<PSRWLOCK>(&srwLock_)); }
+void StateLock::unlock() { ::ReleaseSRWLockExclusive(reinterpret_cast<PSRWLOCK>(&srwLock_)); }
+
 }  // namespace Zq::Platform

@@ -1,9 +1,9 @@
 // ZqMonteCarloLFM: validates in a fixed order, times the selected scheme
 // with the high-resolution counter and answers mean, deviation, standard
 // error and elapsed seconds as a column (or a row).
-#include <atomic>
 #include <cmath>
 #include <cstdint>
+#include <mutex>
 #include <optional>
 
 #include "addin/call_frame.h"
@@ -16,26 +16,10 @@ namespace {
 // The second scheme's generator: its table and cached normal live as long
 // as the library, so a call continues where the previous one stopped. Calls
 // on several threads take turns with it, each a whole simulation at a time,
-// so every call sees the sequence a series of calls would. The turn is an
-// atomic flag, since the Windows toolchain's standard library has no
-// std::mutex; a call waiting for its turn spins.
+// so every call sees the sequence a series of calls would.
 struct LegacyGeneratorState {
-  std::atomic_flag busy;
+  Zq::Platform::StateLock lock;
   Zq::Math::ShuffledMinimalStandard generator;
-};
-
-class Turn {
- public:
-  explicit Turn(std::atomic_flag& busy) : busy_(busy) {
-    while (busy_.test_and_set(std::memory_order_acquire)) {
-    }
-  }
-  ~Turn() { busy_.clear(std::memory_order_release); }
-  Turn(const Turn&) = delete;
-  Turn& operator=(const Turn&) = delete;
-
- private:
-  std::atomic_flag& busy_;
 };
 
 LegacyGeneratorState& LegacyGenerator() {
@@ -46,7 +30,7 @@ LegacyGeneratorState& LegacyGenerator() {
 Zq::Math::LfmStatistics SimulateLegacy(const Zq::Math::LfmInputs& inputs, std::int32_t seed,
                                        Zq::Math::StopRequest& userBreak) {
   LegacyGeneratorState& state = LegacyGenerator();
-  const Turn turn(state.busy);
+  const std::lock_guard<Zq::Platform::StateLock> turn(state.lock);
   return Zq::Math::SimulateLfmLegacy(inputs, seed, state.generator, userBreak);
 }
 
