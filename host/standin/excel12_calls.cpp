@@ -15,19 +15,7 @@
 namespace Zq::StandIn {
 namespace {
 
-DWORD BaseType(const XLOPER12& record) { return record.xltype & ~static_cast<DWORD>(xlbitXLFree | xlbitDLLFree); }
-
-bool DecodeText(const XLOPER12* record, std::string& text) {
-  if (record == nullptr || BaseType(*record) != xltypeStr || record->val.str == nullptr) return false;
-  text = Utf8FromUtf16(std::u16string_view(record->val.str + 1, record->val.str[0]));
-  return true;
-}
-
-void SetBool(XLOPER12* result, bool value) {
-  if (result == nullptr) return;
-  result->val.xbool = value ? 1 : 0;
-  result->xltype = xltypeBool;
-}
+using Commands::BaseType;
 
 int GetHwnd(XLOPER12* result, int count) {
   const std::optional<std::uintptr_t> handle = Commands::MainWindowHandle();
@@ -56,64 +44,13 @@ int GetName(XLOPER12* result, int count) {
   return xlretSuccess;
 }
 
-int Free(int count, XLOPER12* const* arguments) {
-  for (int i = 0; i < count; ++i) {
-    XLOPER12* record = arguments[i];
-    if (record != nullptr && BaseType(*record) == xltypeStr) Commands::ReleaseString(record->val.str);
-  }
-  return xlretSuccess;
-}
-
-int Register(XLOPER12* result, int count, XLOPER12* const* arguments) {
-  if (count < 3) return xlretFailed;
-  Registration registration;
-  registration.arguments.resize(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) {
-    if (!DecodeText(arguments[i], registration.arguments[static_cast<std::size_t>(i)])) return xlretFailed;
-  }
-  const std::optional<double> registerId = Commands::Register(std::move(registration));
-  if (result != nullptr && registerId) {
-    result->val.num = *registerId;
-    result->xltype = xltypeNum;
-  } else if (result != nullptr) {
-    result->val.err = xlerrValue;
-    result->xltype = xltypeErr;
-  }
-  return xlretSuccess;
-}
-
-int Unregister(XLOPER12* result, int count, XLOPER12* const* arguments) {
-  if (count != 1 || arguments[0] == nullptr || BaseType(*arguments[0]) != xltypeNum) return xlretFailed;
-  SetBool(result, Commands::Unregister(arguments[0]->val.num));
-  return xlretSuccess;
-}
-
-int SetName(XLOPER12* result, int count, XLOPER12* const* arguments) {
-  std::string name;
-  if (count != 1 || !DecodeText(arguments[0], name)) return xlretFailed;
-  Commands::RemoveName(name);
-  SetBool(result, true);
-  return xlretSuccess;
-}
-
-int Abort(XLOPER12* result, int count, XLOPER12* const* arguments) {
-  if (count > 1) return xlretFailed;
-  bool retain = true;
-  if (count == 1) {
-    const XLOPER12* argument = arguments[0];
-    if (argument == nullptr) return xlretFailed;
-    switch (BaseType(*argument)) {
-      case xltypeBool: retain = argument->val.xbool != 0; break;
-      case xltypeNum: retain = argument->val.num != 0; break;
-      case xltypeMissing: break;
-      default: return xlretFailed;
-    }
-  }
-  SetBool(result, Commands::AbortQuery(retain));
-  return xlretSuccess;
-}
-
 }  // namespace
+
+bool Commands::DecodeText(const XLOPER12* record, std::string& text) {
+  if (record == nullptr || BaseType(*record) != xltypeStr || record->val.str == nullptr) return false;
+  text = Utf8FromUtf16(std::u16string_view(record->val.str + 1, record->val.str[0]));
+  return true;
+}
 
 int Excel12v(int function, XLOPER12* result, int count, XLOPER12* const* arguments) {
   if (count < 0 || (count > 0 && arguments == nullptr)) return xlretFailed;
@@ -121,11 +58,11 @@ int Excel12v(int function, XLOPER12* result, int count, XLOPER12* const* argumen
   switch (function) {
     case xlGetHwnd: return GetHwnd(result, count);
     case xlGetName: return GetName(result, count);
-    case xlFree: return Free(count, arguments);
-    case xlfRegister: return Register(result, count, arguments);
-    case xlfUnregister: return Unregister(result, count, arguments);
-    case xlfSetName: return SetName(result, count, arguments);
-    case xlAbort: return Abort(result, count, arguments);
+    case xlFree: return Commands::Free(count, arguments);
+    case xlfRegister: return Commands::Register(result, count, arguments);
+    case xlfUnregister: return Commands::Unregister(result, count, arguments);
+    case xlfSetName: return Commands::SetName(result, count, arguments);
+    case xlAbort: return Commands::Abort(result, count, arguments);
     default: return xlretFailed;
   }
 }

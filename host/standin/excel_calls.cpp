@@ -29,6 +29,7 @@ std::atomic<bool> BreakKeyDown{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "pressing the break is safe in a signal handler");
 
 using Clock = std::chrono::steady_clock;
+using Commands::BaseType;
 
 // Worksheet names compare without regard to letter case.
 bool SameName(std::string_view a, std::string_view b) {
@@ -85,15 +86,6 @@ ExcelState& State() {
   return state;
 }
 
-WORD BaseType(const XLOPER& record) { return record.xltype & static_cast<WORD>(~(xlbitXLFree | xlbitDLLFree)); }
-
-bool DecodeText(const XLOPER* record, std::string& text) {
-  if (record == nullptr || BaseType(*record) != xltypeStr || record->val.str == nullptr) return false;
-  const auto length = static_cast<unsigned char>(record->val.str[0]);
-  text.assign(record->val.str + 1, length);
-  return true;
-}
-
 std::vector<RegisteredFunction>::iterator FindRegistered(std::string_view functionText) {
   ExcelState& state = State();
   const auto found = state.positions.find(functionText);
@@ -130,57 +122,6 @@ int GetName(XLOPER* result, int count) {
   return xlretSuccess;
 }
 
-int Free(int count, XLOPER* const* arguments) {
-  for (int i = 0; i < count; ++i) {
-    XLOPER* record = arguments[i];
-    if (record != nullptr && BaseType(*record) == xltypeStr) Commands::ReleaseString(record->val.str);
-  }
-  return xlretSuccess;
-}
-
-// xlfRegister: module name, procedure, type text, function text, then the
-// optional texts, each a counted string.
-int Register(XLOPER* result, int count, XLOPER* const* arguments) {
-  if (count < 3) return xlretFailed;
-  Registration registration;
-  registration.arguments.resize(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) {
-    if (!DecodeText(arguments[i], registration.arguments[static_cast<std::size_t>(i)])) return xlretFailed;
-  }
-  const std::optional<double> registerId = Commands::Register(std::move(registration));
-  if (result != nullptr && registerId) {
-    result->val.num = *registerId;
-    result->xltype = xltypeNum;
-  } else if (result != nullptr) {
-    result->val.err = xlerrValue;
-    result->xltype = xltypeErr;
-  }
-  return xlretSuccess;
-}
-
-// xlfUnregister with a register id.
-int Unregister(XLOPER* result, int count, XLOPER* const* arguments) {
-  if (count != 1 || arguments[0] == nullptr || BaseType(*arguments[0]) != xltypeNum) return xlretFailed;
-  const bool known = Commands::Unregister(arguments[0]->val.num);
-  if (result != nullptr) {
-    result->val.xbool = known ? 1 : 0;
-    result->xltype = xltypeBool;
-  }
-  return xlretSuccess;
-}
-
-// xlfSetName with the name alone removes that name.
-int SetName(XLOPER* result, int count, XLOPER* const* arguments) {
-  std::string name;
-  if (count != 1 || !DecodeText(arguments[0], name)) return xlretFailed;
-  Commands::RemoveName(name);
-  if (result != nullptr) {
-    result->val.xbool = 1;
-    result->xltype = xltypeBool;
-  }
-  return xlretSuccess;
-}
-
 // xlCoerce to a 16-bit integer, from a number (truncated toward zero), an
 // integer or a boolean. Other conversions are not needed by the add-in.
 int Coerce(XLOPER* result, int count, XLOPER* const* arguments) {
@@ -203,31 +144,16 @@ int Coerce(XLOPER* result, int count, XLOPER* const* arguments) {
   return xlretSuccess;
 }
 
-// xlAbort, with an optional logical: FALSE takes the break back.
-int Abort(XLOPER* result, int count, XLOPER* const* arguments) {
-  if (count > 1) return xlretFailed;
-  bool retain = true;
-  if (count == 1) {
-    const XLOPER* argument = arguments[0];
-    if (argument == nullptr) return xlretFailed;
-    switch (BaseType(*argument)) {
-      case xltypeBool: retain = argument->val.xbool != 0; break;
-      case xltypeNum: retain = argument->val.num != 0; break;
-      case xltypeMissing: break;
-      default: return xlretFailed;
-    }
-  }
-  const bool broken = Commands::AbortQuery(retain);
-  if (result != nullptr) {
-    result->val.xbool = broken ? 1 : 0;
-    result->xltype = xltypeBool;
-  }
-  return xlretSuccess;
-}
-
 }  // namespace
 
 namespace Commands {
+
+bool DecodeText(const XLOPER* record, std::string& text) {
+  if (record == nullptr || BaseType(*record) != xltypeStr || record->val.str == nullptr) return false;
+  const auto length = static_cast<unsigned char>(record->val.str[0]);
+  text.assign(record->val.str + 1, length);
+  return true;
+}
 
 StateMutex& StateLock() {
   static StateMutex mutex;
@@ -356,12 +282,12 @@ int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments) {
   switch (function) {
     case xlGetHwnd: return GetHwnd(result, count);
     case xlGetName: return GetName(result, count);
-    case xlFree: return Free(count, arguments);
-    case xlfRegister: return Register(result, count, arguments);
-    case xlfUnregister: return Unregister(result, count, arguments);
-    case xlfSetName: return SetName(result, count, arguments);
+    case xlFree: return Commands::Free(count, arguments);
+    case xlfRegister: return Commands::Register(result, count, arguments);
+    case xlfUnregister: return Commands::Unregister(result, count, arguments);
+    case xlfSetName: return Commands::SetName(result, count, arguments);
     case xlCoerce: return Coerce(result, count, arguments);
-    case xlAbort: return Abort(result, count, arguments);
+    case xlAbort: return Commands::Abort(result, count, arguments);
     default: return xlretFailed;
   }
 }
