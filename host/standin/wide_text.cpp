@@ -33,7 +33,11 @@ bool IsLowSurrogate(char32_t c) { return c >= 0xDC00 && c < 0xE000; }
 char32_t NextCodePoint(std::string_view text, std::size_t& i) {
   const auto lead = static_cast<unsigned char>(text[i++]);
   if (lead < 0x80) return lead;
-  const int continuation = lead >= 0xF0 && lead < 0xF5 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 && lead < 0xE0 ? 1 : -1;
+  // Leads C2-DF, E0-EF and F0-F4 start sequences of 2, 3 and 4 bytes.
+  const int continuation = lead >= 0xC2 && lead < 0xE0   ? 1
+                           : lead >= 0xE0 && lead < 0xF0 ? 2
+                           : lead >= 0xF0 && lead < 0xF5 ? 3
+                                                         : -1;
   if (continuation < 0 || i + static_cast<std::size_t>(continuation) > text.size()) return kReplacement;
   char32_t c = lead & (0x3F >> continuation);
   for (int k = 0; k < continuation; ++k) {

@@ -15,6 +15,7 @@
 #include "host/command_line.h"
 #include "host/host.h"
 #include "host/standin/standin.h"
+#include "host/standin/wide_text.h"
 
 namespace Zq::Host {
 namespace {
@@ -27,6 +28,25 @@ XLOPER12 WideText(std::u16string& counted) {
 }
 
 std::u16string Counted(const std::u16string& text) { return std::u16string(1, static_cast<char16_t>(text.size())) + text; }
+
+TEST(Excel12StandIn, WideTextRoundTripsAndMalformedTextBecomesReplacementCharacters) {
+  const struct {
+    std::string utf8;
+    std::u16string utf16;
+  } valid[] = {{"", u""}, {"Zq", u"Zq"}, {"\xc3\xa9\xe2\x82\xac", u"\u00e9\u20ac"}, {"\xf0\x9f\x8e\xb2", u"\U0001F3B2"}};
+  for (const auto& c : valid) {
+    EXPECT_EQ(StandIn::Utf16FromUtf8(c.utf8), c.utf16) << c.utf8;
+    EXPECT_EQ(StandIn::Utf8FromUtf16(c.utf16), c.utf8) << c.utf8;
+  }
+  // Overlong, truncated, surrogate-coded and stray bytes; lone surrogates.
+  for (const char* bad : {"\xc0\xaf", "\xe2\x82", "\xed\xa0\x80", "\x80", "\xf5\x80\x80\x80"}) {
+    const std::u16string wide = StandIn::Utf16FromUtf8(bad);
+    EXPECT_FALSE(wide.empty()) << bad;
+    for (char16_t unit : wide) EXPECT_EQ(unit, u'\uFFFD') << bad;
+  }
+  EXPECT_EQ(StandIn::Utf8FromUtf16(std::u16string{u'a', char16_t(0xD800)}), "a\xef\xbf\xbd");
+  EXPECT_EQ(StandIn::Utf8FromUtf16(std::u16string{char16_t(0xDC00), u'b'}), "\xef\xbf\xbd" "b");
+}
 
 TEST(Excel12StandIn, AnswersTheCommandsWithWideRecords) {
   StandIn::ClearRecords();
