@@ -62,6 +62,9 @@ target_link_options(zqxlcall32stub PRIVATE ${ZQ_WINDOWS_LINK_OPTIONS})
 if(EXISTS ${CMAKE_SOURCE_DIR}/host/main.cpp)
   set(ZQ_WINDOWS_STANDIN_SOURCES
       ${CMAKE_SOURCE_DIR}/host/standin/excel_calls.cpp
+      ${CMAKE_SOURCE_DIR}/host/standin/excel12_calls.cpp
+      ${CMAKE_SOURCE_DIR}/host/standin/wide_text.cpp
+      ${CMAKE_SOURCE_DIR}/host/windows/excel12_callback.cpp
       ${CMAKE_SOURCE_DIR}/host/windows/real_windows.cpp
       ${CMAKE_SOURCE_DIR}/host/windows/message_box.cpp)
   file(GLOB ZQ_WINDOWS_HOST_SOURCES CONFIGURE_DEPENDS host/*.cpp)
