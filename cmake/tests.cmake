@@ -54,6 +54,11 @@ endif()
 include(cmake/conformance_tests.cmake)
 zq_add_conformance_tests(conformance $<TARGET_FILE:zqrand> 1)
 zq_add_conformance_tests(conformance-threads $<TARGET_FILE:zqrand> 8)
+# The Excel 12 flavour must give every sheet's output too, serially and with
+# its thread-safe functions spread over 8 threads; only the classic 16-bit
+# sizes differ.
+zq_add_conformance_tests(conformance12 $<TARGET_FILE:zqrand12> 1 SKIP_LISTS SKIP classic_sizes)
+zq_add_conformance_tests(conformance12-threads $<TARGET_FILE:zqrand12> 8 SKIP_LISTS SKIP classic_sizes)
 file(GLOB ZQ_CONFORMANCE_CASES CONFIGURE_DEPENDS tests/conformance/*.zq)
 foreach(case ${ZQ_CONFORMANCE_CASES})
   get_filename_component(area ${case} NAME_WE)
