@@ -3,9 +3,11 @@
 
 #include <cstdint>
 
+#include "addin/about_notice.h"
 #include "addin/add_in_title.h"
 #include "addin/entry_points.h"
 #include "addin/platform.h"
+#include "addin/release_result.h"
 #include "addin/registration.h"
 #include "addin/registration_table.h"
 #include "addin/temp_pool.h"
@@ -21,15 +23,6 @@ namespace {
 
 XLOPER ModuleName;
 XLOPER AddInTitle;
-
-constexpr char kAboutCaption[] = "The ZqRand project";
-constexpr char kAboutText[] =
-    "ZqRand Addin, version 3.0\n"
-    "Released 7 December 2026\n"
-    "\n"
-    "Copyright (c) 2026 The ZqRand project. All rights reserved.\n"
-    "\n"
-    "The ZqRand project - zqrand@example.org - https://zqrand.example.org";
 constexpr char kTitle[] = "ZqRand Addin";
 
 }  // namespace
@@ -58,18 +51,7 @@ int ZQ_CALL xlAutoClose() {
 
 LPXLOPER ZQ_CALL xlAddInManagerInfo(LPXLOPER action) { return AnswerAddInManagerInfo(action, kTitle, AddInTitle); }
 
-// Releases what a returned record owns: the element array of an array, or
-// the characters of a string. Elements never hold strings.
-void ZQ_CALL xlAutoFree(LPXLOPER record) {
-  if (record == nullptr) return;
-  if (record->xltype & xltypeMulti) {
-    delete[] record->val.array.lparray;
-    record->val.array.lparray = nullptr;
-  } else if (record->xltype & xltypeStr) {
-    delete[] record->val.str;
-    record->val.str = nullptr;
-  }
-}
+void ZQ_CALL xlAutoFree(LPXLOPER record) { ReleaseResult(record); }
 
 #if defined(_WIN32)
 extern "C" int ZQ_WINAPI DllMain(void*, unsigned long, void*) { return 1; }

@@ -6,7 +6,12 @@
 
 #include <cstdint>
 
+#if !defined(_WIN32)
+#include <mutex>
+#endif
+
 #include "addin/xlcall.h"
+#include "addin/xlcall12.h"
 
 #if defined(_WIN32) && !defined(_WIN64)
 #define ZQ_WINAPI __stdcall
@@ -31,6 +36,13 @@ int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments);
 // Calls with records go through Excel4v: Addin::CallExcel gathers them.
 int Excel4WithoutArguments(int function, XLOPER* result);
 
+// Excel 12's callback and its version, for the Excel 12 flavour. On Windows
+// Excel12v goes to the callback Excel's own process exports (MdCallBack12)
+// and answers xlretFailed where there is none (an Excel older than 12);
+// XLCallVer is XLCALL32.DLL's, imported by name.
+int Excel12v(int function, XLOPER12* result, int count, XLOPER12* const* arguments);
+int XLCallVer();
+
 bool EnumWindows(EnumWindowsCallback callback, std::intptr_t context);
 int GetClassNameA(WindowHandle window, char* buffer, int capacity);
 WindowHandle GetParent(WindowHandle window);
@@ -46,5 +58,25 @@ bool QueryPerformanceCounter(std::int64_t* counter);
 // Ticks per second of the high-resolution counter, read once when the
 // add-in loads (xlAutoOpen).
 extern std::int64_t PerformanceFrequency;
+
+// A lock for state that calls on several threads share: an SRW lock on
+// Windows (the Windows toolchain's standard library has no std::mutex), a
+// std::mutex elsewhere. A waiting thread sleeps.
+class StateLock {
+ public:
+  StateLock() = default;
+  StateLock(const StateLock&) = delete;
+  StateLock& operator=(const StateLock&) = delete;
+
+  void lock();
+  void unlock();
+
+ private:
+#if defined(_WIN32)
+  void* srwLock_ = nullptr;  // SRWLOCK_INIT
+#else
+  std::mutex mutex_;
+#endif
+};
 
 }  // namespace Zq::Platform

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "addin/excel12_type_text.h"
+#include "addin/flavour.h"
 #include "addin/registration.h"
 #include "addin/worksheet_functions.h"
 
@@ -50,13 +52,19 @@ inline constexpr char kTypeLetter = '?';
 template <>
 inline constexpr char kTypeLetter<LPXLOPER> = 'R';
 template <>
-inline constexpr char kTypeLetter<double> = 'B';
+inline constexpr char kTypeLetter<LPXLOPER12> = 'Q';
 template <>
-inline constexpr char kTypeLetter<short> = 'I';
+inline constexpr char kTypeLetter<double> = 'B';
+// A short is a whole number (I) in the classic flavour; in the Excel 12
+// flavour, where whole numbers are 32-bit (J), only a Boolean (A).
+template <>
+inline constexpr char kTypeLetter<short> = kExcel12 ? 'A' : 'I';
 template <>
 inline constexpr char kTypeLetter<std::int32_t> = 'J';
 template <>
 inline constexpr char kTypeLetter<const FP*> = 'K';
+template <>
+inline constexpr char kTypeLetter<const FP12*> = 'K';  // K% in the Excel 12 type text
 
 // A Boolean ('A') arrives as a short, like an integer ('I').
 constexpr bool LetterFits(char letter, char typeLetter) {
@@ -66,15 +74,28 @@ constexpr bool LetterFits(char letter, char typeLetter) {
 template <class Function>
 struct WorksheetSignature;
 
+// The classic type text is checked as written; in the Excel 12 flavour its
+// derived text is, letter by letter (K% as one), up to the closing '$'.
 template <class Result, class... Parameters>
 struct WorksheetSignature<Result ZQ_CALL(Parameters...)> {
   static constexpr bool Fits(std::string_view typeText) {
     constexpr char letters[] = {kTypeLetter<Result>, kTypeLetter<Parameters>...};
-    if (typeText.size() != sizeof letters) return false;
-    for (std::size_t i = 0; i < sizeof letters; ++i) {
-      if (!LetterFits(typeText[i], letters[i])) return false;
+    if constexpr (kExcel12) {
+      const Excel12TypeText derived = ToExcel12TypeText(typeText);
+      const std::string_view text = derived.View();
+      std::size_t at = 0;
+      for (const char letter : letters) {
+        if (at >= text.size() || text[at++] != letter) return false;
+        if (letter == 'K' && (at >= text.size() || text[at++] != '%')) return false;
+      }
+      return text.substr(at) == "$";
+    } else {
+      if (typeText.size() != sizeof letters) return false;
+      for (std::size_t i = 0; i < sizeof letters; ++i) {
+        if (!LetterFits(typeText[i], letters[i])) return false;
+      }
+      return true;
     }
-    return true;
   }
 };
 

@@ -7,9 +7,12 @@
 #include <cstdint>
 
 #include "addin/xlcall.h"
+#include "addin/xlcall12.h"
 
 extern "C" {
 int ZqStandInExcel4v(int function, XLOPER* result, int count, XLOPER* const* arguments);
+int ZqStandInExcel12v(int function, XLOPER12* result, int count, XLOPER12* const* arguments);
+int ZqStandInXLCallVer();
 int ZqStandInEnumWindows(int (*callback)(void* window, std::intptr_t context), std::intptr_t context);
 int ZqStandInGetClassNameA(void* window, char* buffer, int capacity);
 void* ZqStandInGetParent(void* window);

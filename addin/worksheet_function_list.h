@@ -19,48 +19,48 @@
 #define ZQ_RANDOM_TAIL "Algorithm, Random seed1, Random seed2, Use invert func, Use antithetic, Use resampling, Horizontal"
 
 // Registered by the add-in itself, in this order.
-ZQ_FUNCTION(Main, ZqRand, (short size, short algorithm, std::int32_t seed1, std::int32_t seed2),
+ZQ_FUNCTION(Main, ZqRand, (Zq::Addin::WholeNumber size, Zq::Addin::WholeNumber algorithm, std::int32_t seed1, std::int32_t seed2),
             "RIIJJ", "Size, Algorithm, Random seed1, Random seed2", "Returns uniform pseudo random number(s) in (0, 1)")
-ZQ_FUNCTION(Main, ZqRandBeta, (short size, double alpha, double beta, short algorithm, std::int32_t seed1,
+ZQ_FUNCTION(Main, ZqRandBeta, (Zq::Addin::WholeNumber size, double alpha, double beta, Zq::Addin::WholeNumber algorithm, std::int32_t seed1,
             std::int32_t seed2),
             "RIBBIJJ", "Size, Alpha, Beta, Algorithm, Random seed1, Random seed2",
             "Returns beta pseudo random number(s)")
-ZQ_FUNCTION(Main, ZqRandGumbel, (short size, double alpha, double beta, short algorithm, std::int32_t seed1,
+ZQ_FUNCTION(Main, ZqRandGumbel, (Zq::Addin::WholeNumber size, double alpha, double beta, Zq::Addin::WholeNumber algorithm, std::int32_t seed1,
             std::int32_t seed2),
             "RIBBIJJ", "Size, Alpha, Beta, Algorithm, Random seed1, Random seed2",
             "Returns Gumbel pseudo random number(s)")
-ZQ_FUNCTION(Main, ZqRandJohnsonSU, (short size, double gamma, double delta, double lambda, double xi, short algorithm,
+ZQ_FUNCTION(Main, ZqRandJohnsonSU, (Zq::Addin::WholeNumber size, double gamma, double delta, double lambda, double xi, Zq::Addin::WholeNumber algorithm,
             std::int32_t seed1, std::int32_t seed2, short invert, short antithetic, short resampling),
             "RIBBBBIJJAAA",
             "Size, Gamma, Delta, Lambda, Xi, Algorithm, Random seed1, Random seed2, Use invert func, Use antithetic, "
             "Use resampling", "Returns Johnson SU pseudo random number(s)")
-ZQ_FUNCTION(Main, ZqRandLogistic, (short size, double m, double b, short algorithm, std::int32_t seed1,
+ZQ_FUNCTION(Main, ZqRandLogistic, (Zq::Addin::WholeNumber size, double m, double b, Zq::Addin::WholeNumber algorithm, std::int32_t seed1,
             std::int32_t seed2),
             "RIBBIJJ", "Size, M, B, Algorithm, Random seed1, Random seed2", "Returns logistic pseudo random number(s)")
-ZQ_FUNCTION(Main, ZqRandLogNorm, (short size, double m, double s, short algorithm, std::int32_t seed1,
+ZQ_FUNCTION(Main, ZqRandLogNorm, (Zq::Addin::WholeNumber size, double m, double s, Zq::Addin::WholeNumber algorithm, std::int32_t seed1,
             std::int32_t seed2),
             "RIBBIJJ", "Size, M, S, Algorithm, Random seed1, Random seed2",
             "Returns log-normal pseudo random number(s)")
-ZQ_FUNCTION(Main, ZqRandMultiNorm, (short size, const FP* cov, const FP* mean, short algorithm, std::int32_t seed1,
+ZQ_FUNCTION(Main, ZqRandMultiNorm, (Zq::Addin::WholeNumber size, const Zq::Addin::ArrayArgument* cov, const Zq::Addin::ArrayArgument* mean, Zq::Addin::WholeNumber algorithm, std::int32_t seed1,
             std::int32_t seed2, short useInverse, short useAntithetic, short useResampling),
             "RIKKIJJAAA",
             "Size, Cov, Mean, Algorithm, Random seed1, Random seed2, Use invert func, Use antithetic, Use resampling",
             "Returns multivariate normal pseudo random number(s)")
-ZQ_FUNCTION(Main, ZqRandNorm, (short size, short algorithm, std::int32_t seed1, std::int32_t seed2, short useInverse,
+ZQ_FUNCTION(Main, ZqRandNorm, (Zq::Addin::WholeNumber size, Zq::Addin::WholeNumber algorithm, std::int32_t seed1, std::int32_t seed2, short useInverse,
             short useAntithetic, short useResampling),
             "RIIJJAAA", "Size, Algorithm, Random seed1, Random seed2, Use invert func, Use antithetic, Use resampling",
             "Returns standard normal pseudo random number(s)")
-ZQ_FUNCTION(Main, ZqRandPoisson, (short size, double mean, short algorithm, std::int32_t seed1, std::int32_t seed2),
+ZQ_FUNCTION(Main, ZqRandPoisson, (Zq::Addin::WholeNumber size, double mean, Zq::Addin::WholeNumber algorithm, std::int32_t seed1, std::int32_t seed2),
             "RIBIJJ", "Size, Mean, Algorithm, Random seed1, Random seed2", "Returns Poisson pseudo random number(s)")
-ZQ_FUNCTION(Main, ZqRandTriangular, (short size, double min, double max, double mode, short algorithm,
+ZQ_FUNCTION(Main, ZqRandTriangular, (Zq::Addin::WholeNumber size, double min, double max, double mode, Zq::Addin::WholeNumber algorithm,
             std::int32_t seed1, std::int32_t seed2),
             "RIBBBIJJ", "Size, Min, Max, Mode, Algorithm, Random seed1, Random seed2",
             "Returns triangular pseudo random number(s)")
-ZQ_FUNCTION(Main, ZqRandTruncNorm, (short size, double min, double max, double mu, double sigma, short algorithm,
+ZQ_FUNCTION(Main, ZqRandTruncNorm, (Zq::Addin::WholeNumber size, double min, double max, double mu, double sigma, Zq::Addin::WholeNumber algorithm,
             std::int32_t seed1, std::int32_t seed2),
             "RIBBBBIJJ", "Size, Min, Max, Mu, Sigma, Algorithm, Random seed1, Random seed2",
             "Returns truncated normal pseudo random number(s)")
-ZQ_FUNCTION(Main, ZqRandWeibull, (short size, double alpha, double beta, short algorithm, std::int32_t seed1,
+ZQ_FUNCTION(Main, ZqRandWeibull, (Zq::Addin::WholeNumber size, double alpha, double beta, Zq::Addin::WholeNumber algorithm, std::int32_t seed1,
             std::int32_t seed2),
             "RIBBIJJ", "Size, Alpha, Beta, Algorithm, Random seed1, Random seed2",
             "Returns Weibull pseudo random number(s)")
@@ -215,14 +215,14 @@ ZQ_FUNCTION(Main, ZqWeibullSkew, (double alpha, double beta),
             "RBB", "Alpha, Beta", "Returns skewness of Weibull distribution")
 ZQ_FUNCTION(Main, ZqWeibullStdev, (double alpha, double beta),
             "RBB", "Alpha, Beta", "Returns standard deviation of Weibull distribution")
-ZQ_FUNCTION(Main, ZqMultiCorrel, (const FP* data, short calcMean, short calcStdev),
+ZQ_FUNCTION(Main, ZqMultiCorrel, (const Zq::Addin::ArrayArgument* data, short calcMean, short calcStdev),
             "RKAA", "Data set, Calc mean, Calc stdev", "Get mean, stdev, and covariance matrix")
-ZQ_FUNCTION(Main, ZqMultiCovarp, (const FP* data, short calcMean),
+ZQ_FUNCTION(Main, ZqMultiCovarp, (const Zq::Addin::ArrayArgument* data, short calcMean),
             "RKA", "Data set, Calc mean", "Get mean and covariance matrix")
-ZQ_FUNCTION(Main, ZqCor2Cov, (const FP* stdev, const FP* correlation),
+ZQ_FUNCTION(Main, ZqCor2Cov, (const Zq::Addin::ArrayArgument* stdev, const Zq::Addin::ArrayArgument* correlation),
             "RKK", "Stdev vector, Correlation matrix",
             "Convert stdev vector and correlation matrix to covariance matrix")
-ZQ_FUNCTION(Main, ZqCov2Cor, (const FP* covariance, short calcStdev),
+ZQ_FUNCTION(Main, ZqCov2Cor, (const Zq::Addin::ArrayArgument* covariance, short calcStdev),
             "RKA", "Covariance matrix, Calc stdev vector",
             "Convert covariance matrix to stdev vector and correlation matrix")
 
@@ -230,9 +230,9 @@ ZQ_FUNCTION(Main, ZqCov2Cor, (const FP* covariance, short calcStdev),
 ZQ_FUNCTION(Companion, ZqJohnsonSUNormQQ, (double z, double gamma, double delta, double lambda, double xi),
             "RBBBBB", "z, Gamma, Delta, Lambda, Xi",
             "Maps a standard normal value to the Johnson SU value of the same probability")
-ZQ_FUNCTION(Companion, ZqMonteCarloLFM, (const FP* correlation, double initialRate, double strike, double horizon,
+ZQ_FUNCTION(Companion, ZqMonteCarloLFM, (const Zq::Addin::ArrayArgument* correlation, double initialRate, double strike, double horizon,
             std::int32_t paths, std::int32_t steps, std::int32_t numeraire, std::int32_t seed, short inversion,
-            short antithetic, short asRow, short scheme),
+            short antithetic, short asRow, Zq::Addin::WholeNumber scheme),
             "RKBBBJJJJAAAI",
             "Correlation matrix, Initial rate, Strike, Horizon, Paths, Steps, Numeraire index, Seed, Use invert func, "
             "Use antithetic, As row, Scheme",
@@ -275,38 +275,38 @@ ZQ_FUNCTION(Companion, ZqNormParetoOrgMean, (double pU, double alphaU, double pL
 ZQ_FUNCTION(Companion, ZqNormParetoParam, (double mean, double sd, double skew, double exkurt),
             "RBBBB", "Mean, Stdev, Skewness, Excess kurtosis",
             "Returns the eight normal-Pareto parameters that give these moments")
-ZQ_FUNCTION(Companion, ZqNormParetoUpperParam, (const FP* data, double p, double mu, double sigma),
+ZQ_FUNCTION(Companion, ZqNormParetoUpperParam, (const Zq::Addin::ArrayArgument* data, double p, double mu, double sigma),
             "RKBBB", "Data set, prob, Mu, Sigma",
             "Returns index and scale of the upper normal-Pareto tail fitted to data")
-ZQ_FUNCTION(Companion, ZqNormParetoLowerParam, (const FP* data, double p, double mu, double sigma),
+ZQ_FUNCTION(Companion, ZqNormParetoLowerParam, (const Zq::Addin::ArrayArgument* data, double p, double mu, double sigma),
             "RKBBB", "Data set, prob, Mu, Sigma",
             "Returns index and scale of the lower normal-Pareto tail fitted to data")
 ZQ_FUNCTION(Companion, ZqNormParetoMiddleParam, (double pU, double alphaU, double betaU, double pL, double alphaL,
             double betaL),
             "RBBBBBB", "pU, AlphaU, BetaU, pL, AlphaL, BetaL",
             "Returns Mu and Sigma of the normal body that joins two given tails written in x")
-ZQ_FUNCTION(Companion, ZqOptionBS, (short callFlag, double spot, double strike, double expiry, double volatility,
-            double rate, short output),
+ZQ_FUNCTION(Companion, ZqOptionBS, (Zq::Addin::WholeNumber callFlag, double spot, double strike, double expiry, double volatility,
+            double rate, Zq::Addin::WholeNumber output),
             "RIBBBBBI", "Call flag, Spot, Strike, Time to expiry, Volatility or price, Rate, Output",
             "Black-Scholes option: value (Output 0), delta, gamma, vega, dV/dT, dV/dr (1 to 6) or implied volatility "
             "(7)")
-ZQ_FUNCTION(Companion, ZqOptionBF, (short callFlag, double forward, double strike, double expiry, double volatility,
-            double rate, short output),
+ZQ_FUNCTION(Companion, ZqOptionBF, (Zq::Addin::WholeNumber callFlag, double forward, double strike, double expiry, double volatility,
+            double rate, Zq::Addin::WholeNumber output),
             "RIBBBBBI", "Call flag, Futures price, Strike, Time to expiry, Volatility or price, Rate, Output",
             "Black option on a futures price: value (Output 0), sensitivities (1 to 6) or implied volatility (7)")
-ZQ_FUNCTION(Companion, ZqOptionGK, (short callFlag, double spot, double strike, double expiry, double volatility,
-            double foreignRate, double domesticRate, short output),
+ZQ_FUNCTION(Companion, ZqOptionGK, (Zq::Addin::WholeNumber callFlag, double spot, double strike, double expiry, double volatility,
+            double foreignRate, double domesticRate, Zq::Addin::WholeNumber output),
             "RIBBBBBBI",
             "Call flag, Spot rate, Strike, Time to expiry, Volatility or price, Foreign rate, Domestic rate, Output",
             "Garman-Kohlhagen currency option: value (Output 0), sensitivities (1 to 6) or implied volatility (7)")
-ZQ_FUNCTION(Companion, ZqPCA, (const FP* matrix),
+ZQ_FUNCTION(Companion, ZqPCA, (const Zq::Addin::ArrayArgument* matrix),
             "RK", "Symmetric matrix",
             "Returns eigenvalues (first row) and eigenvectors (the columns below) of a symmetric matrix")
-ZQ_FUNCTION(Companion, ZqRandNormPareto, (short size, ZQ_NORM_PARETO_PARAMETERS, short algorithm, std::int32_t seed1,
+ZQ_FUNCTION(Companion, ZqRandNormPareto, (Zq::Addin::WholeNumber size, ZQ_NORM_PARETO_PARAMETERS, Zq::Addin::WholeNumber algorithm, std::int32_t seed1,
             std::int32_t seed2, short invert, short antithetic, short resampling, short horizontal),
             "RIBBBBBBBBIJJAAAA", "Size, " ZQ_NORM_PARETO_NAMES ", " ZQ_RANDOM_TAIL,
             "Returns normal-Pareto pseudo random number(s)")
-ZQ_FUNCTION(Companion, ZqRandNormParetoOrg, (short size, ZQ_NORM_PARETO_PARAMETERS, short algorithm, std::int32_t seed1,
+ZQ_FUNCTION(Companion, ZqRandNormParetoOrg, (Zq::Addin::WholeNumber size, ZQ_NORM_PARETO_PARAMETERS, Zq::Addin::WholeNumber algorithm, std::int32_t seed1,
             std::int32_t seed2, short invert, short antithetic, short resampling, short horizontal),
             "RIBBBBBBBBIJJAAAA", "Size, " ZQ_NORM_PARETO_NAMES ", " ZQ_RANDOM_TAIL,
             "Returns normal-Pareto pseudo random number(s) with tails written in x")

@@ -6,10 +6,11 @@
 
 #include <cstdint>
 
-#include "addin/xlcall.h"
+#include "addin/flavour.h"
 
-// Declares an exported worksheet function with Excel's calling convention.
-#define ZQ_WORKSHEET extern "C" ZQ_EXPORT LPXLOPER ZQ_CALL
+// Declares an exported worksheet function with Excel's calling convention,
+// answering the flavour's result record.
+#define ZQ_WORKSHEET extern "C" ZQ_EXPORT ::Zq::Addin::ResultPointer ZQ_CALL
 
 #define ZQ_FUNCTION(owner, symbol, parameters, typeText, argumentText, help) ZQ_WORKSHEET symbol parameters;
 #include "addin/worksheet_function_list.h"

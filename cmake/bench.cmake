@@ -30,3 +30,12 @@ set_target_properties(zqhostbench PROPERTIES ENABLE_EXPORTS ON)
 target_link_options(zqhostbench PRIVATE -Wl,--whole-archive $<TARGET_FILE:zqstandin> -Wl,--no-whole-archive)
 target_compile_definitions(zqhostbench PRIVATE ZQ_ADDIN_PATH="$<TARGET_FILE:zqrand>")
 add_dependencies(zqhostbench zqrand)
+
+# A recalculation through the Excel 12 flavour (bench/recalculation_bench.cpp):
+# a heavy sheet on one thread and on every core, and the big grid's column.
+add_executable(zqrecalcbench bench/recalculation_bench.cpp)
+target_link_libraries(zqrecalcbench PRIVATE zqhostlib benchmark::benchmark benchmark::benchmark_main)
+set_target_properties(zqrecalcbench PROPERTIES ENABLE_EXPORTS ON)
+target_link_options(zqrecalcbench PRIVATE -Wl,--whole-archive $<TARGET_FILE:zqstandin> -Wl,--no-whole-archive)
+target_compile_definitions(zqrecalcbench PRIVATE ZQ_ADDIN12_PATH="$<TARGET_FILE:zqrand12>")
+add_dependencies(zqrecalcbench zqrand12)

@@ -14,7 +14,9 @@ list(APPEND ZQ_HOST_SOURCES host/addin_library_posix.cpp)
 # and compiles a caller for every type text of both tables (host/invokers.cpp).
 add_library(zqhostlib STATIC ${ZQ_HOST_SOURCES})
 target_include_directories(zqhostlib PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(zqhostlib PUBLIC zqstandin ${CMAKE_DL_LIBS})
+# Formulas may be evaluated on several threads (--threads).
+find_package(Threads REQUIRED)
+target_link_libraries(zqhostlib PUBLIC zqstandin ${CMAKE_DL_LIBS} Threads::Threads)
 
 add_executable(zqhost host/main.cpp)
 target_link_libraries(zqhost PRIVATE zqhostlib)

@@ -20,6 +20,13 @@ add_executable(zqworksheettests ${ZQ_WORKSHEET_TEST_SOURCES} extras/main_addin.c
 target_link_libraries(zqworksheettests PRIVATE zqworksheet zqcore zqplatform zqstandin GTest::gtest GTest::gtest_main)
 gtest_discover_tests(zqworksheettests DISCOVERY_TIMEOUT 60)
 
+# A small add-in of the Excel 12 flavour for the host tests; like the real
+# add-ins it resolves the stand-in's functions from the host process.
+add_library(zqfakeaddin12 MODULE tests/addins/fake_excel12_addin.cpp)
+target_include_directories(zqfakeaddin12 PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(zqfakeaddin12 PRIVATE zqrules Threads::Threads)
+set_target_properties(zqfakeaddin12 PROPERTIES PREFIX "")
+
 # Host-level tests: formulas through the built add-in and the host.
 file(GLOB_RECURSE ZQ_HOST_TEST_SOURCES CONFIGURE_DEPENDS tests/host/*.cpp)
 if(ZQ_HOST_TEST_SOURCES)
@@ -29,9 +36,10 @@ if(ZQ_HOST_TEST_SOURCES)
   set_target_properties(zqhosttests PROPERTIES ENABLE_EXPORTS ON)
   target_link_options(zqhosttests PRIVATE -Wl,--whole-archive $<TARGET_FILE:zqstandin> -Wl,--no-whole-archive)
   target_compile_definitions(zqhosttests PRIVATE ZQ_ADDIN_PATH="$<TARGET_FILE:zqrand>"
-                             ZQ_EXTRAS_PATH="$<TARGET_FILE:zqextras>" ZQ_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-  add_dependencies(zqhosttests zqrand zqextras)
-  gtest_discover_tests(zqhosttests DISCOVERY_TIMEOUT 60)
+                             ZQ_EXTRAS_PATH="$<TARGET_FILE:zqextras>" ZQ_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+                             ZQ_FAKE_ADDIN12_PATH="$<TARGET_FILE:zqfakeaddin12>")
+  add_dependencies(zqhosttests zqrand zqextras zqfakeaddin12)
+  gtest_discover_tests(zqhosttests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS host)
 endif()
 
 # Conformance: every tests/conformance/<area>.zq through zqhost, compared
@@ -40,12 +48,20 @@ endif()
 # the host's own registration off, and must give the same output; sheets
 # that list the registrations (--list) are left out of that run, since the
 # list is what differs.
+# Each sheet runs once more on 8 threads (--threads 8) and must give the
+# same output: the classic add-in's functions, not registered thread-safe,
+# run serially there; a thread-safe flavour's spread over the threads.
+include(cmake/conformance_tests.cmake)
+zq_add_conformance_tests(conformance $<TARGET_FILE:zqrand> 1)
+zq_add_conformance_tests(conformance-threads $<TARGET_FILE:zqrand> 8)
+# The Excel 12 flavour must give every sheet's output too, serially and with
+# its thread-safe functions spread over 8 threads; only the classic 16-bit
+# sizes differ.
+zq_add_conformance_tests(conformance12 $<TARGET_FILE:zqrand12> 1 SKIP_LISTS SKIP classic_sizes)
+zq_add_conformance_tests(conformance12-threads $<TARGET_FILE:zqrand12> 8 SKIP_LISTS SKIP classic_sizes)
 file(GLOB ZQ_CONFORMANCE_CASES CONFIGURE_DEPENDS tests/conformance/*.zq)
 foreach(case ${ZQ_CONFORMANCE_CASES})
   get_filename_component(area ${case} NAME_WE)
-  add_test(NAME conformance.${area}
-           COMMAND ${CMAKE_COMMAND} -DHOST=$<TARGET_FILE:zqhost> -DADDIN=$<TARGET_FILE:zqrand> -DCASE=${case}
-                   -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/conformance.cmake)
   string(REGEX REPLACE "\\.zq$" ".options" options_file ${case})
   set(case_options "")
   if(EXISTS ${options_file})
@@ -106,3 +122,10 @@ endforeach()
 # The long correct-rounding sweep against MPFR (./zq sweep).
 add_executable(zqsweep EXCLUDE_FROM_ALL tests/sweep/elementary_sweep.cpp tests/unit/mpfr_reference.cpp)
 target_link_libraries(zqsweep PRIVATE zqcore mpfr gmp)
+
+# The Excel 12 flavour's tests: its worksheet layer against a minimal Excel
+# 12 of their own (tests/worksheet12/excel12_standin.cpp).
+file(GLOB ZQ_WORKSHEET12_TEST_SOURCES CONFIGURE_DEPENDS tests/worksheet12/*.cpp)
+add_executable(zqworksheet12tests ${ZQ_WORKSHEET12_TEST_SOURCES})
+target_link_libraries(zqworksheet12tests PRIVATE zqworksheet12 zqcore zqplatform12 GTest::gtest GTest::gtest_main)
+gtest_discover_tests(zqworksheet12tests DISCOVERY_TIMEOUT 60)

@@ -13,7 +13,7 @@ namespace Zq::Addin {
 
 // Rows mean, standard deviation, skewness, kurtosis; a non-finite moment
 // becomes #VALUE! in its own cell.
-inline LPXLOPER MomentColumn(Result& out, const Math::Moments& moments) {
+inline ResultPointer MomentColumn(Result& out, const Math::Moments& moments) {
   const double values[4] = {moments.mean, moments.stdev, moments.skew, moments.kurt};
   long row = 0;
   return out.Column(4, [&] { return values[row++]; });

@@ -12,13 +12,13 @@ namespace {
 
 using Zq::Math::TailSide;
 
-LPXLOPER Pair(Zq::Addin::Result& out, double first, double second) {
+Zq::Addin::ResultPointer Pair(Zq::Addin::Result& out, double first, double second) {
   bool atFirst = true;
   return out.Column(2, [&] { return std::exchange(atFirst, false) ? first : second; });
 }
 
 // A tail fitted to a one-row or one-column sample of at least two values.
-LPXLOPER TailColumn(Zq::Addin::Result& out, TailSide side, const FP* data, double p, double mu, double sigma) {
+Zq::Addin::ResultPointer TailColumn(Zq::Addin::Result& out, TailSide side, const Zq::Addin::ArrayArgument* data, double p, double mu, double sigma) {
   if (data == nullptr) return out.Error();
   const bool line = (data->rows == 1 && data->columns >= 2) || (data->columns == 1 && data->rows >= 2);
   if (!line || !Zq::Math::IsOpenProbability(p)) return out.Error();
@@ -42,11 +42,11 @@ ZQ_WORKSHEET ZqNormParetoParam(double mean, double sd, double skew, double exkur
   });
 }
 
-ZQ_WORKSHEET ZqNormParetoUpperParam(const FP* data, double p, double mu, double sigma) {
+ZQ_WORKSHEET ZqNormParetoUpperParam(const Zq::Addin::ArrayArgument* data, double p, double mu, double sigma) {
   return ZQ_FRAME([&](Zq::Addin::Result& out) { return TailColumn(out, TailSide::Upper, data, p, mu, sigma); });
 }
 
-ZQ_WORKSHEET ZqNormParetoLowerParam(const FP* data, double p, double mu, double sigma) {
+ZQ_WORKSHEET ZqNormParetoLowerParam(const Zq::Addin::ArrayArgument* data, double p, double mu, double sigma) {
   return ZQ_FRAME([&](Zq::Addin::Result& out) { return TailColumn(out, TailSide::Lower, data, p, mu, sigma); });
 }
 

@@ -8,7 +8,7 @@ namespace {
 
 using FromNormal = double (*)(double, const Zq::Math::NormParetoParams&);
 
-LPXLOPER NormParetoSample(Zq::Addin::Result& out, const Zq::Addin::SampleCall& call,
+Zq::Addin::ResultPointer NormParetoSample(Zq::Addin::Result& out, const Zq::Addin::SampleCall& call,
                           const Zq::Math::NormParetoParams& params, Zq::Math::NormalOptions options,
                           FromNormal fromNormal) {
   return Zq::Addin::SampleFromNormals(out, call, options, true, [&](double z) { return fromNormal(z, params); });
@@ -18,8 +18,8 @@ LPXLOPER NormParetoSample(Zq::Addin::Result& out, const Zq::Addin::SampleCall& c
 
 // The two functions differ only in the map from normal values.
 #define ZQ_NORM_PARETO_SAMPLER(Name, Kernel)                                                                       \
-  ZQ_WORKSHEET Name(short size, double pU, double alphaU, double betaU, double pL, double alphaL, double betaL,    \
-                    double mu, double sigma, short algorithm, std::int32_t seed1, std::int32_t seed2, short invert, \
+  ZQ_WORKSHEET Name(Zq::Addin::WholeNumber size, double pU, double alphaU, double betaU, double pL, double alphaL, double betaL,    \
+                    double mu, double sigma, Zq::Addin::WholeNumber algorithm, std::int32_t seed1, std::int32_t seed2, short invert, \
                     short antithetic, short resampling, short horizontal) {                                        \
     return ZQ_FRAME([&](Zq::Addin::Result& out) {                                                                  \
       return NormParetoSample(out, {size, algorithm, seed1, seed2, horizontal != 0},                               \

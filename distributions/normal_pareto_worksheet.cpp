@@ -20,14 +20,14 @@ bool ValidTails(double pU, double pL) { return ValidTailProbability(pU) && Valid
 // The eight parameters, checked; #VALUE! when a tail probability is out of
 // range, else `value` of them.
 template <class Value>
-LPXLOPER WithParams(Result& out, const NormParetoParams& params, Value&& value) {
+Zq::Addin::ResultPointer WithParams(Result& out, const NormParetoParams& params, Value&& value) {
   if (!ValidTails(params.pU, params.pL)) return out.Error();
   return out.Number(value(params));
 }
 
 // A quantile: the family's map applied to the normal quantile of p.
 template <class FromNormal>
-LPXLOPER Quantile(Result& out, double p, const NormParetoParams& params, FromNormal fromNormal) {
+Zq::Addin::ResultPointer Quantile(Result& out, double p, const NormParetoParams& params, FromNormal fromNormal) {
   if (!(p > 0 && p < 1)) return out.Error();
   return WithParams(out, params, [&](const NormParetoParams& checked) {
     return fromNormal(Zq::Math::NormCdfInv(p), checked);
@@ -48,7 +48,7 @@ RawMoments MomentsOf(double pU, double pL, int highest) {
 }
 
 template <class Value>
-LPXLOPER FromMoments(Result& out, double pU, double pL, int highest, Value&& value) {
+Zq::Addin::ResultPointer FromMoments(Result& out, double pU, double pL, int highest, Value&& value) {
   if (!ValidTails(pU, pL)) return out.Error();
   return out.Number(value(MomentsOf(pU, pL, highest)));
 }

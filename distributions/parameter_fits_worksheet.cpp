@@ -12,7 +12,7 @@ namespace {
 
 // Runs a fit that writes N parameters; its result becomes the column.
 template <std::size_t N, class Fit>
-LPXLOPER FitColumn(Zq::Addin::Result& out, double stdev, Fit&& fit) {
+Zq::Addin::ResultPointer FitColumn(Zq::Addin::Result& out, double stdev, Fit&& fit) {
   if (!Zq::Math::IsPositive(stdev)) return out.Error();
   std::array<double, N> p{};
   if (!fit(p)) return out.Error();

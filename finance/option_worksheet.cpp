@@ -7,28 +7,28 @@ namespace {
 
 using Zq::Math::IsOptionOutputCode;
 
-Zq::Math::OptionOutput Output(short code) { return static_cast<Zq::Math::OptionOutput>(code); }
+Zq::Math::OptionOutput Output(Zq::Addin::WholeNumber code) { return static_cast<Zq::Math::OptionOutput>(code); }
 
 }  // namespace
 
-ZQ_WORKSHEET ZqOptionBS(short callFlag, double spot, double strike, double expiry, double volatility, double rate,
-                        short output) {
+ZQ_WORKSHEET ZqOptionBS(Zq::Addin::WholeNumber callFlag, double spot, double strike, double expiry, double volatility, double rate,
+                        Zq::Addin::WholeNumber output) {
   return ZQ_FRAME([&](Zq::Addin::Result& out) {
     if (!IsOptionOutputCode(output)) return out.Error();
     return out.Number(Zq::Math::BlackScholesValue(callFlag != 0, spot, strike, expiry, volatility, rate, Output(output)));
   });
 }
 
-ZQ_WORKSHEET ZqOptionBF(short callFlag, double forward, double strike, double expiry, double volatility, double rate,
-                        short output) {
+ZQ_WORKSHEET ZqOptionBF(Zq::Addin::WholeNumber callFlag, double forward, double strike, double expiry, double volatility, double rate,
+                        Zq::Addin::WholeNumber output) {
   return ZQ_FRAME([&](Zq::Addin::Result& out) {
     if (!IsOptionOutputCode(output)) return out.Error();
     return out.Number(Zq::Math::BlackFuturesValue(callFlag != 0, forward, strike, expiry, volatility, rate, Output(output)));
   });
 }
 
-ZQ_WORKSHEET ZqOptionGK(short callFlag, double spot, double strike, double expiry, double volatility,
-                        double foreignRate, double domesticRate, short output) {
+ZQ_WORKSHEET ZqOptionGK(Zq::Addin::WholeNumber callFlag, double spot, double strike, double expiry, double volatility,
+                        double foreignRate, double domesticRate, Zq::Addin::WholeNumber output) {
   return ZQ_FRAME([&](Zq::Addin::Result& out) {
     if (!IsOptionOutputCode(output)) return out.Error();
     return out.Number(Zq::Math::GarmanKohlhagenValue(callFlag != 0, spot, strike, expiry, volatility, foreignRate,

@@ -27,10 +27,14 @@ class MarshalledArguments {
 // result letter); missing trailing arguments count as omitted. Scalars:
 // TRUE/FALSE read as 1/0, an array gives its top-left value, omitted gives
 // 0. I and J truncate toward zero. K: a scalar is a 1x1 array, an omitted
-// argument a 1x1 array holding 0. Answers false, and Excel would answer
-// #VALUE! without calling, when a value does not fit its letter (an I or J
-// out of range, an array too large for K's 16-bit counts) or when there are
-// more arguments than letters.
+// argument a 1x1 array holding 0; K% the same with 32-bit counts, up to
+// Excel 12's grid. A trailing '$' (thread-safe) takes no argument. Answers
+// false, and Excel would answer #VALUE! without calling, when a value does
+// not fit its letter (an I or J out of range, an array too large for its
+// counts) or when there are more arguments than letters.
 bool Marshal(std::string_view letters, const std::vector<FormulaArgument>& arguments, MarshalledArguments& out);
+
+// How many arguments the argument letters take (K% is one, '$' none).
+std::size_t ArgumentCount(std::string_view letters);
 
 }  // namespace Zq::Host

@@ -16,6 +16,7 @@
 #include "host/case_batch.h"
 #include "host/host.h"
 #include "host/output.h"
+#include "host/parallel_evaluation.h"
 #include "host/standin/standin.h"
 
 namespace Zq::Host {
@@ -30,7 +31,9 @@ struct Options {
   bool registeredOnly = false;
   bool list = false;
   bool all = false;
+  bool argumentHelp = false;
   bool echo = false;
+  unsigned threads = 1;
   std::optional<std::chrono::nanoseconds> breakAfter;
   std::string casesDirectory;
   std::vector<CasePass> passes;
@@ -39,8 +42,8 @@ struct Options {
 
 constexpr std::string_view kUsage =
     "usage: zqhost [--addin PATH]... [--extras] [--json] [--wizard] [--quiet]\n"
-    "              [--registered-only] [--list [--all]] [--echo]\n"
-    "              [--break-after SECONDS] [FORMULA ...]\n"
+    "              [--registered-only] [--list [--all] [--argument-help]] [--echo]\n"
+    "              [--break-after SECONDS] [--threads N] [FORMULA ...]\n"
     "       zqhost [--addin PATH]... --cases DIRECTORY [--pass NAME OPTIONS]... CASE.zq ...\n"
     "Evaluates each FORMULA (or each line of standard input) through the add-ins\n"
     "(--addin once per add-in; --extras adds the companion beside the first).\n"
@@ -48,7 +51,23 @@ constexpr std::string_view kUsage =
     "output, errors and exit code to DIRECTORY; each --pass runs every case once\n"
     "more with the further OPTIONS (one argument) into files named CASE.NAME.*\n"
     "--break-after presses the user's break (Esc) in each call that has run\n"
-    "SECONDS; Ctrl-C presses it in the running call and ends the run.\n";
+    "SECONDS; Ctrl-C presses it in the running call and ends the run.\n"
+    "--threads evaluates the thread-safe functions' formulas on N threads at once\n"
+    "(the results print in sheet order); --argument-help lists each function's\n"
+    "argument help texts too.\n";
+
+// More threads than any machine's cores gains nothing.
+constexpr unsigned kMaxThreads = 1024;
+
+// N of --threads: a whole number from 1 to kMaxThreads.
+std::optional<unsigned> ThreadCount(const std::string& text) {
+  unsigned threads = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), threads);
+  if (error != std::errc() || end != text.data() + text.size() || threads < 1 || threads > kMaxThreads) {
+    return std::nullopt;
+  }
+  return threads;
+}
 
 // Longest break-after delay: about 31 years, well inside the clock's range.
 constexpr double kMaxBreakAfterSeconds = 1e9;
@@ -90,6 +109,15 @@ bool ParseOptions(const std::vector<std::string>& arguments, Options& options, s
       options.list = true;
     } else if (a == "--all") {
       options.all = true;
+    } else if (a == "--argument-help") {
+      options.argumentHelp = true;
+    } else if (a == "--threads") {
+      const std::optional<unsigned> threads = i + 1 < arguments.size() ? ThreadCount(arguments[++i]) : std::nullopt;
+      if (!threads) {
+        err << "zqhost: --threads needs a whole number of threads from 1 to " << kMaxThreads << "\n" << kUsage;
+        return false;
+      }
+      options.threads = *threads;
     } else if (a == "--echo") {
       options.echo = true;
     } else if (a == "--break-after") {
@@ -115,8 +143,8 @@ bool ParseOptions(const std::vector<std::string>& arguments, Options& options, s
     err << "zqhost: --pass goes with --cases\n" << kUsage;
     return false;
   }
-  if (options.all && !options.list) {
-    err << "zqhost: --all goes with --list\n" << kUsage;
+  if ((options.all || options.argumentHelp) && !options.list) {
+    err << "zqhost: " << (options.all ? "--all" : "--argument-help") << " goes with --list\n" << kUsage;
     return false;
   }
   return true;
@@ -136,14 +164,17 @@ std::string_view FileName(std::string_view path) {
 }
 
 // Function text, procedure, type text, argument text, function help and,
-// with withLibrary, the file name of the library the function lives in.
-void PrintRegistrations(std::span<const StandIn::Registration> registrations, bool withLibrary,
+// with withLibrary, the file name of the library the function lives in;
+// with argumentHelp, then the help text of each argument.
+constexpr std::size_t kFirstArgumentHelp = 10;
+void PrintRegistrations(std::span<const StandIn::Registration> registrations, bool withLibrary, bool argumentHelp,
                         std::ostream& out) {
   for (const auto& registration : registrations) {
     const auto& texts = registration.arguments;
     const auto text = [&](std::size_t k) { return k < texts.size() ? std::string_view(texts[k]) : std::string_view(); };
     out << text(3) << '\t' << text(1) << '\t' << text(2) << '\t' << text(4) << '\t' << text(9);
     if (withLibrary) out << '\t' << FileName(text(0));
+    for (std::size_t k = kFirstArgumentHelp; argumentHelp && k < texts.size(); ++k) out << '\t' << texts[k];
     out << '\n';
   }
 }
@@ -176,8 +207,10 @@ class Session {
   }
 
   // where: how the error message names the formula's place ("" or "line 3: ").
-  void Formula(std::string_view formula, const std::string& where) {
-    const Evaluation evaluation = host_.Evaluate(formula);
+  void Formula(std::string_view formula, const std::string& where) { Report(formula, where, host_.Evaluate(formula)); }
+
+  // Prints a formula's evaluation (made earlier, maybe on another thread).
+  void Report(std::string_view formula, const std::string& where, const Evaluation& evaluation) {
     if (!evaluation.ok) {
       err_ << "zqhost: " << where << '"' << QuotedExcerpt(formula) << "\": " << evaluation.error << '\n';
       failed_ = true;
@@ -238,6 +271,53 @@ class UserBreakForRun {
   Handler previous_ = SIG_ERR;
 };
 
+// The lines of a sheet as read: blank, comment or formula.
+struct SheetLine {
+  enum class Kind { kBlank, kComment, kFormula } kind;
+  std::string text;   // trimmed
+  std::string where;  // a formula's place for its error message
+};
+
+// Evaluates the sheet's formulas on options.threads threads, then prints
+// every line in order exactly as a serial run does, up to the first formula
+// the user's break kept from being evaluated.
+void RunSheet(Host& host, const std::vector<SheetLine>& lines, unsigned threads, Session& session) {
+  std::vector<std::string_view> formulas;
+  for (const SheetLine& line : lines) {
+    if (line.kind == SheetLine::Kind::kFormula) formulas.push_back(line.text);
+  }
+  const std::vector<std::optional<Evaluation>> evaluations = EvaluateAll(host, formulas, threads);
+  std::size_t next = 0;
+  for (const SheetLine& line : lines) {
+    switch (line.kind) {
+      case SheetLine::Kind::kBlank: session.BlankLine(); break;
+      case SheetLine::Kind::kComment: session.Comment(line.text); break;
+      case SheetLine::Kind::kFormula:
+        if (!evaluations[next]) return;
+        session.Report(line.text, line.where, *evaluations[next++]);
+        break;
+    }
+  }
+}
+
+// The formulas of the command line, or the lines of standard input.
+std::vector<SheetLine> ReadSheet(const Options& options, std::istream& in) {
+  std::vector<SheetLine> lines;
+  for (const auto& formula : options.formulas) {
+    lines.push_back({SheetLine::Kind::kFormula, std::string(Trim(formula)), ""});
+  }
+  if (!options.formulas.empty() || options.list) return lines;
+  std::string line;
+  for (int number = 1; std::getline(in, line); ++number) {
+    const std::string_view text = Trim(line);
+    const auto kind = text.empty()         ? SheetLine::Kind::kBlank
+                      : text.front() == '#' ? SheetLine::Kind::kComment
+                                            : SheetLine::Kind::kFormula;
+    lines.push_back({kind, std::string(text), "line " + std::to_string(number) + ": "});
+  }
+  return lines;
+}
+
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& arguments, const std::string& defaultAddinPath, std::istream& in,
@@ -258,17 +338,24 @@ int RunCommandLine(const std::vector<std::string>& arguments, const std::string&
       err << "zqhost: cannot load the add-in " << path << ": " << error << '\n';
       return kExitLoadFailed;
     }
+    if (options.extras && host.IsExcel12(addinPaths.front())) {
+      err << "zqhost: --extras does not go with the Excel 12 add-in " << addinPaths.front()
+          << ": it registers every function itself\n";
+      return kExitUsage;
+    }
   }
   if (!options.registeredOnly) host.RegisterExportedOnly();
   if (options.wizard) StandIn::OpenFunctionWizard();
 
   if (options.list) {
     // With one add-in every function lives in it; with more the list says where.
-    PrintRegistrations(host.Registrations(options.all), host.OpenAddinCount() > 1, out);
+    PrintRegistrations(host.Registrations(options.all), host.OpenAddinCount() > 1, options.argumentHelp, out);
   }
 
   Session session(host, options, out, err);
-  if (!options.formulas.empty()) {
+  if (options.threads > 1) {
+    RunSheet(host, ReadSheet(options, in), options.threads, session);
+  } else if (!options.formulas.empty()) {
     for (const auto& formula : options.formulas) {
       if (StandIn::BreakPressed()) break;
       session.Formula(Trim(formula), "");

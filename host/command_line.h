@@ -1,9 +1,12 @@
 // zqhost's command line:
 //   zqhost [--addin PATH]... [--extras] [--json] [--wizard] [--quiet]
-//          [--registered-only] [--list [--all]] [--echo]
-//          [--break-after SECONDS] [FORMULA ...]
-// --addin may be given once per add-in (the first is the main one); --extras
-// also opens the companion add-in found beside the first. --break-after
+//          [--registered-only] [--list [--all] [--argument-help]] [--echo]
+//          [--break-after SECONDS] [--threads N] [FORMULA ...]
+// --addin may be given once per add-in (the first is the main one), of
+// either flavour: classic or Excel 12; --extras also opens the companion
+// add-in found beside the first (classic only). --threads evaluates the
+// formulas of thread-safe functions on N threads at once and prints every
+// result in sheet order, as a serial run does. --break-after
 // presses the user's break in every worksheet call that has run SECONDS;
 // Ctrl-C presses it in the running call and evaluates no further formula.
 // Formulas come from the arguments, or one per line from standard input

@@ -103,6 +103,18 @@ void Host::Close() {
 
 bool Host::IsLoaded(const std::string& path) const { return Find(NormalPath(path)) != nullptr; }
 
+bool Host::IsExcel12(const std::string& path) const {
+  const Library* library = Find(NormalPath(path));
+  return library != nullptr && library->autoFree12 != nullptr;
+}
+
+bool Host::IsThreadSafe(std::string_view text) const {
+  const ParsedFormula parsed = ParseFormula(text);
+  if (!parsed.ok) return false;
+  const StandIn::RegisteredFunction* function = StandIn::FindFunction(parsed.formula.name);
+  return function != nullptr && function->typeText.ends_with('$');
+}
+
 Host::Library* Host::Find(const std::string& path) const {
   for (const auto& library : libraries_) {
     if (library->path == path) return library.get();
@@ -116,6 +128,7 @@ Host::Library* Host::Load(const std::string& path, std::string& error) {
   library->path = path;
   if (!library->library.Open(path, error)) return nullptr;
   library->autoFree = reinterpret_cast<AutoFree>(library->library.Find("xlAutoFree"));
+  library->autoFree12 = reinterpret_cast<AutoFree12>(library->library.Find("xlAutoFree12"));
   libraries_.push_back(std::move(library));
   return libraries_.back().get();
 }
@@ -126,7 +139,11 @@ std::shared_ptr<const StandIn::Binding> Host::Resolve(const std::string& module,
   Library* library = Load(NormalPath(module), ignored);
   const Procedure address = library != nullptr ? library->library.Find(procedure) : nullptr;
   if (address == nullptr) return nullptr;
-  return std::make_shared<const Callable>(library->weak_from_this(), address, FindInvoker(typeText));
+  // A result letter Q marks a function of the Excel 12 flavour.
+  const bool excel12 = typeText.starts_with('Q');
+  return std::make_shared<const Callable>(library->weak_from_this(), address,
+                                          excel12 ? nullptr : FindInvoker(typeText),
+                                          excel12 ? FindInvoker12(typeText) : nullptr);
 }
 
 void Host::ReleaseUnused() {
@@ -156,7 +173,7 @@ Evaluation Host::Evaluate(std::string_view text) {
   const std::string& typeText = function->typeText;
   // A function registered while the host was not listening has no callable.
   const auto* callable = dynamic_cast<const Callable*>(function->binding.get());
-  if (callable != nullptr && callable->invoker == nullptr) {
+  if (callable != nullptr && callable->invoker == nullptr && callable->invoker12 == nullptr) {
     evaluation.error = "cannot call " + function->functionText + ": no invoker for type text \"" + typeText + "\"";
     return evaluation;
   }
@@ -166,9 +183,9 @@ Evaluation Host::Evaluate(std::string_view text) {
     return evaluation;
   }
   const std::string_view letters = std::string_view(typeText).substr(1);
-  if (formula.arguments.size() > letters.size()) {
+  if (formula.arguments.size() > ArgumentCount(letters)) {
     evaluation.error = "too many arguments: " + function->functionText + " takes " +
-                       std::to_string(letters.size()) + ", got " + std::to_string(formula.arguments.size());
+                       std::to_string(ArgumentCount(letters)) + ", got " + std::to_string(formula.arguments.size());
     return evaluation;
   }
   evaluation.ok = true;
@@ -178,7 +195,11 @@ Evaluation Host::Evaluate(std::string_view text) {
     return evaluation;
   }
   StandIn::BeginWorksheetCall();
-  evaluation.value = TakeResult(callable->invoker(callable->procedure, arguments.Values()), library->autoFree);
+  if (callable->invoker12 != nullptr) {
+    evaluation.value = TakeResult12(callable->invoker12(callable->procedure, arguments.Values()), library->autoFree12);
+  } else {
+    evaluation.value = TakeResult(callable->invoker(callable->procedure, arguments.Values()), library->autoFree);
+  }
   return evaluation;
 }
 

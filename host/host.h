@@ -68,24 +68,38 @@ class Host {
   // add-ins' xlAutoOpen, then, with includeHost, the host's own.
   std::span<const StandIn::Registration> Registrations(bool includeHost) const;
 
-  // Parses and evaluates one formula.
+  // Whether the library at `path` is loaded and of the Excel 12 flavour: it
+  // exports xlAutoFree12.
+  bool IsExcel12(const std::string& path) const;
+
+  // Parses and evaluates one formula. Several threads may evaluate at once
+  // while no add-in is opened or closed.
   Evaluation Evaluate(std::string_view formula);
+
+  // Whether the formula calls a function registered thread-safe (its type
+  // text ends with '$'), which may run off the main thread. A formula that
+  // cannot be evaluated answers false: its error comes from the main thread.
+  bool IsThreadSafe(std::string_view formula) const;
 
  private:
   struct Library : std::enable_shared_from_this<Library> {
     std::string path;  // absolute and normalised: the key libraries are found by
     AddinLibrary library;
     AutoFree autoFree = nullptr;
+    AutoFree12 autoFree12 = nullptr;  // exported by the Excel 12 flavour alone
   };
 
   // How a registered function is called, found once when it is registered
   // and kept with it by the stand-in: no call looks it up again.
   struct Callable final : StandIn::Binding {
-    Callable(std::weak_ptr<const Library> library, Procedure procedure, Invoker invoker)
-        : library(std::move(library)), procedure(procedure), invoker(invoker) {}
+    Callable(std::weak_ptr<const Library> library, Procedure procedure, Invoker invoker, Invoker12 invoker12)
+        : library(std::move(library)), procedure(procedure), invoker(invoker), invoker12(invoker12) {}
     std::weak_ptr<const Library> library;  // expires when the library is unloaded
     Procedure procedure = nullptr;
-    Invoker invoker = nullptr;  // null when none is compiled for the type text
+    // At most one is set, by the type text's flavour; neither when no
+    // invoker is compiled for the type text.
+    Invoker invoker = nullptr;
+    Invoker12 invoker12 = nullptr;
   };
 
   Library* Find(const std::string& path) const;

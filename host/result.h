@@ -10,6 +10,10 @@
 
 #include "addin/xlcall.h"
 
+// Excel 12's record, declared only: this header is also read beside the
+// Windows headers, which name the record's DWORD differently.
+struct XLOPER12;
+
 namespace Zq::Host {
 
 struct ErrorValue {
@@ -25,12 +29,16 @@ struct Grid {
 };
 
 using AutoFree = void(ZQ_CALL*)(LPXLOPER record);
+using AutoFree12 = void(ZQ_CALL*)(XLOPER12* record);
 
 // The cells of a result; nullopt for a null pointer (nothing computed, as
 // while the Function Wizard is open). Records of a kind a worksheet function
 // cannot answer become #VALUE!. After copying, a record with xlbitDLLFree
 // goes to autoFree (when the add-in exports one).
 std::optional<Grid> TakeResult(LPXLOPER record, AutoFree autoFree);
+// The same for an Excel 12 function's XLOPER12 (32-bit counts, wide
+// strings), handed back to xlAutoFree12.
+std::optional<Grid> TakeResult12(XLOPER12* record, AutoFree12 autoFree);
 
 // A 1x1 grid holding one value.
 Grid SingleCell(Cell cell);

@@ -1,4 +1,5 @@
-// Excel's floating-point array arguments (type letter K) as read-only views
+// Excel's floating-point array arguments (type letters K, K% in the Excel 12
+// flavour) as read-only views
 // over the doubles Excel passed: nothing is copied, written or read past the
 // rows x columns values.
 #pragma once
@@ -6,13 +7,13 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "addin/xlcall.h"
+#include "addin/flavour.h"
 #include "multivariate/matrix.h"
 
 namespace Zq::Addin {
 
 // Row-major view, rowStride = columns; empty when either count is 0.
-inline Math::ConstMatrixView MatrixArgument(const FP* fp) {
+inline Math::ConstMatrixView MatrixArgument(const ArrayArgument* fp) {
   if (fp == nullptr) return {};
   const std::uint64_t count = static_cast<std::uint64_t>(fp->rows) * fp->columns;
   if (count > static_cast<std::uint64_t>(PTRDIFF_MAX) / sizeof(double)) return {};
@@ -20,7 +21,7 @@ inline Math::ConstMatrixView MatrixArgument(const FP* fp) {
 }
 
 // A one-row or one-column argument as a stride-1 vector; empty otherwise.
-inline Math::ConstVectorView VectorArgument(const FP* fp) {
+inline Math::ConstVectorView VectorArgument(const ArrayArgument* fp) {
   if (fp == nullptr || (fp->rows != 1 && fp->columns != 1)) return {};
   const std::int32_t length = fp->rows == 1 ? fp->columns : fp->rows;
   if (length == 0) return {};

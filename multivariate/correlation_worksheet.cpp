@@ -20,22 +20,22 @@ using Zq::Math::ConstVectorView;
 // whose upper triangle (diagonal included) comes from upper(i, j); the lower
 // triangle repeats the mirrored cell, number or #VALUE! alike.
 template <class Upper>
-LPXLOPER MomentTable(Result& out, const FP* data, bool withMean, bool withStdev, Upper&& upper) {
+Zq::Addin::ResultPointer MomentTable(Result& out, const Zq::Addin::ArrayArgument* data, bool withMean, bool withStdev, Upper&& upper) {
   const ConstMatrixView table = Zq::Addin::MatrixArgument(data);
   const long c = table.Columns();
   if (c < 1 || table.Rows() < 2) return out.Error();
   const long rows = c + (withMean ? 1 : 0) + (withStdev ? 1 : 0);
   Zq::Math::StopRequest userBreak = Zq::Addin::BreakOnEsc();
   const std::uint64_t pairWork = static_cast<std::uint64_t>(table.Rows()) * 8;
-  return out.Array(rows, c, [&](XLOPER* cells) {
+  return out.Array(rows, c, [&](Zq::Addin::ResultRecord* cells) {
     for (std::int32_t i = 0; withMean && i < c; ++i) Zq::Addin::StoreNumber(Zq::Math::ColumnMean(table.Column(i)), *cells++);
     for (std::int32_t i = 0; withStdev && i < c; ++i) {
       Zq::Addin::StoreNumber(Zq::Math::PopulationStdev(table.Column(i)), *cells++);
     }
-    XLOPER* matrix = cells;
+    Zq::Addin::ResultRecord* matrix = cells;
     for (std::int32_t i = 0; i < c; ++i) {
       for (std::int32_t j = 0; j < c; ++j) {
-        XLOPER& cell = matrix[static_cast<std::ptrdiff_t>(i) * c + j];
+        Zq::Addin::ResultRecord& cell = matrix[static_cast<std::ptrdiff_t>(i) * c + j];
         if (j < i) {
           cell = matrix[static_cast<std::ptrdiff_t>(j) * c + i];
         } else {
@@ -50,7 +50,7 @@ LPXLOPER MomentTable(Result& out, const FP* data, bool withMean, bool withStdev,
 
 }  // namespace
 
-ZQ_WORKSHEET ZqMultiCorrel(const FP* data, short calcMean, short calcStdev) {
+ZQ_WORKSHEET ZqMultiCorrel(const Zq::Addin::ArrayArgument* data, short calcMean, short calcStdev) {
   return ZQ_FRAME([&](Result& out) {
     return MomentTable(out, data, calcMean != 0, calcStdev != 0, [](ConstVectorView x, ConstVectorView y, bool diagonal) {
       return diagonal ? 1.0 : Zq::Math::PairCorrelation(x, y);
@@ -58,7 +58,7 @@ ZQ_WORKSHEET ZqMultiCorrel(const FP* data, short calcMean, short calcStdev) {
   });
 }
 
-ZQ_WORKSHEET ZqMultiCovarp(const FP* data, short calcMean) {
+ZQ_WORKSHEET ZqMultiCovarp(const Zq::Addin::ArrayArgument* data, short calcMean) {
   return ZQ_FRAME([&](Result& out) {
     return MomentTable(out, data, calcMean != 0, false, [](ConstVectorView x, ConstVectorView y, bool) {
       return Zq::Math::PairCovariance(x, y);
@@ -66,7 +66,7 @@ ZQ_WORKSHEET ZqMultiCovarp(const FP* data, short calcMean) {
   });
 }
 
-ZQ_WORKSHEET ZqCor2Cov(const FP* stdev, const FP* correlation) {
+ZQ_WORKSHEET ZqCor2Cov(const Zq::Addin::ArrayArgument* stdev, const Zq::Addin::ArrayArgument* correlation) {
   return ZQ_FRAME([&](Result& out) {
     const ConstMatrixView r = Zq::Addin::MatrixArgument(correlation);
     const std::int32_t d = r.Columns();
@@ -81,7 +81,7 @@ ZQ_WORKSHEET ZqCor2Cov(const FP* stdev, const FP* correlation) {
   });
 }
 
-ZQ_WORKSHEET ZqCov2Cor(const FP* covariance, short calcStdev) {
+ZQ_WORKSHEET ZqCov2Cor(const Zq::Addin::ArrayArgument* covariance, short calcStdev) {
   return ZQ_FRAME([&](Result& out) {
     const ConstMatrixView v = Zq::Addin::MatrixArgument(covariance);
     const std::int32_t e = v.Columns();

@@ -9,9 +9,9 @@ namespace Zq::Addin {
 
 // Counts are widened before adding the leading row, so a matrix of 65535
 // rows plus a row is refused (#VALUE!) rather than wrapped.
-inline LPXLOPER MatrixArray(Result& out, Math::ConstMatrixView body, const Math::ConstVectorView* top = nullptr) {
+inline ResultPointer MatrixArray(Result& out, Math::ConstMatrixView body, const Math::ConstVectorView* top = nullptr) {
   const long leading = top != nullptr ? 1 : 0;
-  return out.Array(leading + body.Rows(), body.Columns(), [&](XLOPER* cells) {
+  return out.Array(leading + body.Rows(), body.Columns(), [&](ResultRecord* cells) {
     if (top != nullptr) {
       for (auto it = top->First(); it != top->Last(); ++it) StoreNumber(*it, *cells++);
     }

@@ -6,7 +6,7 @@
 #include "multivariate/matrix_result_worksheet.h"
 #include "multivariate/symmetric_eigen.h"
 
-ZQ_WORKSHEET ZqPCA(const FP* matrix) {
+ZQ_WORKSHEET ZqPCA(const Zq::Addin::ArrayArgument* matrix) {
   return ZQ_FRAME([&](Zq::Addin::Result& out) {
     const Zq::Math::ConstMatrixView a = Zq::Addin::MatrixArgument(matrix);
     const std::int32_t n = a.Rows();

@@ -11,14 +11,14 @@ namespace {
 
 // The mean's dimension: its row count, or its column count when it is one
 // row. An argument without values has none.
-std::int32_t MeanDimension(const FP* mean) {
+std::int32_t MeanDimension(const Zq::Addin::ArrayArgument* mean) {
   if (mean == nullptr || mean->rows == 0 || mean->columns == 0) return 0;
   return mean->rows == 1 ? mean->columns : mean->rows;
 }
 
 }  // namespace
 
-ZQ_WORKSHEET ZqRandMultiNorm(short size, const FP* cov, const FP* mean, short algorithm, std::int32_t seed1,
+ZQ_WORKSHEET ZqRandMultiNorm(Zq::Addin::WholeNumber size, const Zq::Addin::ArrayArgument* cov, const Zq::Addin::ArrayArgument* mean, Zq::Addin::WholeNumber algorithm, std::int32_t seed1,
                              std::int32_t seed2, short useInverse, short useAntithetic, short useResampling) {
   return ZQ_FRAME([&](Zq::Addin::Result& out) {
     namespace M = Zq::Math;
@@ -50,8 +50,8 @@ ZQ_WORKSHEET ZqRandMultiNorm(short size, const FP* cov, const FP* mean, short al
       return out.Error();
     }
     const std::uint64_t rowWork = dimension * dimension * 2;
-    return out.Array(size, d, [&](XLOPER* cells) {
-      for (short row = 0; row < size; ++row) {
+    return out.Array(size, d, [&](Zq::Addin::ResultRecord* cells) {
+      for (Zq::Addin::WholeNumber row = 0; row < size; ++row) {
         sampler.NextVector(x, z);
         for (std::int32_t i = 0; i < d; ++i) Zq::Addin::StoreNumber(x[i], *cells++);
         if (userBreak.Poll(rowWork)) return false;

@@ -13,7 +13,7 @@ using Zq::Addin::Result;
 using Zq::Addin::SampleOneByOne;
 using Zq::Math::IsPositive;
 
-ZQ_WORKSHEET ZqRandBeta(short size, double alpha, double beta, short algorithm, std::int32_t seed1, std::int32_t seed2) {
+ZQ_WORKSHEET ZqRandBeta(Zq::Addin::WholeNumber size, double alpha, double beta, Zq::Addin::WholeNumber algorithm, std::int32_t seed1, std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
     return SampleOneByOne(out, {size, algorithm, seed1, seed2}, IsPositive(alpha) && IsPositive(beta),
                           [&] { return Zq::Math::RandomBeta::Make(alpha, beta); });
@@ -21,7 +21,7 @@ ZQ_WORKSHEET ZqRandBeta(short size, double alpha, double beta, short algorithm, 
 }
 
 // Alpha is a location, yet it too must exceed 1e-12.
-ZQ_WORKSHEET ZqRandGumbel(short size, double alpha, double beta, short algorithm, std::int32_t seed1,
+ZQ_WORKSHEET ZqRandGumbel(Zq::Addin::WholeNumber size, double alpha, double beta, Zq::Addin::WholeNumber algorithm, std::int32_t seed1,
                           std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
     return SampleOneByOne(out, {size, algorithm, seed1, seed2}, IsPositive(alpha) && IsPositive(beta),
@@ -29,21 +29,21 @@ ZQ_WORKSHEET ZqRandGumbel(short size, double alpha, double beta, short algorithm
   });
 }
 
-ZQ_WORKSHEET ZqRandLogistic(short size, double m, double b, short algorithm, std::int32_t seed1, std::int32_t seed2) {
+ZQ_WORKSHEET ZqRandLogistic(Zq::Addin::WholeNumber size, double m, double b, Zq::Addin::WholeNumber algorithm, std::int32_t seed1, std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
     return SampleOneByOne(out, {size, algorithm, seed1, seed2}, IsPositive(b),
                           [&] { return Zq::Math::RandomLogistic::Make(m, b); });
   });
 }
 
-ZQ_WORKSHEET ZqRandPoisson(short size, double mean, short algorithm, std::int32_t seed1, std::int32_t seed2) {
+ZQ_WORKSHEET ZqRandPoisson(Zq::Addin::WholeNumber size, double mean, Zq::Addin::WholeNumber algorithm, std::int32_t seed1, std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
     return SampleOneByOne(out, {size, algorithm, seed1, seed2}, IsPositive(mean),
                           [&] { return Zq::Math::RandomPoisson::Make(mean); });
   });
 }
 
-ZQ_WORKSHEET ZqRandTriangular(short size, double min, double max, double mode, short algorithm, std::int32_t seed1,
+ZQ_WORKSHEET ZqRandTriangular(Zq::Addin::WholeNumber size, double min, double max, double mode, Zq::Addin::WholeNumber algorithm, std::int32_t seed1,
                               std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
     return SampleOneByOne(out, {size, algorithm, seed1, seed2}, mode > min && mode < max,
@@ -52,7 +52,7 @@ ZQ_WORKSHEET ZqRandTriangular(short size, double min, double max, double mode, s
 }
 
 // Alpha is the scale and beta the shape.
-ZQ_WORKSHEET ZqRandWeibull(short size, double alpha, double beta, short algorithm, std::int32_t seed1,
+ZQ_WORKSHEET ZqRandWeibull(Zq::Addin::WholeNumber size, double alpha, double beta, Zq::Addin::WholeNumber algorithm, std::int32_t seed1,
                            std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
     return SampleOneByOne(out, {size, algorithm, seed1, seed2}, IsPositive(alpha) && IsPositive(beta),

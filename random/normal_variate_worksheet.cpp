@@ -10,7 +10,7 @@ using Zq::Addin::Result;
 using Zq::Addin::SampleFromNormals;
 using Zq::Math::IsPositive;
 
-ZQ_WORKSHEET ZqRandLogNorm(short size, double m, double s, short algorithm, std::int32_t seed1, std::int32_t seed2) {
+ZQ_WORKSHEET ZqRandLogNorm(Zq::Addin::WholeNumber size, double m, double s, Zq::Addin::WholeNumber algorithm, std::int32_t seed1, std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
     return SampleFromNormals(out, {size, algorithm, seed1, seed2}, {.inversion = true}, IsPositive(s), [&](double z) {
       const double y = m + s * z;
@@ -19,7 +19,7 @@ ZQ_WORKSHEET ZqRandLogNorm(short size, double m, double s, short algorithm, std:
   });
 }
 
-ZQ_WORKSHEET ZqRandJohnsonSU(short size, double gamma, double delta, double lambda, double xi, short algorithm,
+ZQ_WORKSHEET ZqRandJohnsonSU(Zq::Addin::WholeNumber size, double gamma, double delta, double lambda, double xi, Zq::Addin::WholeNumber algorithm,
                              std::int32_t seed1, std::int32_t seed2, short invert, short antithetic,
                              short resampling) {
   return ZQ_FRAME([&](Result& out) {
@@ -30,7 +30,7 @@ ZQ_WORKSHEET ZqRandJohnsonSU(short size, double gamma, double delta, double lamb
   });
 }
 
-ZQ_WORKSHEET ZqRandTruncNorm(short size, double min, double max, double mu, double sigma, short algorithm,
+ZQ_WORKSHEET ZqRandTruncNorm(Zq::Addin::WholeNumber size, double min, double max, double mu, double sigma, Zq::Addin::WholeNumber algorithm,
                              std::int32_t seed1, std::int32_t seed2) {
   return ZQ_FRAME([&](Result& out) {
     return Zq::Addin::Sample(out, {size, algorithm, seed1, seed2}, [&](const Zq::Math::RandomUniform&) {

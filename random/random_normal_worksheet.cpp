@@ -2,7 +2,7 @@
 // variance-reduction switches.
 #include "random/sample_worksheet.h"
 
-ZQ_WORKSHEET ZqRandNorm(short size, short algorithm, std::int32_t seed1, std::int32_t seed2, short useInverse,
+ZQ_WORKSHEET ZqRandNorm(Zq::Addin::WholeNumber size, Zq::Addin::WholeNumber algorithm, std::int32_t seed1, std::int32_t seed2, short useInverse,
                         short useAntithetic, short useResampling) {
   return ZQ_FRAME([&](Zq::Addin::Result& out) {
     const auto options = Zq::Addin::WorksheetNormalOptions(useInverse, useAntithetic, useResampling);

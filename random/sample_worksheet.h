@@ -23,7 +23,7 @@ namespace Zq::Addin {
 // The worksheet Algorithm argument: 0 -> RandomAlgorithm::Mt2002,
 // 1 -> RandomAlgorithm::Mt1998, 2 -> RandomAlgorithm::Ran2; anything else
 // is invalid.
-inline std::optional<Math::RandomAlgorithm> WorksheetAlgorithm(short code) {
+inline std::optional<Math::RandomAlgorithm> WorksheetAlgorithm(WholeNumber code) {
   switch (code) {
     case 0: return Math::RandomAlgorithm::Mt2002;
     case 1: return Math::RandomAlgorithm::Mt1998;
@@ -34,8 +34,8 @@ inline std::optional<Math::RandomAlgorithm> WorksheetAlgorithm(short code) {
 
 // The arguments every random function takes besides its parameters.
 struct SampleCall {
-  short size;
-  short algorithm;
+  WholeNumber size;
+  WholeNumber algorithm;
   std::int32_t seed1;
   std::int32_t seed2;
   bool asRow = false;
@@ -45,14 +45,18 @@ struct SampleCall {
 // and answers its sampler, or nothing for #VALUE!; it sees the seeded engine
 // unchanging (resampling pre-draws from a copy).
 template <class SetUp>
-LPXLOPER Sample(Result& out, const SampleCall& call, SetUp&& setUp) {
+ResultPointer Sample(Result& out, const SampleCall& call, SetUp&& setUp) {
   const auto algorithm = WorksheetAlgorithm(call.algorithm);
-  if (!algorithm || call.size <= 0) return out.Error();
+  const long rows = call.asRow ? 1 : call.size;
+  const long columns = call.asRow ? call.size : 1;
+  // A Size past the grid or the ceiling is refused before the sampler is
+  // set up: resampling draws all Size values ahead.
+  if (!algorithm || call.size <= 0 || !WithinResultCeiling(rows, columns)) return out.Error();
   Math::RandomUniform engine(*algorithm, call.seed1, call.seed2);
   auto sampler = std::forward<SetUp>(setUp)(std::as_const(engine));
   if (!sampler) return out.Error();
   const long size = call.size;
-  return out.Array(call.asRow ? 1 : size, call.asRow ? size : 1, [&](XLOPER* cells) {
+  return out.Array(rows, columns, [&](ResultRecord* cells) {
     sampler->Generate(engine, size, [&cells](double x) { StoreNumber(x, *cells++); });
   });
 }
@@ -101,7 +105,7 @@ struct OneByOne {
 // The call of a one-value-at-a-time sampler: #VALUE! unless `valid` (the
 // worksheet's checks of the parameters) and make() gives a sampler.
 template <class Make>
-LPXLOPER SampleOneByOne(Result& out, const SampleCall& call, bool valid, Make&& make) {
+ResultPointer SampleOneByOne(Result& out, const SampleCall& call, bool valid, Make&& make) {
   using Sampler = typename std::invoke_result_t<Make>::value_type;
   return Sample(out, call, [&](const Math::RandomUniform&) -> std::optional<OneByOne<Sampler>> {
     if (!valid) return std::nullopt;
@@ -114,7 +118,7 @@ LPXLOPER SampleOneByOne(Result& out, const SampleCall& call, bool valid, Make&& 
 // The call of transform(z) for standard normal z drawn with `options`:
 // #VALUE! unless `valid`, or when resampling finds no spread.
 template <class Transform>
-LPXLOPER SampleFromNormals(Result& out, const SampleCall& call, Math::NormalOptions options, bool valid,
+ResultPointer SampleFromNormals(Result& out, const SampleCall& call, Math::NormalOptions options, bool valid,
                            Transform&& transform) {
   return Sample(out, call, [&](const Math::RandomUniform& engine) {
     return MapValues(valid ? Math::RandomNormal::Make(engine, options, call.size) : std::nullopt, transform);

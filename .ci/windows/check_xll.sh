@@ -4,7 +4,10 @@
 # among them, and no inexact maths function) plus Excel's XLCALL32 by
 # ordinals 2 and 3 only, and export exactly the four entry points and, for
 # the add-in itself (zqrand*.xll), the 113 worksheet functions, undecorated.
-# The companion (zqextras*.xll) exports the entry points alone.
+# The companion (zqextras*.xll) exports the entry points alone. The Excel 12
+# flavour (zqrand12_*.xll) imports XLCallVer from XLCALL32 by name instead,
+# finds Excel 12's callback with GetModuleHandleW and GetProcAddress, and
+# exports its own entry points (xlAutoFree12, xlAddInManagerInfo12).
 #   check_xll.sh FILE.xll 32|64
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -41,16 +44,30 @@ printf '%s\n' KERNEL32.DLL MSVCRT.DLL USER32.DLL XLCALL32.DLL >"$work/dlls.expec
 if ! cmp -s "$work/dlls" "$work/dlls.expected"; then
   fail "imports from $(tr '\n' ' ' <"$work/dlls")instead of $(tr '\n' ' ' <"$work/dlls.expected")"
 fi
-grep '^XLCALL32.DLL:' "$work/imports" >"$work/xlcall" || true
-printf '%s\n' 'XLCALL32.DLL:#2' 'XLCALL32.DLL:#3' >"$work/xlcall.expected"
-cmp -s "$work/xlcall" "$work/xlcall.expected" ||
-  fail "XLCALL32 imports are $(tr '\n' ' ' <"$work/xlcall")instead of ordinals 2 and 3"
 companion=0
-case "$(basename "$xll")" in zqextras*) companion=1 ;; esac
+excel12=0
+case "$(basename "$xll")" in
+  zqextras*) companion=1 ;;
+  zqrand12_*) excel12=1 ;;
+esac
+grep '^XLCALL32.DLL:' "$work/imports" >"$work/xlcall" || true
+if [ "$excel12" -eq 1 ]; then
+  xlcall_expected=(XLCALL32.DLL:XLCallVer)
+  xlcall_description="XLCallVer by name"
+else
+  xlcall_expected=(XLCALL32.DLL:#2 XLCALL32.DLL:#3)
+  xlcall_description="ordinals 2 and 3"
+fi
+printf '%s\n' "${xlcall_expected[@]}" >"$work/xlcall.expected"
+cmp -s "$work/xlcall" "$work/xlcall.expected" ||
+  fail "XLCALL32 imports are $(tr '\n' ' ' <"$work/xlcall")instead of $xlcall_description"
 calls=(USER32.DLL:MessageBoxA)
 if [ "$companion" -eq 0 ]; then
   calls+=(USER32.DLL:EnumWindows USER32.DLL:GetClassNameA USER32.DLL:GetParent KERNEL32.DLL:CompareStringA
     KERNEL32.DLL:lstrlenA KERNEL32.DLL:QueryPerformanceFrequency KERNEL32.DLL:QueryPerformanceCounter)
+fi
+if [ "$excel12" -eq 1 ]; then
+  calls+=(KERNEL32.DLL:GetModuleHandleW KERNEL32.DLL:GetProcAddress)
 fi
 for call in "${calls[@]}"; do
   grep -qx "$call" "$work/imports" || fail "does not import $call"
@@ -65,7 +82,11 @@ fi
 # Exports: exactly the entry points and, for the add-in itself, the
 # worksheet functions of both tables.
 sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/s/^\t\[ *[0-9]*\] //p' "$work/dump" | sort >"$work/exports"
-printf '%s\n' xlAutoOpen xlAutoClose xlAddInManagerInfo xlAutoFree >"$work/exports.expected"
+if [ "$excel12" -eq 1 ]; then
+  printf '%s\n' xlAutoOpen xlAutoClose xlAddInManagerInfo12 xlAutoFree12 >"$work/exports.expected"
+else
+  printf '%s\n' xlAutoOpen xlAutoClose xlAddInManagerInfo xlAutoFree >"$work/exports.expected"
+fi
 if [ "$companion" -eq 0 ]; then
   c++ -std=c++20 -I"$root" -o "$work/procedures" "$here/table_procedures.cpp"
   "$work/procedures" >"$work/registered"
@@ -83,6 +104,6 @@ if ! cmp -s "$work/exports" "$work/exports.expected"; then
 fi
 
 if [ "$status" -eq 0 ]; then
-  echo "check_xll: $xll: $format, imports $(tr '\n' ' ' <"$work/dlls")(XLCALL32 by ordinals 2, 3), $(wc -l <"$work/exports") exports"
+  echo "check_xll: $xll: $format, imports $(tr '\n' ' ' <"$work/dlls")(XLCALL32: $xlcall_description), $(wc -l <"$work/exports") exports"
 fi
 exit "$status"

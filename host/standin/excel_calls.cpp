@@ -1,5 +1,7 @@
 // Excel's side of the Excel4v callback: the few function numbers the add-in
 // uses, answered as Excel answers them, with a record of what was asked.
+// The commands Excel12v shares with it work on the same state, under one
+// lock: worksheet functions on several threads call back at once.
 #include <algorithm>
 #include <atomic>
 #include <cctype>
@@ -7,12 +9,13 @@
 #include <cstdint>
 #include <cstring>
 #include <new>
-#include <set>
+#include <map>
 #include <string>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "host/standin/excel_commands.h"
 #include "host/standin/standin.h"
 
 namespace Zq::StandIn {
@@ -26,6 +29,7 @@ std::atomic<bool> BreakKeyDown{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "pressing the break is safe in a signal handler");
 
 using Clock = std::chrono::steady_clock;
+using Commands::BaseType;
 
 // Worksheet names compare without regard to letter case.
 bool SameName(std::string_view a, std::string_view b) {
@@ -62,26 +66,24 @@ struct ExcelState {
   std::unordered_map<std::string, std::size_t, NameHash, NameEqual> positions;
   std::vector<double> unregisteredIds;
   std::vector<std::string> removedNames;
-  std::set<char*> outstandingStrings;
+  // Strings handed out by xlGetName, each with what releases it.
+  std::map<void*, void (*)(void*)> outstandingStrings;
   ProcedureResolver resolver;
+  // Set before a run; read by every worksheet call.
   std::optional<std::chrono::nanoseconds> breakAfter;
+  std::atomic<int> abortQueries{0};
+};
+
+// Each thread's current worksheet call, for the break-after delay.
+struct CallClock {
   Clock::time_point callBegan = Clock::now();
   bool breakTakenBack = false;  // by xlAbort(FALSE), until the next call
-  int abortQueries = 0;
 };
+thread_local CallClock ThisCall;
 
 ExcelState& State() {
   static ExcelState state;
   return state;
-}
-
-WORD BaseType(const XLOPER& record) { return record.xltype & static_cast<WORD>(~(xlbitXLFree | xlbitDLLFree)); }
-
-bool DecodeText(const XLOPER* record, std::string& text) {
-  if (record == nullptr || BaseType(*record) != xltypeStr || record->val.str == nullptr) return false;
-  const auto length = static_cast<unsigned char>(record->val.str[0]);
-  text.assign(record->val.str + 1, length);
-  return true;
 }
 
 std::vector<RegisteredFunction>::iterator FindRegistered(std::string_view functionText) {
@@ -99,110 +101,24 @@ void EraseFunction(std::vector<RegisteredFunction>::iterator function) {
 }
 
 int GetHwnd(XLOPER* result, int count) {
-  if (State().getHwndFails || result == nullptr || count != 0) return xlretFailed;
-  const auto handle = reinterpret_cast<std::uintptr_t>(ExcelMainWindow());
-  result->val.w = static_cast<short>(static_cast<WORD>(handle & 0xFFFFu));
+  const std::optional<std::uintptr_t> handle = Commands::MainWindowHandle();
+  if (!handle || result == nullptr || count != 0) return xlretFailed;
+  result->val.w = static_cast<short>(static_cast<WORD>(*handle & 0xFFFFu));
   result->xltype = xltypeInt;
   return xlretSuccess;
 }
 
 int GetName(XLOPER* result, int count) {
   if (result == nullptr || count != 0) return xlretFailed;
-  const std::string& name = State().moduleName;
+  const std::string& name = Commands::ModuleName();
   const std::size_t length = std::min(name.size(), kMaxCountedLength);
   char* text = new (std::nothrow) char[length + 1];
   if (text == nullptr) return xlretFailed;
   text[0] = static_cast<char>(length);
   std::memcpy(text + 1, name.data(), length);
-  State().outstandingStrings.insert(text);
+  Commands::KeepString(text, [](void* kept) { delete[] static_cast<char*>(kept); });
   result->val.str = text;
   result->xltype = xltypeStr;
-  return xlretSuccess;
-}
-
-int Free(int count, XLOPER* const* arguments) {
-  for (int i = 0; i < count; ++i) {
-    XLOPER* record = arguments[i];
-    if (record == nullptr || BaseType(*record) != xltypeStr) continue;
-    auto& outstanding = State().outstandingStrings;
-    const auto found = outstanding.find(record->val.str);
-    if (found == outstanding.end()) continue;
-    delete[] *found;
-    outstanding.erase(found);
-  }
-  return xlretSuccess;
-}
-
-// xlfRegister: module name, procedure, type text, function text, then the
-// optional texts. The function becomes callable by its function text and
-// the answer is its register id; a module or procedure the resolver cannot
-// find answers #VALUE! and registers nothing, as Excel does. What the
-// resolver found stays with the function for its calls.
-int Register(XLOPER* result, int count, XLOPER* const* arguments) {
-  if (count < 3) return xlretFailed;
-  Registration registration;
-  registration.arguments.resize(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) {
-    if (!DecodeText(arguments[i], registration.arguments[static_cast<std::size_t>(i)])) return xlretFailed;
-  }
-  ExcelState& state = State();
-  state.registrations.push_back(registration);
-  const auto& texts = registration.arguments;
-  std::shared_ptr<const Binding> binding = state.resolver ? state.resolver(texts[0], texts[1], texts[2]) : nullptr;
-  if (state.resolver && binding == nullptr) {
-    if (result != nullptr) {
-      result->val.err = xlerrValue;
-      result->xltype = xltypeErr;
-    }
-    return xlretSuccess;
-  }
-  const auto registerId = static_cast<double>(state.registrations.size());
-  if (count >= 4 && !texts[3].empty()) {
-    RegisteredFunction function{texts[3], texts[1], texts[2], texts[0], registerId, std::move(binding)};
-    const auto existing = FindRegistered(function.functionText);
-    if (existing != state.functions.end()) {
-      *existing = std::move(function);
-    } else {
-      state.positions.emplace(function.functionText, state.functions.size());
-      state.functions.push_back(std::move(function));
-    }
-  }
-  if (result != nullptr) {
-    result->val.num = registerId;
-    result->xltype = xltypeNum;
-  }
-  return xlretSuccess;
-}
-
-// xlfUnregister with a register id: the function registered under that id
-// is no longer callable.
-int Unregister(XLOPER* result, int count, XLOPER* const* arguments) {
-  if (count != 1 || arguments[0] == nullptr || BaseType(*arguments[0]) != xltypeNum) return xlretFailed;
-  const double registerId = arguments[0]->val.num;
-  auto& functions = State().functions;
-  State().unregisteredIds.push_back(registerId);
-  const auto found = std::find_if(functions.begin(), functions.end(),
-                                  [&](const RegisteredFunction& f) { return f.registerId == registerId; });
-  const bool known = found != functions.end();
-  if (known) EraseFunction(found);
-  if (result != nullptr) {
-    result->val.xbool = known ? 1 : 0;
-    result->xltype = xltypeBool;
-  }
-  return xlretSuccess;
-}
-
-// xlfSetName with the name alone removes that name.
-int SetName(XLOPER* result, int count, XLOPER* const* arguments) {
-  std::string name;
-  if (count != 1 || !DecodeText(arguments[0], name)) return xlretFailed;
-  State().removedNames.push_back(name);
-  const auto found = FindRegistered(name);
-  if (found != State().functions.end()) EraseFunction(found);
-  if (result != nullptr) {
-    result->val.xbool = 1;
-    result->xltype = xltypeBool;
-  }
   return xlretSuccess;
 }
 
@@ -228,48 +144,103 @@ int Coerce(XLOPER* result, int count, XLOPER* const* arguments) {
   return xlretSuccess;
 }
 
-// xlAbort, with an optional logical: FALSE takes the break back.
-int Abort(XLOPER* result, int count, XLOPER* const* arguments) {
-  if (count > 1) return xlretFailed;
-  bool retain = true;
-  if (count == 1) {
-    const XLOPER* argument = arguments[0];
-    if (argument == nullptr) return xlretFailed;
-    switch (BaseType(*argument)) {
-      case xltypeBool: retain = argument->val.xbool != 0; break;
-      case xltypeNum: retain = argument->val.num != 0; break;
-      case xltypeMissing: break;
-      default: return xlretFailed;
+}  // namespace
+
+namespace Commands {
+
+bool DecodeText(const XLOPER* record, std::string& text) {
+  if (record == nullptr || BaseType(*record) != xltypeStr || record->val.str == nullptr) return false;
+  const auto length = static_cast<unsigned char>(record->val.str[0]);
+  text.assign(record->val.str + 1, length);
+  return true;
+}
+
+StateMutex& StateLock() {
+  static StateMutex mutex;
+  return mutex;
+}
+
+// What the resolver found stays with the function for its calls; a module
+// or procedure it cannot find registers nothing, as in Excel.
+std::optional<double> Register(Registration registration) {
+  ExcelState& state = State();
+  state.registrations.push_back(std::move(registration));
+  const auto& texts = state.registrations.back().arguments;
+  std::shared_ptr<const Binding> binding = state.resolver ? state.resolver(texts[0], texts[1], texts[2]) : nullptr;
+  if (state.resolver && binding == nullptr) return std::nullopt;
+  const auto registerId = static_cast<double>(state.registrations.size());
+  if (texts.size() >= 4 && !texts[3].empty()) {
+    RegisteredFunction function{texts[3], texts[1], texts[2], texts[0], registerId, std::move(binding)};
+    const auto existing = FindRegistered(function.functionText);
+    if (existing != state.functions.end()) {
+      *existing = std::move(function);
+    } else {
+      state.positions.emplace(function.functionText, state.functions.size());
+      state.functions.push_back(std::move(function));
     }
   }
+  return registerId;
+}
+
+bool Unregister(double registerId) {
+  auto& functions = State().functions;
+  State().unregisteredIds.push_back(registerId);
+  const auto found = std::find_if(functions.begin(), functions.end(),
+                                  [&](const RegisteredFunction& f) { return f.registerId == registerId; });
+  if (found == functions.end()) return false;
+  EraseFunction(found);
+  return true;
+}
+
+void RemoveName(const std::string& name) {
+  State().removedNames.push_back(name);
+  const auto found = FindRegistered(name);
+  if (found != State().functions.end()) EraseFunction(found);
+}
+
+std::optional<std::uintptr_t> MainWindowHandle() {
+  if (State().getHwndFails) return std::nullopt;
+  return reinterpret_cast<std::uintptr_t>(ExcelMainWindow());
+}
+
+const std::string& ModuleName() { return State().moduleName; }
+
+void KeepString(void* text, void (*release)(void* text)) { State().outstandingStrings.emplace(text, release); }
+
+void ReleaseString(void* text) {
+  auto& outstanding = State().outstandingStrings;
+  const auto found = outstanding.find(text);
+  if (found == outstanding.end()) return;
+  found->second(found->first);
+  outstanding.erase(found);
+}
+
+bool AbortQuery(bool retain) {
   ExcelState& state = State();
   ++state.abortQueries;
-  const bool overdue = state.breakAfter && !state.breakTakenBack && Clock::now() - state.callBegan >= *state.breakAfter;
+  const bool overdue =
+      state.breakAfter && !ThisCall.breakTakenBack && Clock::now() - ThisCall.callBegan >= *state.breakAfter;
   const bool broken = BreakKeyDown.load() || overdue;
   if (!retain) {
     BreakKeyDown.store(false);
-    state.breakTakenBack = true;
+    ThisCall.breakTakenBack = true;
   }
-  if (result != nullptr) {
-    result->val.xbool = broken ? 1 : 0;
-    result->xltype = xltypeBool;
-  }
-  return xlretSuccess;
+  return broken;
 }
 
-}  // namespace
+}  // namespace Commands
 
 void SetBreakAfter(std::optional<std::chrono::nanoseconds> delay) { State().breakAfter = delay; }
 
 void BeginWorksheetCall() {
-  State().callBegan = Clock::now();
-  State().breakTakenBack = false;
+  ThisCall.callBegan = Clock::now();
+  ThisCall.breakTakenBack = false;
 }
 
 void PressBreak() { BreakKeyDown.store(true); }
 bool BreakPressed() { return BreakKeyDown.load(); }
 void ReleaseBreak() { BreakKeyDown.store(false); }
-int AbortQueries() { return State().abortQueries; }
+int AbortQueries() { return State().abortQueries.load(); }
 
 void SetGetHwndFails(bool fails) { State().getHwndFails = fails; }
 
@@ -278,6 +249,7 @@ void SetModuleName(const std::string& path) { State().moduleName = path; }
 const std::vector<Registration>& Registrations() { return State().registrations; }
 
 const RegisteredFunction* FindFunction(std::string_view functionText) {
+  const StateGuard guard(Commands::StateLock());
   const auto found = FindRegistered(functionText);
   return found == State().functions.end() ? nullptr : &*found;
 }
@@ -290,7 +262,10 @@ const std::vector<double>& UnregisteredIds() { return State().unregisteredIds; }
 
 const std::vector<std::string>& RemovedNames() { return State().removedNames; }
 
-int OutstandingExcelStrings() { return static_cast<int>(State().outstandingStrings.size()); }
+int OutstandingExcelStrings() {
+  const StateGuard guard(Commands::StateLock());
+  return static_cast<int>(State().outstandingStrings.size());
+}
 
 void ClearRecords() {
   State().registrations.clear();
@@ -303,15 +278,16 @@ void ClearRecords() {
 
 int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments) {
   if (count < 0 || (count > 0 && arguments == nullptr)) return xlretFailed;
+  const StateGuard guard(Commands::StateLock());
   switch (function) {
     case xlGetHwnd: return GetHwnd(result, count);
     case xlGetName: return GetName(result, count);
-    case xlFree: return Free(count, arguments);
-    case xlfRegister: return Register(result, count, arguments);
-    case xlfUnregister: return Unregister(result, count, arguments);
-    case xlfSetName: return SetName(result, count, arguments);
+    case xlFree: return Commands::Free(count, arguments);
+    case xlfRegister: return Commands::Register(result, count, arguments);
+    case xlfUnregister: return Commands::Unregister(result, count, arguments);
+    case xlfSetName: return Commands::SetName(result, count, arguments);
     case xlCoerce: return Coerce(result, count, arguments);
-    case xlAbort: return Abort(result, count, arguments);
+    case xlAbort: return Commands::Abort(result, count, arguments);
     default: return xlretFailed;
   }
 }

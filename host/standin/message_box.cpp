@@ -4,6 +4,7 @@
 #include <string>
 
 #include "host/standin/standin.h"
+#include "host/standin/state_lock.h"
 #include "host/standin/windows_calls.h"
 
 namespace Zq::StandIn {
@@ -16,6 +17,7 @@ struct MessageBoxState {
   std::string text;
   std::string caption;
   unsigned int style = 0;
+  StateMutex mutex;  // a worksheet function on any thread may open a box
 };
 
 MessageBoxState& State() {
@@ -32,6 +34,7 @@ unsigned int LastMessageBoxStyle() { return State().style; }
 
 int MessageBoxA(void*, const char* text, const char* caption, unsigned int style) {
   MessageBoxState& state = State();
+  const StateGuard guard(state.mutex);
   state.text = text == nullptr ? "" : text;
   state.caption = caption == nullptr ? "Error" : caption;
   state.style = style;

@@ -14,6 +14,10 @@
 
 #include "addin/xlcall.h"
 
+// Excel 12's record, declared only: this header is also read beside the
+// Windows headers, which name the record's DWORD differently.
+struct XLOPER12;
+
 namespace Zq::StandIn {
 
 using Window = void*;
@@ -37,8 +41,9 @@ void SetGetHwndFails(bool fails);
 // The add-in's own file name, answered to xlGetName.
 void SetModuleName(const std::string& path);
 
-// One xlfRegister call: the ten arguments decoded as text (the module name,
-// then the nine counted strings of the row, in order).
+// One xlfRegister call: the arguments decoded as text (the module name,
+// then the nine counted strings of the row, in order; an Excel 12 add-in
+// adds one help text per argument).
 struct Registration {
   std::vector<std::string> arguments;
 };
@@ -114,6 +119,15 @@ int AbortQueries();
 // xlCoerce, xlAbort); any other number, or malformed arguments, answer
 // xlretFailed.
 int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments);
+
+// Excel's side of Excel12v: the same commands with XLOPER12 records (wide
+// counted strings, 32-bit handles): xlGetHwnd, xlGetName (freed by xlFree),
+// xlFree, xlfRegister, xlfUnregister, xlfSetName, xlAbort. Safe to call
+// from several threads at once, as Excel's worker threads do.
+int Excel12v(int function, XLOPER12* result, int count, XLOPER12* const* arguments);
+
+// The host always offers Excel 12: XLCallVer answers its version.
+int XLCallVer();
 
 // The message box writes its text to standard error. Quiet silences
 // notices (the about box) but never a box that warns or reports an error.

@@ -13,6 +13,12 @@ int ZqStandInExcel4v(int function, XLOPER* result, int count, XLOPER* const* arg
   return Zq::StandIn::Excel4v(function, result, count, arguments);
 }
 
+int ZqStandInExcel12v(int function, XLOPER12* result, int count, XLOPER12* const* arguments) {
+  return Zq::StandIn::Excel12v(function, result, count, arguments);
+}
+
+int ZqStandInXLCallVer() { return Zq::StandIn::XLCallVer(); }
+
 int ZqStandInEnumWindows(int (*callback)(void* window, std::intptr_t context), std::intptr_t context) {
   return Zq::StandIn::EnumWindows(callback, context);
 }

@@ -1,6 +1,8 @@
 // XLCALL32.DLL for the Windows build of the host: Excel's two callbacks at
 // their ordinals (2 Excel4, 3 Excel4v), forwarding every call to the handler
-// that the host installs before it loads the add-in.
+// that the host installs before it loads the add-in, and XLCallVer by name.
+// Excel 12's callback is not here: Excel's process exports it (the host's
+// MdCallBack12).
 #include <cstdarg>
 
 #define WIN32_LEAN_AND_MEAN
@@ -40,6 +42,9 @@ int WINAPI Excel4v(int function, LPXLOPER result, int count, LPXLOPER arguments[
   if (count < 0 || count > kMaxExcelArguments) return xlretFailed;
   return Forward(function, result, count, arguments);
 }
+
+// The host always offers Excel 12's interface.
+int WINAPI XLCallVer() { return 0x0C00; }
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
 }
