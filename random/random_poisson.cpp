@@ -54,7 +54,9 @@ RandomPoisson::RandomPoisson(double lambda) : lambda_(lambda) {
     g_ = std::exp(-lambda);
     return;
   }
-  sq_ = std::sqrt(2 * lambda);
+  // Past half the largest double 2 lambda overflows, and an infinite
+  // spread would reject every draw: there the root is taken in two factors.
+  sq_ = std::isfinite(2 * lambda) ? std::sqrt(2 * lambda) : std::sqrt(2.0) * std::sqrt(lambda);
   logMean_ = std::log(lambda);
   g_ = lambda * logMean_ - LogGamma(lambda + 1);
   // Counts are whole numbers, exact in doubles below 2^53; past that nothing
