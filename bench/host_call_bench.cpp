@@ -5,31 +5,14 @@
 // exported-only functions by the host's own registration).
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
+#include "bench/host_bench_support.h"
 #include "host/host.h"
-#include "host/standin/standin.h"
 
 namespace {
 
-Zq::Host::Host& OpenHost() {
-  static Zq::Host::Host& host = []() -> Zq::Host::Host& {
-    // The stand-in's records come first so that they outlive the host,
-    // which takes its registrations back when it closes at exit.
-    Zq::StandIn::ClearRecords();
-    Zq::StandIn::SetMessageBoxQuiet(true);
-    static Zq::Host::Host opened;
-    std::string error;
-    if (!opened.Open(ZQ_ADDIN_PATH, true, error)) {
-      std::fprintf(stderr, "host_call_bench: %s\n", error.c_str());
-      std::exit(1);
-    }
-    return opened;
-  }();
-  return host;
-}
+Zq::Host::Host& OpenHost() { return Zq::Bench::OpenHost(ZQ_ADDIN_PATH, true); }
 
 void EvaluateRepeatedly(benchmark::State& state, const char* formula) {
   Zq::Host::Host& host = OpenHost();

@@ -7,33 +7,18 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <thread>
 #include <vector>
 
+#include "bench/host_bench_support.h"
 #include "host/host.h"
 #include "host/parallel_evaluation.h"
-#include "host/standin/standin.h"
 
 namespace {
 
-Zq::Host::Host& OpenHost() {
-  static Zq::Host::Host& host = []() -> Zq::Host::Host& {
-    Zq::StandIn::ClearRecords();
-    Zq::StandIn::SetMessageBoxQuiet(true);
-    static Zq::Host::Host opened;
-    std::string error;
-    if (!opened.Open(ZQ_ADDIN12_PATH, false, error)) {
-      std::fprintf(stderr, "recalculation_bench: %s\n", error.c_str());
-      std::exit(1);
-    }
-    return opened;
-  }();
-  return host;
-}
+Zq::Host::Host& OpenHost() { return Zq::Bench::OpenHost(ZQ_ADDIN12_PATH, false); }
 
 // 3,500 cells, each a different seed or argument.
 const std::vector<std::string>& HeavySheet() {

@@ -24,20 +24,20 @@ add_executable(zqlibmbench EXCLUDE_FROM_ALL ${ZQ_BENCH_SOURCES})
 target_link_libraries(zqlibmbench PRIVATE zqworksheet zqcorelibm zqplatform zqstandin benchmark::benchmark
                                           benchmark::benchmark_main)
 
-# The host's call path (bench/host_call_bench.cpp): the host loads the built
-# add-in, which finds the stand-in's calls in this executable.
-add_executable(zqhostbench bench/host_call_bench.cpp)
-target_link_libraries(zqhostbench PRIVATE zqhostlib benchmark::benchmark benchmark::benchmark_main)
-set_target_properties(zqhostbench PROPERTIES ENABLE_EXPORTS ON)
-target_link_options(zqhostbench PRIVATE -Wl,--whole-archive $<TARGET_FILE:zqstandin> -Wl,--no-whole-archive)
-target_compile_definitions(zqhostbench PRIVATE ZQ_ADDIN_PATH="$<TARGET_FILE:zqrand>")
-add_dependencies(zqhostbench zqrand)
+# Benchmarks through the host: the host loads a built add-in, which finds the
+# stand-in's calls in the executable. zq_add_host_bench(TARGET SOURCE ADDIN
+# DEFINITION) builds SOURCE with DEFINITION naming ADDIN's file.
+function(zq_add_host_bench target source addin definition)
+  add_executable(${target} ${source})
+  target_link_libraries(${target} PRIVATE zqhostlib benchmark::benchmark benchmark::benchmark_main)
+  set_target_properties(${target} PROPERTIES ENABLE_EXPORTS ON)
+  target_link_options(${target} PRIVATE -Wl,--whole-archive $<TARGET_FILE:zqstandin> -Wl,--no-whole-archive)
+  target_compile_definitions(${target} PRIVATE ${definition}="$<TARGET_FILE:${addin}>")
+  add_dependencies(${target} ${addin})
+endfunction()
 
-# A recalculation through the Excel 12 flavour (bench/recalculation_bench.cpp):
-# a heavy sheet on one thread and on every core, and the big grid's column.
-add_executable(zqrecalcbench bench/recalculation_bench.cpp)
-target_link_libraries(zqrecalcbench PRIVATE zqhostlib benchmark::benchmark benchmark::benchmark_main)
-set_target_properties(zqrecalcbench PROPERTIES ENABLE_EXPORTS ON)
-target_link_options(zqrecalcbench PRIVATE -Wl,--whole-archive $<TARGET_FILE:zqstandin> -Wl,--no-whole-archive)
-target_compile_definitions(zqrecalcbench PRIVATE ZQ_ADDIN12_PATH="$<TARGET_FILE:zqrand12>")
-add_dependencies(zqrecalcbench zqrand12)
+# The host's cost per call (bench/host_call_bench.cpp), and a recalculation
+# through the Excel 12 flavour (bench/recalculation_bench.cpp): a heavy sheet
+# on one thread and on every core, and the big grid's column.
+zq_add_host_bench(zqhostbench bench/host_call_bench.cpp zqrand ZQ_ADDIN_PATH)
+zq_add_host_bench(zqrecalcbench bench/recalculation_bench.cpp zqrand12 ZQ_ADDIN12_PATH)
