@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "addin/flavour.h"
+#include "addin/result_cells.h"
 #include "addin/worksheet_functions.h"
 
 namespace Zq::Addin {
@@ -86,19 +87,19 @@ class Result {
   ResultPointer Array(long rows, long columns, Fill&& fill) {
     if (rows < 1 || columns < 1 || !WithinResultCeiling(rows, columns)) return Error();
     const unsigned long long count = static_cast<unsigned long long>(rows) * static_cast<unsigned long long>(columns);
-    ResultRecord* cells = new (std::nothrow) ResultRecord[static_cast<std::size_t>(count)];
+    ResultRecord* cells = NewCells(static_cast<std::size_t>(count));
     if (cells == nullptr) return Error();
     try {
       if constexpr (std::is_same_v<decltype(std::forward<Fill>(fill)(cells)), bool>) {
         if (!std::forward<Fill>(fill)(cells)) {
-          delete[] cells;
+          DeleteCells(cells);
           return Error();
         }
       } else {
         std::forward<Fill>(fill)(cells);
       }
     } catch (...) {
-      delete[] cells;
+      DeleteCells(cells);
       throw;
     }
     record_.val.array.lparray = cells;

@@ -155,6 +155,7 @@ int ZQ_CALL xlAutoClose() {
     XLOPER12 record = name.Record();
     CallExcel12(xlfSetName, nullptr, {&record});
   }
+  FreeKeptCells();
   return 1;
 }
 

@@ -1,9 +1,9 @@
 // What xlAutoFree (XLOPER) and xlAutoFree12 (XLOPER12) release of a record
-// Excel has copied: the element array of an array, or the characters of a
-// string. Elements never hold strings.
+// Excel has copied: the element block of an array (addin/result_cells.h),
+// or the characters of a string. Elements never hold strings.
 #pragma once
 
-#include "addin/xlcall.h"
+#include "addin/result_cells.h"
 
 namespace Zq::Addin {
 
@@ -11,7 +11,7 @@ template <class Record>
 void ReleaseResult(Record* record) {
   if (record == nullptr) return;
   if (record->xltype & xltypeMulti) {
-    delete[] record->val.array.lparray;
+    DeleteCells(record->val.array.lparray);
     record->val.array.lparray = nullptr;
   } else if (record->xltype & xltypeStr) {
     delete[] record->val.str;

@@ -99,7 +99,7 @@ TEST(RunFrame, WhileTheWizardIsOpenNothingIsComputedOrTouched) {
 TEST(XlAutoFree, ReleasesArraysAndStringsAndIgnoresNumbers) {
   XLOPER array{};
   array.xltype = xltypeMulti | xlbitDLLFree;
-  array.val.array.lparray = new XLOPER[3];
+  array.val.array.lparray = Zq::Addin::NewCells(3);
   array.val.array.rows = 3;
   array.val.array.columns = 1;
   xlAutoFree(&array);

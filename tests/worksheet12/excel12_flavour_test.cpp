@@ -110,4 +110,30 @@ TEST(Excel12Flavour, CallsOnManyThreadsGiveTheSerialResults) {
   EXPECT_EQ(serial, threaded);
 }
 
+TEST(Excel12Flavour, LargeBlocksHandedBackServeTheNextLargeArraysOnAnyThread) {
+  constexpr std::int32_t kLarge = 1 << 17;
+  LPXLOPER12 first = ZqRand(kLarge, 0, 1, 2);
+  ASSERT_TRUE(first != nullptr && (first->xltype & xltypeMulti));
+  const LPXLOPER12 block = first->val.array.lparray;
+  xlAutoFree12(first);
+  LPXLOPER12 smaller = ZqRand(kLarge - 5, 1, 3, 4);  // takes the kept block
+  ASSERT_TRUE(smaller != nullptr && (smaller->xltype & xltypeMulti));
+  EXPECT_EQ(smaller->val.array.lparray, block);
+  EXPECT_EQ(smaller->val.array.rows, kLarge - 5);
+  xlAutoFree12(smaller);
+
+  constexpr int kThreads = 6;
+  std::vector<std::vector<std::uint64_t>> serial(kThreads), threaded(kThreads);
+  for (int t = 0; t < kThreads; ++t) serial[t] = ColumnBits(ZqRand(kLarge + 1000 * t, t % 3, t, 9));
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t) {
+    threads.emplace_back([&, t] {
+      for (int repeat = 0; repeat < 3; ++repeat) threaded[t] = ColumnBits(ZqRand(kLarge + 1000 * t, t % 3, t, 9));
+    });
+  }
+  for (auto& thread : threads) thread.join();
+  EXPECT_EQ(serial, threaded);
+  xlAutoClose();  // frees the kept blocks; nothing leaks
+}
+
 }  // namespace
