@@ -108,13 +108,6 @@ bool Host::IsExcel12(const std::string& path) const {
   return library != nullptr && library->autoFree12 != nullptr;
 }
 
-bool Host::IsThreadSafe(std::string_view text) const {
-  const ParsedFormula parsed = ParseFormula(text);
-  if (!parsed.ok) return false;
-  const StandIn::RegisteredFunction* function = StandIn::FindFunction(parsed.formula.name);
-  return function != nullptr && function->typeText.ends_with('$');
-}
-
 Host::Library* Host::Find(const std::string& path) const {
   for (const auto& library : libraries_) {
     if (library->path == path) return library.get();
@@ -157,15 +150,21 @@ void Host::ReleaseUnused() {
   });
 }
 
-Evaluation Host::Evaluate(std::string_view text) {
+Evaluation Host::Evaluate(std::string_view text) { return *Evaluate(text, false); }
+
+std::optional<Evaluation> Host::EvaluateThreadSafe(std::string_view text) { return Evaluate(text, true); }
+
+std::optional<Evaluation> Host::Evaluate(std::string_view text, bool threadSafeOnly) {
   Evaluation evaluation;
   const ParsedFormula parsed = ParseFormula(text);
   if (!parsed.ok) {
+    if (threadSafeOnly) return std::nullopt;
     evaluation.error = "syntax error: " + parsed.error;
     return evaluation;
   }
   const Formula& formula = parsed.formula;
   const StandIn::RegisteredFunction* function = StandIn::FindFunction(formula.name);
+  if (threadSafeOnly && (function == nullptr || !function->typeText.ends_with('$'))) return std::nullopt;
   if (function == nullptr) {
     evaluation.error = "unknown function " + QuotedExcerpt(formula.name);
     return evaluation;

@@ -76,10 +76,11 @@ class Host {
   // while no add-in is opened or closed.
   Evaluation Evaluate(std::string_view formula);
 
-  // Whether the formula calls a function registered thread-safe (its type
-  // text ends with '$'), which may run off the main thread. A formula that
-  // cannot be evaluated answers false: its error comes from the main thread.
-  bool IsThreadSafe(std::string_view formula) const;
+  // Evaluates the formula if it calls a function registered thread-safe
+  // (its type text ends with '$'), which may run off the main thread;
+  // nullopt for any other formula, whose error too comes from the main
+  // thread.
+  std::optional<Evaluation> EvaluateThreadSafe(std::string_view formula);
 
  private:
   struct Library : std::enable_shared_from_this<Library> {
@@ -102,6 +103,9 @@ class Host {
     Invoker12 invoker12 = nullptr;
   };
 
+  // Evaluate, or with threadSafeOnly EvaluateThreadSafe: the formula is
+  // parsed and its function found once.
+  std::optional<Evaluation> Evaluate(std::string_view formula, bool threadSafeOnly);
   Library* Find(const std::string& path) const;
   Library* Load(const std::string& path, std::string& error);
   // xlfRegister's view: loads the module if need be and finds the procedure

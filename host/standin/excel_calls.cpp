@@ -58,7 +58,7 @@ struct NameEqual {
 
 struct ExcelState {
   std::string moduleName;
-  bool getHwndFails = false;
+  std::atomic<bool> getHwndFails{false};
   std::vector<Registration> registrations;
   std::vector<RegisteredFunction> functions;
   // Where each function's name is in `functions`: a formula's function is
@@ -69,8 +69,8 @@ struct ExcelState {
   // Strings handed out by xlGetName, each with what releases it.
   std::map<void*, void (*)(void*)> outstandingStrings;
   ProcedureResolver resolver;
-  // Set before a run; read by every worksheet call.
-  std::optional<std::chrono::nanoseconds> breakAfter;
+  // Set before a run; read by every worksheet call. Negative: no delay.
+  std::atomic<std::chrono::nanoseconds::rep> breakAfter{-1};
   std::atomic<int> abortQueries{0};
 };
 
@@ -218,8 +218,9 @@ void ReleaseString(void* text) {
 bool AbortQuery(bool retain) {
   ExcelState& state = State();
   ++state.abortQueries;
-  const bool overdue =
-      state.breakAfter && !ThisCall.breakTakenBack && Clock::now() - ThisCall.callBegan >= *state.breakAfter;
+  const std::chrono::nanoseconds::rep breakAfter = state.breakAfter.load();
+  const bool overdue = breakAfter >= 0 && !ThisCall.breakTakenBack &&
+                       Clock::now() - ThisCall.callBegan >= std::chrono::nanoseconds(breakAfter);
   const bool broken = BreakKeyDown.load() || overdue;
   if (!retain) {
     BreakKeyDown.store(false);
@@ -230,7 +231,9 @@ bool AbortQuery(bool retain) {
 
 }  // namespace Commands
 
-void SetBreakAfter(std::optional<std::chrono::nanoseconds> delay) { State().breakAfter = delay; }
+void SetBreakAfter(std::optional<std::chrono::nanoseconds> delay) {
+  State().breakAfter = delay ? std::max(delay->count(), std::chrono::nanoseconds::rep{0}) : -1;
+}
 
 void BeginWorksheetCall() {
   ThisCall.callBegan = Clock::now();
@@ -249,7 +252,7 @@ void SetModuleName(const std::string& path) { State().moduleName = path; }
 const std::vector<Registration>& Registrations() { return State().registrations; }
 
 const RegisteredFunction* FindFunction(std::string_view functionText) {
-  const StateGuard guard(Commands::StateLock());
+  const ReadGuard guard(Commands::StateLock());
   const auto found = FindRegistered(functionText);
   return found == State().functions.end() ? nullptr : &*found;
 }
@@ -263,7 +266,7 @@ const std::vector<double>& UnregisteredIds() { return State().unregisteredIds; }
 const std::vector<std::string>& RemovedNames() { return State().removedNames; }
 
 int OutstandingExcelStrings() {
-  const StateGuard guard(Commands::StateLock());
+  const ReadGuard guard(Commands::StateLock());
   return static_cast<int>(State().outstandingStrings.size());
 }
 
@@ -278,16 +281,19 @@ void ClearRecords() {
 
 int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments) {
   if (count < 0 || (count > 0 && arguments == nullptr)) return xlretFailed;
+  // The window handle and the break read only atomics and the calling
+  // thread's own clock: worksheet calls on several threads ask for them
+  // without waiting for one another.
+  if (function == xlGetHwnd) return GetHwnd(result, count);
+  if (function == xlAbort) return Commands::Abort(result, count, arguments);
   const StateGuard guard(Commands::StateLock());
   switch (function) {
-    case xlGetHwnd: return GetHwnd(result, count);
     case xlGetName: return GetName(result, count);
     case xlFree: return Commands::Free(count, arguments);
     case xlfRegister: return Commands::Register(result, count, arguments);
     case xlfUnregister: return Commands::Unregister(result, count, arguments);
     case xlfSetName: return Commands::SetName(result, count, arguments);
     case xlCoerce: return Coerce(result, count, arguments);
-    case xlAbort: return Commands::Abort(result, count, arguments);
     default: return xlretFailed;
   }
 }

@@ -1,6 +1,7 @@
 // What the two callbacks (Excel4v with XLOPER records, Excel12v with
 // XLOPER12 records) share: the stand-in's commands on decoded values. Each
-// callback decodes its records, takes the state's lock and runs one command.
+// callback decodes its records, takes the state's lock (but for the window
+// handle and the break, which need none) and runs one command.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +14,8 @@
 
 namespace Zq::StandIn::Commands {
 
-// Held by a callback while it runs a command.
+// Held by a callback while it runs a command that reads or changes the
+// state.
 StateMutex& StateLock();
 
 // Records the registration and, when the resolver finds its procedure (or

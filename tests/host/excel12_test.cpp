@@ -184,9 +184,10 @@ TEST_F(FakeAddin12, IsTheExcel12FlavourAndRegistersWithArgumentHelp) {
   EXPECT_EQ(fill[12], "Whether the add-in owns the array");
   EXPECT_EQ(host_.Registrations(false)[2].arguments[10], "The value \xc3\xa9");
   EXPECT_EQ(StandIn::OutstandingExcelStrings(), 0);
-  EXPECT_TRUE(host_.IsThreadSafe("FAKEFILL(1,2)"));
-  EXPECT_FALSE(host_.IsThreadSafe("FAKEMAIN(1)"));
-  EXPECT_FALSE(host_.IsThreadSafe("NOSUCH(1)"));
+  EXPECT_TRUE(host_.EvaluateThreadSafe("FAKEFILL(1,2)"));
+  EXPECT_FALSE(host_.EvaluateThreadSafe("FAKEMAIN(1)"));
+  EXPECT_FALSE(host_.EvaluateThreadSafe("NOSUCH(1)"));
+  EXPECT_FALSE(host_.EvaluateThreadSafe("FAKEFILL(1,"));
 }
 
 TEST_F(FakeAddin12, ResultsWith32BitCountsComeBackAndEachOwnedArrayIsFreedOnce) {
