@@ -70,7 +70,7 @@ std::string ErrorName(WORD code) {
 std::string FormatCell(const Cell& cell) {
   if (const auto* number = std::get_if<double>(&cell)) return FormatNumber(*number);
   if (const auto* boolean = std::get_if<bool>(&cell)) return *boolean ? "TRUE" : "FALSE";
-  if (const auto* text = std::get_if<std::string>(&cell)) return *text;
+  if (const auto* text = std::get_if<Text>(&cell)) return **text;
   return ErrorName(std::get<ErrorValue>(cell).code);
 }
 

@@ -26,7 +26,7 @@ Cell CellOf(const Record& record) {
     case xltypeErr: return ErrorValue{static_cast<WORD>(record.val.err)};
     case xltypeStr:
       if (record.val.str == nullptr) return ErrorValue{};
-      return TextOf(record.val.str);
+      return std::make_shared<const std::string>(TextOf(record.val.str));
     default: return ErrorValue{};
   }
 }

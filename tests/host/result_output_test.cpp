@@ -115,7 +115,7 @@ TEST(Output, JsonOneObjectPerLine) {
   Grid grid;
   grid.rows = 2;
   grid.columns = 2;
-  grid.cells = {0.5, ErrorValue{xlerrValue}, -3.0, std::string("a\"b")};
+  grid.cells = {0.5, ErrorValue{xlerrValue}, -3.0, std::make_shared<const std::string>("a\"b")};
   EXPECT_EQ(FormatJson("F({1,2})", grid),
             "{\"formula\": \"F({1,2})\", \"value\": [[0.5, \"#VALUE!\"], [-3, \"a\\\"b\"]]}\n");
   EXPECT_EQ(FormatJson("F(\"\\\t)", std::nullopt), "{\"formula\": \"F(\\\"\\\\\\t)\", \"value\": null}\n");
