@@ -128,4 +128,5 @@ target_link_libraries(zqsweep PRIVATE zqcore mpfr gmp)
 file(GLOB ZQ_WORKSHEET12_TEST_SOURCES CONFIGURE_DEPENDS tests/worksheet12/*.cpp)
 add_executable(zqworksheet12tests ${ZQ_WORKSHEET12_TEST_SOURCES})
 target_link_libraries(zqworksheet12tests PRIVATE zqworksheet12 zqcore zqplatform12 GTest::gtest GTest::gtest_main)
-gtest_discover_tests(zqworksheet12tests DISCOVERY_TIMEOUT 60)
+# Its calls on many threads at once run under ThreadSanitizer too.
+gtest_discover_tests(zqworksheet12tests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS threads)
