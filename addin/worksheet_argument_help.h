@@ -265,6 +265,14 @@ ZQ_ARGUMENT_HELP(ZqRandNormPareto, ZQ_HELP_SAMPLE_SIZE, ZQ_HELP_NORM_PARETO, ZQ_
                  ZQ_HELP_HORIZONTAL)
 ZQ_ARGUMENT_HELP(ZqRandNormParetoOrg, ZQ_HELP_SAMPLE_SIZE, ZQ_HELP_NORM_PARETO, ZQ_HELP_SEEDS_AND_OPTIONS,
                  ZQ_HELP_HORIZONTAL)
+ZQ_ARGUMENT_HELP(ZqRandLHS, "Number of points, one per stratum of every column, from 1 to 1048576.",
+                 "Number of columns, each a Latin hypercube column of uniforms, 1 or more.", ZQ_HELP_RANDOM_SEEDS)
+ZQ_ARGUMENT_HELP(ZqRankCorrel,
+                 "Table of samples, one column per variable (for example columns of several samplers); more rows "
+                 "than columns.",
+                 "Target rank correlation: square, symmetric, unit diagonal, positive definite, one row per column "
+                 "of Samples.",
+                 ZQ_HELP_RANDOM_SEEDS)
 
 #undef ZQ_HELP_SIZE
 #undef ZQ_HELP_ALGORITHM

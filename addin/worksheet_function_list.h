@@ -310,6 +310,16 @@ ZQ_FUNCTION(Companion, ZqRandNormParetoOrg, (Zq::Addin::WholeNumber size, ZQ_NOR
             std::int32_t seed2, short invert, short antithetic, short resampling, short horizontal),
             "RIBBBBBBBBIJJAAAA", "Size, " ZQ_NORM_PARETO_NAMES ", " ZQ_RANDOM_TAIL,
             "Returns normal-Pareto pseudo random number(s) with tails written in x")
+ZQ_FUNCTION(Companion, ZqRandLHS, (Zq::Addin::WholeNumber size, Zq::Addin::WholeNumber dimensions, Zq::Addin::WholeNumber algorithm,
+            std::int32_t seed1, std::int32_t seed2),
+            "RIIIJJ", "Size, Dimensions, Algorithm, Random seed1, Random seed2",
+            "Returns a Latin hypercube sample: Size points of uniforms in Dimensions columns, one in each of the Size "
+            "strata of every column")
+ZQ_FUNCTION(Companion, ZqRankCorrel, (const Zq::Addin::ArrayArgument* samples, const Zq::Addin::ArrayArgument* correlation,
+            Zq::Addin::WholeNumber algorithm, std::int32_t seed1, std::int32_t seed2),
+            "RKKIJJ", "Samples, Correlation, Algorithm, Random seed1, Random seed2",
+            "Reorders each column of a sample so that the columns' rank correlation approaches a target matrix "
+            "(Iman-Conover)")
 
 #undef ZQ_NORM_PARETO_PARAMETERS
 #undef ZQ_NORM_PARETO_NAMES
