@@ -68,6 +68,10 @@ bool Marshal(std::string_view letters, const std::vector<FormulaArgument>& argum
   out.values_.clear();
   out.arrays_.clear();
   if (arguments.size() > ArgumentCount(letters)) return false;
+  // A call's result is a value only once the call is evaluated.
+  for (const FormulaArgument& argument : arguments) {
+    if (std::holds_alternative<NestedCall>(argument)) return false;
+  }
   static const FormulaArgument kOmitted = Omitted{};
   for (std::size_t letter = 0; letter < letters.size(); ++letter) {
     if (letters[letter] == '$') continue;

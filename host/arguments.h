@@ -31,7 +31,8 @@ class MarshalledArguments {
 // Excel 12's grid. A trailing '$' (thread-safe) takes no argument. Answers
 // false, and Excel would answer #VALUE! without calling, when a value does
 // not fit its letter (an I or J out of range, an array too large for its
-// counts) or when there are more arguments than letters.
+// counts), when there are more arguments than letters, or when an argument
+// is a call not yet evaluated.
 bool Marshal(std::string_view letters, const std::vector<FormulaArgument>& arguments, MarshalledArguments& out);
 
 // How many arguments the argument letters take (K% is one, '$' none).

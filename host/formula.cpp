@@ -5,6 +5,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <memory>
 #include <optional>
 #include <system_error>
 
@@ -22,8 +23,7 @@ class Parser {
       ++position_;
       SkipSpaces();
     }
-    if (!ParseName(result.formula.name) || !Expect('(') || !ParseArguments(result.formula.arguments) ||
-        !Expect(')')) {
+    if (!ParseCall(result.formula, 1)) {
       result.error = error_;
       return result;
     }
@@ -75,7 +75,20 @@ class Parser {
     return true;
   }
 
-  bool ParseArguments(std::vector<FormulaArgument>& arguments) {
+  // NAME(arg, ...) at nesting level `level` (the formula's own call is 1).
+  bool ParseCall(Formula& call, std::size_t level) {
+    if (level > kMaxNestingLevels) {
+      Fail("functions nested more than " + std::to_string(kMaxNestingLevels) + " levels deep");
+      return false;
+    }
+    if (++calls_ > kMaxCallsInFormula) {
+      Fail("more than " + std::to_string(kMaxCallsInFormula) + " function calls in one formula");
+      return false;
+    }
+    return ParseName(call.name) && Expect('(') && ParseArguments(call.arguments, level) && Expect(')');
+  }
+
+  bool ParseArguments(std::vector<FormulaArgument>& arguments, std::size_t level) {
     SkipSpaces();
     if (Peek() == ')') return true;  // NAME(): no arguments
     while (true) {
@@ -84,7 +97,7 @@ class Parser {
         arguments.emplace_back(Omitted{});
       } else {
         FormulaArgument argument;
-        if (!ParseArgument(argument)) return false;
+        if (!ParseArgument(argument, level)) return false;
         arguments.push_back(std::move(argument));
       }
       SkipSpaces();
@@ -93,7 +106,7 @@ class Parser {
     }
   }
 
-  bool ParseArgument(FormulaArgument& argument) {
+  bool ParseArgument(FormulaArgument& argument, std::size_t level) {
     if (Peek() == '{') {
       ArrayConstant array;
       if (!ParseArray(array)) return false;
@@ -111,6 +124,16 @@ class Parser {
       } else {
         argument = *boolean;
       }
+      return true;
+    }
+    if (std::isalpha(static_cast<unsigned char>(Peek()))) {
+      if (signed_) {
+        Fail("a sign before a function call is not supported");
+        return false;
+      }
+      auto call = std::make_shared<Formula>();
+      if (!ParseCall(*call, level + 1)) return false;
+      argument = NestedCall(std::move(call));
       return true;
     }
     double number = 0;
@@ -190,7 +213,7 @@ class Parser {
     if (digits == 0) {
       position_ = start;
       if (IsNameChar(Peek())) {
-        Fail("nested functions and names are not supported; expected a number, TRUE, FALSE or {array}");
+        Fail("names are not supported; expected a number, TRUE, FALSE, {array} or a function call");
       } else {
         Fail("expected a number, TRUE, FALSE or {array}");
       }
@@ -278,6 +301,7 @@ class Parser {
 
   std::string_view text_;
   std::size_t position_ = 0;
+  std::size_t calls_ = 0;
   std::string error_;
 };
 

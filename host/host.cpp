@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "host/arguments.h"
+#include "host/composition.h"
 #include "host/exported_only.h"
 #include "host/formula.h"
 #include "host/invokers.h"
@@ -162,44 +163,51 @@ std::optional<Evaluation> Host::Evaluate(std::string_view text, bool threadSafeO
     evaluation.error = "syntax error: " + parsed.error;
     return evaluation;
   }
-  const Formula& formula = parsed.formula;
-  const StandIn::RegisteredFunction* function = StandIn::FindFunction(formula.name);
-  if (threadSafeOnly && (function == nullptr || !function->typeText.ends_with('$'))) return std::nullopt;
+  ComposedFormula composed;
+  const bool resolved = composed.Resolve(
+      parsed.formula, [this](const Formula& call, std::string& error) { return FindCallable(call, error); },
+      evaluation.error);
+  if (threadSafeOnly && !(resolved && composed.ThreadSafe())) return std::nullopt;
+  if (!resolved) return evaluation;
+  evaluation.ok = true;
+  evaluation.value = composed.Evaluate();
+  return evaluation;
+}
+
+std::optional<CallableFunction> Host::FindCallable(const Formula& call, std::string& error) const {
+  const StandIn::RegisteredFunction* function = StandIn::FindFunction(call.name);
   if (function == nullptr) {
-    evaluation.error = "unknown function " + QuotedExcerpt(formula.name);
-    return evaluation;
+    error = "unknown function " + QuotedExcerpt(call.name);
+    return std::nullopt;
   }
   const std::string& typeText = function->typeText;
   // A function registered while the host was not listening has no callable.
   const auto* callable = dynamic_cast<const Callable*>(function->binding.get());
   if (callable != nullptr && callable->invoker == nullptr && callable->invoker12 == nullptr) {
-    evaluation.error = "cannot call " + function->functionText + ": no invoker for type text \"" + typeText + "\"";
-    return evaluation;
+    error = "cannot call " + function->functionText + ": no invoker for type text \"" + typeText + "\"";
+    return std::nullopt;
   }
-  const std::shared_ptr<const Library> library = callable != nullptr ? callable->library.lock() : nullptr;
+  std::shared_ptr<const Library> library = callable != nullptr ? callable->library.lock() : nullptr;
   if (library == nullptr) {
-    evaluation.error = "the library " + function->module + " of " + function->functionText + " is not loaded";
-    return evaluation;
+    error = "the library " + function->module + " of " + function->functionText + " is not loaded";
+    return std::nullopt;
   }
-  const std::string_view letters = std::string_view(typeText).substr(1);
-  if (formula.arguments.size() > ArgumentCount(letters)) {
-    evaluation.error = "too many arguments: " + function->functionText + " takes " +
-                       std::to_string(ArgumentCount(letters)) + ", got " + std::to_string(formula.arguments.size());
-    return evaluation;
+  const std::string letters = typeText.substr(1);
+  if (call.arguments.size() > ArgumentCount(letters)) {
+    error = "too many arguments: " + function->functionText + " takes " + std::to_string(ArgumentCount(letters)) +
+            ", got " + std::to_string(call.arguments.size());
+    return std::nullopt;
   }
-  evaluation.ok = true;
-  MarshalledArguments arguments;
-  if (!Marshal(letters, formula.arguments, arguments)) {
-    evaluation.value = SingleCell(ErrorValue{xlerrValue});
-    return evaluation;
-  }
-  StandIn::BeginWorksheetCall();
-  if (callable->invoker12 != nullptr) {
-    evaluation.value = TakeResult12(callable->invoker12(callable->procedure, arguments.Values()), library->autoFree12);
-  } else {
-    evaluation.value = TakeResult(callable->invoker(callable->procedure, arguments.Values()), library->autoFree);
-  }
-  return evaluation;
+  const auto invoke = [callable, library = std::move(library), letters](const std::vector<FormulaArgument>& values) {
+    MarshalledArguments arguments;
+    if (!Marshal(letters, values, arguments)) return std::optional<Grid>(SingleCell(ErrorValue{xlerrValue}));
+    StandIn::BeginWorksheetCall();
+    if (callable->invoker12 != nullptr) {
+      return TakeResult12(callable->invoker12(callable->procedure, arguments.Values()), library->autoFree12);
+    }
+    return TakeResult(callable->invoker(callable->procedure, arguments.Values()), library->autoFree);
+  };
+  return CallableFunction{letters, invoke, typeText.ends_with('$')};
 }
 
 }  // namespace Zq::Host

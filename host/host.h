@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "host/addin_library.h"
+#include "host/composition.h"
 #include "host/invokers.h"
 #include "host/result.h"
 #include "host/standin/standin.h"
@@ -106,6 +107,9 @@ class Host {
   // Evaluate, or with threadSafeOnly EvaluateThreadSafe: the formula is
   // parsed and its function found once.
   std::optional<Evaluation> Evaluate(std::string_view formula, bool threadSafeOnly);
+  // The worksheet function of one call of a formula, with its library
+  // held for the call; nullopt, with the reason, when it cannot be called.
+  std::optional<CallableFunction> FindCallable(const Formula& call, std::string& error) const;
   Library* Find(const std::string& path) const;
   Library* Load(const std::string& path, std::string& error);
   // xlfRegister's view: loads the module if need be and finds the procedure

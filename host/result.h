@@ -21,6 +21,9 @@ struct ErrorValue {
   WORD code = xlerrValue;
 };
 
+// #N/A, which the add-in never answers but the host's array rules do.
+constexpr WORD kErrorNotAvailable = 42;
+
 // A text cell's characters, held apart so that a cell takes 24 bytes rather
 // than 40: a column of the big grid is a million cells.
 using Text = std::shared_ptr<const std::string>;
