@@ -28,24 +28,19 @@
 #include "host/composition.h"
 
 #include <algorithm>
-#include <cctype>
 #include <variant>
 
 #include "host/stacking.h"
 #include "host/standin/standin.h"
+#include "host/standin/worksheet_names.h"
 
 namespace Zq::Host {
 namespace {
 
 enum class Builtin { kNone, kHStack, kVStack };
 
-bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-         });
-}
-
 Builtin BuiltinOf(std::string_view name) {
+  using StandIn::SameName;
   if (SameName(name, "HSTACK")) return Builtin::kHStack;
   if (SameName(name, "VSTACK")) return Builtin::kVStack;
   return Builtin::kNone;

@@ -9,6 +9,8 @@
 #include <optional>
 #include <system_error>
 
+#include "host/standin/worksheet_names.h"
+
 namespace Zq::Host {
 namespace {
 
@@ -44,7 +46,8 @@ class Parser {
     while (!AtEnd() && std::isspace(static_cast<unsigned char>(text_[position_]))) ++position_;
   }
 
-  static bool IsNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.'; }
+  static bool IsLetter(char c) { return StandIn::UpperAscii(c) >= 'A' && StandIn::UpperAscii(c) <= 'Z'; }
+  static bool IsNameChar(char c) { return IsLetter(c) || (c >= '0' && c <= '9') || c == '_' || c == '.'; }
 
   // Records the first error with its column (counted from 1).
   std::string Fail(const std::string& what) {
@@ -65,7 +68,7 @@ class Parser {
   }
 
   bool ParseName(std::string& name) {
-    if (!std::isalpha(static_cast<unsigned char>(Peek()))) {
+    if (!IsLetter(Peek())) {
       Fail("expected a function name");
       return false;
     }
@@ -126,7 +129,7 @@ class Parser {
       }
       return true;
     }
-    if (std::isalpha(static_cast<unsigned char>(Peek()))) {
+    if (IsLetter(Peek())) {
       if (signed_) {
         Fail("a sign before a function call is not supported");
         return false;
@@ -156,10 +159,7 @@ class Parser {
   std::optional<bool> ParseBoolean() {
     for (const auto& [word, value] : {std::pair<std::string_view, bool>{"TRUE", true}, {"FALSE", false}}) {
       if (text_.size() - position_ < word.size()) continue;
-      bool same = true;
-      for (std::size_t i = 0; i < word.size(); ++i) {
-        same = same && std::toupper(static_cast<unsigned char>(text_[position_ + i])) == word[i];
-      }
+      const bool same = StandIn::SameName(text_.substr(position_, word.size()), word);
       const std::size_t end = position_ + word.size();
       if (same && (end == text_.size() || !IsNameChar(text_[end]))) {
         position_ = end;

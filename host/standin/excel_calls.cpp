@@ -4,7 +4,6 @@
 // lock: worksheet functions on several threads call back at once.
 #include <algorithm>
 #include <atomic>
-#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -17,6 +16,7 @@
 
 #include "host/standin/excel_commands.h"
 #include "host/standin/standin.h"
+#include "host/standin/worksheet_names.h"
 
 namespace Zq::StandIn {
 namespace {
@@ -31,20 +31,13 @@ static_assert(std::atomic<bool>::is_always_lock_free, "pressing the break is saf
 using Clock = std::chrono::steady_clock;
 using Commands::BaseType;
 
-// Worksheet names compare without regard to letter case.
-bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-         });
-}
-
 struct NameHash {
   using is_transparent = void;
   // FNV-1a over the upper-case letters.
   std::size_t operator()(std::string_view name) const {
     std::uint64_t hash = 14695981039346656037u;
     for (char c : name) {
-      hash ^= static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(c)));
+      hash ^= static_cast<unsigned char>(UpperAscii(c));
       hash *= 1099511628211u;
     }
     return static_cast<std::size_t>(hash);
@@ -252,7 +245,7 @@ void SetModuleName(const std::string& path) { State().moduleName = path; }
 const std::vector<Registration>& Registrations() { return State().registrations; }
 
 const RegisteredFunction* FindFunction(std::string_view functionText) {
-  const ReadGuard guard(Commands::StateLock());
+  const StateGuard guard(Commands::StateLock());
   const auto found = FindRegistered(functionText);
   return found == State().functions.end() ? nullptr : &*found;
 }
@@ -266,7 +259,7 @@ const std::vector<double>& UnregisteredIds() { return State().unregisteredIds; }
 const std::vector<std::string>& RemovedNames() { return State().removedNames; }
 
 int OutstandingExcelStrings() {
-  const ReadGuard guard(Commands::StateLock());
+  const StateGuard guard(Commands::StateLock());
   return static_cast<int>(State().outstandingStrings.size());
 }
 

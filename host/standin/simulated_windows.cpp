@@ -2,8 +2,7 @@
 // the windows tests and the host open, in creation order. Handles are
 // made-up numbers that are never dereferenced. Worksheet functions on
 // worker threads read the list (the Function Wizard guard) while the main
-// thread may change it: every access holds the list's lock, shared by
-// readers.
+// thread may change it: every access holds the list's lock.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -80,7 +79,7 @@ int EnumWindows(EnumWindowsCallback callback, std::intptr_t context) {
   // A snapshot: the callback may open or close windows.
   std::vector<Window> handles;
   {
-    const ReadGuard guard(List().mutex);
+    const StateGuard guard(List().mutex);
     for (const auto& window : List().windows) handles.push_back(window.handle);
   }
   for (Window handle : handles) {
@@ -91,7 +90,7 @@ int EnumWindows(EnumWindowsCallback callback, std::intptr_t context) {
 
 int GetClassNameA(void* window, char* buffer, int capacity) {
   if (buffer == nullptr || capacity <= 0) return 0;
-  const ReadGuard guard(List().mutex);
+  const StateGuard guard(List().mutex);
   const SimulatedWindow* found = Find(window);
   if (found == nullptr) {
     buffer[0] = '\0';
@@ -104,7 +103,7 @@ int GetClassNameA(void* window, char* buffer, int capacity) {
 }
 
 void* GetParent(void* window) {
-  const ReadGuard guard(List().mutex);
+  const StateGuard guard(List().mutex);
   const SimulatedWindow* found = Find(window);
   return found == nullptr ? nullptr : found->parent;
 }
