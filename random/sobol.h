@@ -26,15 +26,17 @@ class SobolSequence {
   // Writes the next point's coordinates, each a whole number over 2^32, to
   // out[0 .. dimensions). Calls past the count repeat the last point.
   void Next(double* out) {
+    // Locals, so that the stores into the point cannot be taken to change them.
     std::uint32_t* point = words_.get();
+    const std::uint32_t d = dimensions_;
     if (remaining_ <= 1) {
-      for (std::uint32_t j = 0; j < dimensions_; ++j) out[j] = Coordinate(point[j]);
+      for (std::uint32_t j = 0; j < d; ++j) out[j] = Coordinate(point[j]);
       return;
     }
     // Points n and n + 1 differ in the directions of n's lowest zero bit,
     // the one bit in which their Gray codes differ.
-    const std::uint32_t* direction = point + (std::countr_one(index_) + 1) * std::uint64_t{dimensions_};
-    for (std::uint32_t j = 0; j < dimensions_; ++j) {
+    const std::uint32_t* direction = point + (std::countr_one(index_) + 1) * std::uint64_t{d};
+    for (std::uint32_t j = 0; j < d; ++j) {
       const std::uint32_t x = point[j];
       out[j] = Coordinate(x);
       point[j] = x ^ direction[j];
