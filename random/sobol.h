@@ -24,7 +24,8 @@ class SobolSequence {
   static std::optional<SobolSequence> Make(std::uint32_t dimensions, std::uint64_t skip, std::uint64_t count);
 
   // Writes the next point's coordinates, each a whole number over 2^32, to
-  // out[0 .. dimensions). Calls past the count repeat the last point.
+  // out[0 .. dimensions). Calls past the count repeat the last point (with
+  // a count of 0, every call writes the point skip).
   void Next(double* out) {
     // Locals, so that the stores into the point cannot be taken to change them.
     std::uint32_t* point = words_.get();
