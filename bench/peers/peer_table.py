@@ -21,6 +21,10 @@ ROWS = [
     ("ZqRandPoisson, mean 5", "BM_ZqRandPoissonMean5", "numpy Generator.poisson", ("numpy", "poisson_5")),
     ("ZqRandPoisson, mean 50", "BM_ZqRandPoissonMean50", "numpy Generator.poisson", ("numpy", "poisson_50")),
     ("ZqRandBeta(2, 3)", "BM_ZqRandBeta23", "numpy Generator.beta", ("numpy", "beta_2_3")),
+    ("Sobol points, d = 10, 2^16 points (per point)", "BM_SobolPoints/10/65536",
+     "scipy qmc.Sobol(10, scramble=False).random_base2(16)", ("numpy", "sobol_10")),
+    ("Sobol points, d = 1000, 2^10 points (per point)", "BM_SobolPoints/1000/1024",
+     "scipy qmc.Sobol(1000, scramble=False).random_base2(10)", ("numpy", "sobol_1000")),
     ("own exp", "Exp", "glibc exp", ("libm", "Exp")),
     ("own log", "Log", "glibc log", ("libm", "Log")),
     ("own pow", "Pow", "glibc pow", ("libm", "Pow")),
@@ -33,7 +37,7 @@ ROWS = [
 ]
 
 ADDIN_FILTER = "^(BM_ZqRandEntryPoint|BM_ZqRandNormInversion|BM_ZqRandNormPolar|BM_ZqRandPoissonMean(5|50)|" \
-               "BM_ZqRandBeta23|Exp|Log|Pow|Tan|Sinh|Cosh|Tanh|BM_LfmSchemeOne/10/.*)$"
+               "BM_ZqRandBeta23|BM_SobolPoints/.*|Exp|Log|Pow|Tan|Sinh|Cosh|Tanh|BM_LfmSchemeOne/10/.*)$"
 LIBM_FILTER = ADDIN_FILTER
 
 
