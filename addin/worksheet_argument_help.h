@@ -273,6 +273,9 @@ ZQ_ARGUMENT_HELP(ZqRankCorrel,
                  "Target rank correlation: square, symmetric, unit diagonal, positive definite, one row per column "
                  "of Samples.",
                  ZQ_HELP_RANDOM_SEEDS)
+ZQ_ARGUMENT_HELP(ZqSobol, "Number of points, one row each, from 1 to 1048576.",
+                 "Number of coordinates of each point, one column each, from 1 to 21201.",
+                 "Number of points of the sequence passed over first; 0 or omitted starts at the point 0.")
 
 #undef ZQ_HELP_SIZE
 #undef ZQ_HELP_ALGORITHM

@@ -320,6 +320,9 @@ ZQ_FUNCTION(Companion, ZqRankCorrel, (const Zq::Addin::ArrayArgument* samples, c
             "RKKIJJ", "Samples, Correlation, Algorithm, Random seed1, Random seed2",
             "Reorders each column of a sample so that the columns' rank correlation approaches a target matrix "
             "(Iman-Conover)")
+ZQ_FUNCTION(Companion, ZqSobol, (Zq::Addin::WholeNumber size, Zq::Addin::WholeNumber dimensions, std::int32_t skip),
+            "RIIJ", "Size, Dimensions, Skip",
+            "Returns Size points of the Sobol sequence after Skip (Joe and Kuo's direction numbers), one row a point")
 
 #undef ZQ_NORM_PARETO_PARAMETERS
 #undef ZQ_NORM_PARETO_NAMES

@@ -56,7 +56,7 @@ double EstimatedWork(const std::string& name, const Zq::Fuzz::DecodedCall& call)
     return cells * (v[0].array->columns + 40) + Cubic(v[1].array);
   }
   // One value per cell of a Size x Dimensions result.
-  if (name == "ZQRANDLHS") return static_cast<double>(std::max<short>(v[0].integer16, 0)) * std::max<short>(v[1].integer16, 0);
+  if (name == "ZQRANDLHS" || name == "ZQSOBOL") return static_cast<double>(std::max<short>(v[0].integer16, 0)) * std::max<short>(v[1].integer16, 0);
   if (name == "ZQPCA" || name == "ZQCOV2COR") return Cubic(v[0].array);
   if (name == "ZQCOR2COV") return Cubic(v[1].array);
   if (name == "ZQRANDMULTINORM") {
