@@ -1,0 +1,253 @@
+#include "multivariate/rank_statistics.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <utility>
+
+#include "numerics/special_values.h"
+
+namespace Zq::Math {
+
+namespace {
+
+// A value and the row it came from.
+struct RankedValue {
+  double value;
+  std::int32_t row;
+};
+
+// Work units of sorting n values: about n log2 n comparisons.
+std::uint64_t SortWork(std::int32_t n) {
+  return static_cast<std::uint64_t>(n) * std::bit_width(static_cast<std::uint32_t>(n));
+}
+
+// sorted[0 ... n) := the values of x with their rows, in ascending order.
+// The order among equal values is left open: nothing below depends on it.
+void SortWithRows(ConstVectorView x, std::int32_t n, RankedValue* sorted) {
+  for (std::int32_t i = 0; i < n; ++i) sorted[i] = {x[i], i};
+  std::sort(sorted, sorted + n, [](const RankedValue& a, const RankedValue& b) { return a.value < b.value; });
+}
+
+// Calls tieGroup(first, last) for every run of equal values of a sorted
+// column, in ascending order; positions are 0-based and inclusive.
+template <class TieGroup>
+void ForEachTieGroup(const RankedValue* sorted, std::int32_t n, TieGroup&& tieGroup) {
+  std::int32_t first = 0;
+  for (std::int32_t i = 1; i <= n; ++i) {
+    if (i == n || sorted[i].value != sorted[first].value) {
+      tieGroup(first, i - 1);
+      first = i;
+    }
+  }
+}
+
+// n >= 2 rows, at least one column, and a d x d result.
+bool FitsRankMatrix(ConstMatrixView data, const MatrixView& result) {
+  const std::int32_t d = data.Columns();
+  return data.Rows() >= 2 && d >= 1 && result.Rows() == d && result.Columns() == d;
+}
+
+void SetPair(const MatrixView& result, std::int32_t j, std::int32_t k, double value) {
+  result(j, k) = value;
+  result(k, j) = value;
+}
+
+// Twice each row's average rank less twice the mean rank (n + 1) / 2, by
+// column, into an n x d row-major matrix. These are integers, so the sums of
+// their products below are exact while they stay under 2^53: for tables of
+// up to about 300,000 rows. Longer tables round, in the same order on every
+// build.
+bool CenteredRanks(ConstMatrixView data, Matrix& centered, StopRequest& stop) {
+  const std::int32_t n = data.Rows();
+  const std::int32_t d = data.Columns();
+  BasicVector<RankedValue> sorted(n, Init::Uninitialised);
+  if (sorted.Length() != n || !centered.Resize(n, d)) return false;
+  for (std::int32_t j = 0; j < d; ++j) {
+    SortWithRows(data.Column(j), n, sorted.Data());
+    ForEachTieGroup(sorted.Data(), n, [&](std::int32_t first, std::int32_t last) {
+      const double twiceCentered = static_cast<double>(static_cast<std::int64_t>(first) + last + 1 - n);
+      for (std::int32_t p = first; p <= last; ++p) centered(sorted[p].row, j) = twiceCentered;
+    });
+    if (stop.Poll(SortWork(n))) return false;
+  }
+  return true;
+}
+
+// A column in ascending order: its rows in that order, each row's tie group
+// (0 for the smallest value, then 1, 2, ... for each larger one), and the
+// count of pairs of rows tied in it.
+struct ColumnOrder {
+  std::int32_t* rows;
+  std::int32_t* group;
+  std::int64_t tiedPairs;
+};
+
+void OrderColumn(ConstVectorView x, std::int32_t n, RankedValue* sorted, ColumnOrder& order) {
+  SortWithRows(x, n, sorted);
+  std::int32_t group = 0;
+  order.tiedPairs = 0;
+  ForEachTieGroup(sorted, n, [&](std::int32_t first, std::int32_t last) {
+    for (std::int32_t p = first; p <= last; ++p) {
+      order.rows[p] = sorted[p].row;
+      order.group[sorted[p].row] = group;
+    }
+    const std::int64_t size = static_cast<std::int64_t>(last) - first + 1;
+    order.tiedPairs += size * (size - 1) / 2;
+    ++group;
+  });
+}
+
+// Sorts values[0 ... n) (bottom-up merge sort, work as scratch; the sorted
+// values end in one of the two) and answers the swaps an exchange sort would
+// make: the count of pairs out of order, equal values not counted.
+std::int64_t CountSwapsWhileSorting(std::int32_t* values, std::int32_t* work, std::int32_t n) {
+  std::int64_t swaps = 0;
+  std::int32_t* from = values;
+  std::int32_t* to = work;
+  for (std::int64_t width = 1; width < n; width *= 2) {
+    for (std::int64_t low = 0; low < n; low += 2 * width) {
+      const std::int64_t middle = std::min<std::int64_t>(low + width, n);
+      const std::int64_t high = std::min<std::int64_t>(low + 2 * width, n);
+      std::int64_t left = low, right = middle, out = low;
+      while (left < middle && right < high) {
+        if (from[right] < from[left]) {
+          swaps += middle - left;
+          to[out++] = from[right++];
+        } else {
+          to[out++] = from[left++];
+        }
+      }
+      while (left < middle) to[out++] = from[left++];
+      while (right < high) to[out++] = from[right++];
+    }
+    std::swap(from, to);
+  }
+  return swaps;
+}
+
+// Kendall's tau-b from Knight's counts over n rows: the pairs tied in x, in
+// y and in both, and the discordant pairs.
+double TauB(std::int64_t n, std::int64_t tiedX, std::int64_t tiedY, std::int64_t tiedBoth, std::int64_t discordant) {
+  const std::int64_t pairs = n * (n - 1) / 2;
+  const std::int64_t untiedX = pairs - tiedX;
+  const std::int64_t untiedY = pairs - tiedY;
+  if (untiedX == 0 || untiedY == 0) return kNaN;
+  // Concordant less discordant: every pair untied in both is one or the other.
+  const std::int64_t score = untiedX - tiedY + tiedBoth - 2 * discordant;
+  return static_cast<double>(score) / std::sqrt(static_cast<double>(untiedX) * static_cast<double>(untiedY));
+}
+
+}  // namespace
+
+void AverageRanks(ConstVectorView x, VectorView ranks) {
+  const std::int32_t n = x.Length();
+  BasicVector<RankedValue> sorted(n, Init::Uninitialised);
+  if (ranks.Length() != n || sorted.Length() != n) {
+    FillView(ranks, kNaN);
+    return;
+  }
+  SortWithRows(x, n, sorted.Data());
+  ForEachTieGroup(sorted.Data(), n, [&](std::int32_t first, std::int32_t last) {
+    // The mean of the 1-based positions first + 1 ... last + 1.
+    const double rank = (static_cast<double>(first) + last + 2) * 0.5;
+    for (std::int32_t p = first; p <= last; ++p) ranks[sorted[p].row] = rank;
+  });
+}
+
+bool SpearmanMatrix(ConstMatrixView data, const MatrixView& result, StopRequest& stop) {
+  if (!FitsRankMatrix(data, result)) return false;
+  const std::int32_t n = data.Rows();
+  const std::int32_t d = data.Columns();
+  Matrix centered;
+  Matrix sums(d, d, Init::Zero);
+  if (sums.Empty() || !CenteredRanks(data, centered, stop)) return false;
+  // The upper triangle of sums := the products of every pair of rank columns
+  // (squares on the diagonal), each summed in row order in one pass over the
+  // rows; the pairs of a row are independent sums.
+  const std::uint64_t rowWork = static_cast<std::uint64_t>(d) * (d + 1) / 2;
+  for (std::int32_t i = 0; i < n; ++i) {
+    const double* ranks = &centered(i, 0);
+    for (std::int32_t j = 0; j < d; ++j) {
+      const double rank = ranks[j];
+      double* pairSums = &sums(j, 0);
+      for (std::int32_t k = j; k < d; ++k) pairSums[k] += rank * ranks[k];
+    }
+    if (stop.Poll(rowWork)) return false;
+  }
+  for (std::int32_t j = 0; j < d; ++j) {
+    result(j, j) = 1.0;
+    for (std::int32_t k = j + 1; k < d; ++k) {
+      const double spread = sums(j, j) * sums(k, k);
+      SetPair(result, j, k, spread > 0 ? sums(j, k) / std::sqrt(spread) : kNaN);
+    }
+  }
+  return true;
+}
+
+// Knight (W. R. Knight, "A computer method for calculating Kendall's tau with
+// ungrouped data", J. Amer. Statist. Assoc. 61 (1966) 436-439): with the rows
+// in order of x and, among equal x, of y, the discordant pairs are exactly
+// the swaps that sorting y then takes. Each column is sorted once; the order
+// of a pair is then a counting sort of y's order by x's tie groups.
+bool KendallMatrix(ConstMatrixView data, const MatrixView& result, StopRequest& stop) {
+  if (!FitsRankMatrix(data, result)) return false;
+  const std::int32_t n = data.Rows();
+  const std::int32_t d = data.Columns();
+  const std::int64_t cells = static_cast<std::int64_t>(n) * d;
+  if (cells > kMaxElements) return false;
+  IndexVector rows(static_cast<std::int32_t>(cells), Init::Uninitialised);
+  IndexVector groups(static_cast<std::int32_t>(cells), Init::Uninitialised);
+  IndexVector xGroupAt(n, Init::Uninitialised), groupStart(n, Init::Uninitialised);
+  IndexVector next(n, Init::Uninitialised), ySequence(n, Init::Uninitialised), work(n, Init::Uninitialised);
+  BasicVector<ColumnOrder> orders(d, Init::Uninitialised);
+  {
+    BasicVector<RankedValue> sorted(n, Init::Uninitialised);
+    if (rows.Length() != cells || groups.Length() != cells || xGroupAt.Length() != n || groupStart.Length() != n ||
+        next.Length() != n || ySequence.Length() != n || work.Length() != n || orders.Length() != d ||
+        sorted.Length() != n) {
+      return false;
+    }
+    for (std::int32_t j = 0; j < d; ++j) {
+      const std::ptrdiff_t offset = static_cast<std::ptrdiff_t>(j) * n;
+      orders[j] = {rows.Data() + offset, groups.Data() + offset, 0};
+      OrderColumn(data.Column(j), n, sorted.Data(), orders[j]);
+      if (stop.Poll(SortWork(n))) return false;
+    }
+  }
+  const std::uint64_t pairWork = SortWork(n) + 4 * static_cast<std::uint64_t>(n);
+  for (std::int32_t j = 0; j < d; ++j) {
+    const ColumnOrder& x = orders[j];
+    result(j, j) = 1.0;
+    // Each position's x group in x's order, and where each group starts.
+    std::int32_t groupCount = 0;
+    for (std::int32_t p = 0; p < n; ++p) {
+      xGroupAt[p] = x.group[x.rows[p]];
+      if (xGroupAt[p] == groupCount) groupStart[groupCount++] = p;
+    }
+    for (std::int32_t k = j + 1; k < d; ++k) {
+      const ColumnOrder& y = orders[k];
+      // y's groups in order of x, and of y among equal x: y's order,
+      // spread stably over x's groups.
+      std::copy(groupStart.Data(), groupStart.Data() + groupCount, next.Data());
+      for (std::int32_t p = 0; p < n; ++p) {
+        const std::int32_t row = y.rows[p];
+        ySequence[next[x.group[row]]++] = y.group[row];
+      }
+      std::int64_t tiedBoth = 0;
+      std::int64_t tiedWithPrevious = 0;
+      for (std::int32_t p = 1; p < n; ++p) {
+        const bool tied = xGroupAt[p] == xGroupAt[p - 1] && ySequence[p] == ySequence[p - 1];
+        tiedWithPrevious = tied ? tiedWithPrevious + 1 : 0;
+        tiedBoth += tiedWithPrevious;
+      }
+      const std::int64_t discordant = CountSwapsWhileSorting(ySequence.Data(), work.Data(), n);
+      SetPair(result, j, k, TauB(n, x.tiedPairs, y.tiedPairs, tiedBoth, discordant));
+      if (stop.Poll(pairWork)) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace Zq::Math
