@@ -12,9 +12,9 @@ namespace Zq::Math {
 
 namespace {
 
-// A value and the row it came from.
+// A value, as a key in the order of the doubles, and the row it came from.
 struct RankedValue {
-  double value;
+  std::uint64_t key;
   std::int32_t row;
 };
 
@@ -23,11 +23,40 @@ std::uint64_t SortWork(std::int32_t n) {
   return static_cast<std::uint64_t>(n) * std::bit_width(static_cast<std::uint32_t>(n));
 }
 
-// sorted[0 ... n) := the values of x with their rows, in ascending order.
-// The order among equal values is left open: nothing below depends on it.
-void SortWithRows(ConstVectorView x, std::int32_t n, RankedValue* sorted) {
-  for (std::int32_t i = 0; i < n; ++i) sorted[i] = {x[i], i};
-  std::sort(sorted, sorted + n, [](const RankedValue& a, const RankedValue& b) { return a.value < b.value; });
+// An unsigned integer in the order of the finite doubles: the sign bit set
+// for positives, every bit flipped for negatives. -0 and +0 share a key.
+std::uint64_t OrderKey(double v) {
+  const std::uint64_t bits = std::bit_cast<std::uint64_t>(v == 0 ? 0.0 : v);
+  return bits >> 63 ? ~bits : bits | (std::uint64_t{1} << 63);
+}
+
+// sorted[0 ... n) := the values of x with their rows, in ascending order;
+// work holds n more. A radix sort, a byte of the key per pass, least
+// significant first; a byte that all keys share takes no pass. The order
+// among equal values is left open: nothing below depends on it.
+void SortWithRows(ConstVectorView x, std::int32_t n, RankedValue* sorted, RankedValue* work) {
+  constexpr int kBytes = 8;
+  std::int32_t counts[kBytes][256] = {};
+  for (std::int32_t i = 0; i < n; ++i) {
+    const std::uint64_t key = OrderKey(x[i]);
+    work[i] = {key, i};
+    for (int b = 0; b < kBytes; ++b) ++counts[b][(key >> (8 * b)) & 255];
+  }
+  RankedValue* from = work;
+  RankedValue* to = sorted;
+  for (int b = 0; b < kBytes; ++b) {
+    const int shift = 8 * b;
+    if (counts[b][(from[0].key >> shift) & 255] == n) continue;
+    std::int32_t next[256];
+    std::int32_t start = 0;
+    for (int digit = 0; digit < 256; ++digit) {
+      next[digit] = start;
+      start += counts[b][digit];
+    }
+    for (std::int32_t i = 0; i < n; ++i) to[next[(from[i].key >> shift) & 255]++] = from[i];
+    std::swap(from, to);
+  }
+  if (from != sorted) std::copy(from, from + n, sorted);
 }
 
 // Calls tieGroup(first, last) for every run of equal values of a sorted
@@ -36,7 +65,7 @@ template <class TieGroup>
 void ForEachTieGroup(const RankedValue* sorted, std::int32_t n, TieGroup&& tieGroup) {
   std::int32_t first = 0;
   for (std::int32_t i = 1; i <= n; ++i) {
-    if (i == n || sorted[i].value != sorted[first].value) {
+    if (i == n || sorted[i].key != sorted[first].key) {
       tieGroup(first, i - 1);
       first = i;
     }
@@ -62,10 +91,10 @@ void SetPair(const MatrixView& result, std::int32_t j, std::int32_t k, double va
 bool CenteredRanks(ConstMatrixView data, Matrix& centered, StopRequest& stop) {
   const std::int32_t n = data.Rows();
   const std::int32_t d = data.Columns();
-  BasicVector<RankedValue> sorted(n, Init::Uninitialised);
-  if (sorted.Length() != n || !centered.Resize(n, d)) return false;
+  BasicVector<RankedValue> sorted(n, Init::Uninitialised), work(n, Init::Uninitialised);
+  if (sorted.Length() != n || work.Length() != n || !centered.Resize(n, d)) return false;
   for (std::int32_t j = 0; j < d; ++j) {
-    SortWithRows(data.Column(j), n, sorted.Data());
+    SortWithRows(data.Column(j), n, sorted.Data(), work.Data());
     ForEachTieGroup(sorted.Data(), n, [&](std::int32_t first, std::int32_t last) {
       const double twiceCentered = static_cast<double>(static_cast<std::int64_t>(first) + last + 1 - n);
       for (std::int32_t p = first; p <= last; ++p) centered(sorted[p].row, j) = twiceCentered;
@@ -84,8 +113,8 @@ struct ColumnOrder {
   std::int64_t tiedPairs;
 };
 
-void OrderColumn(ConstVectorView x, std::int32_t n, RankedValue* sorted, ColumnOrder& order) {
-  SortWithRows(x, n, sorted);
+void OrderColumn(ConstVectorView x, std::int32_t n, RankedValue* sorted, RankedValue* work, ColumnOrder& order) {
+  SortWithRows(x, n, sorted, work);
   std::int32_t group = 0;
   order.tiedPairs = 0;
   ForEachTieGroup(sorted, n, [&](std::int32_t first, std::int32_t last) {
@@ -111,13 +140,13 @@ std::int64_t CountSwapsWhileSorting(std::int32_t* values, std::int32_t* work, st
       const std::int64_t middle = std::min<std::int64_t>(low + width, n);
       const std::int64_t high = std::min<std::int64_t>(low + 2 * width, n);
       std::int64_t left = low, right = middle, out = low;
+      // Without branches on the data: its comparisons are coin tosses.
       while (left < middle && right < high) {
-        if (from[right] < from[left]) {
-          swaps += middle - left;
-          to[out++] = from[right++];
-        } else {
-          to[out++] = from[left++];
-        }
+        const bool rightFirst = from[right] < from[left];
+        to[out++] = rightFirst ? from[right] : from[left];
+        swaps += rightFirst ? middle - left : 0;
+        right += rightFirst;
+        left += !rightFirst;
       }
       while (left < middle) to[out++] = from[left++];
       while (right < high) to[out++] = from[right++];
@@ -143,12 +172,12 @@ double TauB(std::int64_t n, std::int64_t tiedX, std::int64_t tiedY, std::int64_t
 
 void AverageRanks(ConstVectorView x, VectorView ranks) {
   const std::int32_t n = x.Length();
-  BasicVector<RankedValue> sorted(n, Init::Uninitialised);
-  if (ranks.Length() != n || sorted.Length() != n) {
+  BasicVector<RankedValue> sorted(n, Init::Uninitialised), work(n, Init::Uninitialised);
+  if (ranks.Length() != n || sorted.Length() != n || work.Length() != n) {
     FillView(ranks, kNaN);
     return;
   }
-  SortWithRows(x, n, sorted.Data());
+  SortWithRows(x, n, sorted.Data(), work.Data());
   ForEachTieGroup(sorted.Data(), n, [&](std::int32_t first, std::int32_t last) {
     // The mean of the 1-based positions first + 1 ... last + 1.
     const double rank = (static_cast<double>(first) + last + 2) * 0.5;
@@ -203,8 +232,8 @@ bool KendallMatrix(ConstMatrixView data, const MatrixView& result, StopRequest& 
   IndexVector next(n, Init::Uninitialised), ySequence(n, Init::Uninitialised), work(n, Init::Uninitialised);
   BasicVector<ColumnOrder> orders(d, Init::Uninitialised);
   {
-    BasicVector<RankedValue> sorted(n, Init::Uninitialised);
-    if (rows.Length() != cells || groups.Length() != cells || xGroupAt.Length() != n || groupStart.Length() != n ||
+    BasicVector<RankedValue> sorted(n, Init::Uninitialised), sortWork(n, Init::Uninitialised);
+    if (sortWork.Length() != n || rows.Length() != cells || groups.Length() != cells || xGroupAt.Length() != n || groupStart.Length() != n ||
         next.Length() != n || ySequence.Length() != n || work.Length() != n || orders.Length() != d ||
         sorted.Length() != n) {
       return false;
@@ -212,7 +241,7 @@ bool KendallMatrix(ConstMatrixView data, const MatrixView& result, StopRequest& 
     for (std::int32_t j = 0; j < d; ++j) {
       const std::ptrdiff_t offset = static_cast<std::ptrdiff_t>(j) * n;
       orders[j] = {rows.Data() + offset, groups.Data() + offset, 0};
-      OrderColumn(data.Column(j), n, sorted.Data(), orders[j]);
+      OrderColumn(data.Column(j), n, sorted.Data(), sortWork.Data(), orders[j]);
       if (stop.Poll(SortWork(n))) return false;
     }
   }

@@ -4,7 +4,7 @@
     /usr/bin/python3 tests/unit/reference/make_rank_correlation.py
 
 Each table is rebuilt at test time from its size, seed and column kinds by
-the same integer generator (rank_correlation_tables.h), so only the
+the same integer generator (rank_statistics_test.cpp), so only the
 matrices are stored: SciPy's spearmanr (Pearson's correlation of average
 ranks) and kendalltau (tau-b) of every pair of columns. Every value the
 generator makes is exact in double precision, so both sides see the same
@@ -21,7 +21,7 @@ from scipy.stats import kendalltau, spearmanr
 HERE = os.path.dirname(os.path.abspath(__file__))
 MASK = (1 << 64) - 1
 
-# Column kinds (the codes of rank_correlation_tables.h).
+# Column kinds (the codes rank_statistics_test.cpp reads).
 LEVELS, CONTINUOUS, CONSTANT, INCREASING, DECREASING, NOISY = range(6)
 
 # n, seed, then (kind, levels) per column.
