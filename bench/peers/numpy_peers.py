@@ -1,11 +1,14 @@
 """numpy's samplers, timed per value on columns as large as the add-in's
-benchmarks draw: one line per sampler, "name nanoseconds", the best of
-`rounds` timings of about a fifth of a second each, in processor time."""
+benchmarks draw, and SciPy's rank correlations, timed per table on the
+tables of bench/rank_statistics_bench.cpp: one line each, "name
+nanoseconds", the best of `rounds` timings of about a fifth of a second
+each, in processor time."""
 import sys
 import time
 import timeit
 
 import numpy as np
+from scipy.stats import kendalltau, spearmanr
 
 SIZE = 32767
 
@@ -23,13 +26,40 @@ def samplers():
     }
 
 
+def correlated_table(rows, columns):
+    """Cell (i, j) = uniform(i, j) + uniform(i, 0), each uniform the top 53
+    bits of SplitMix64 of the cell's index, as the add-in's benchmark makes
+    it (numpy's 64-bit integers wrap as C++'s do)."""
+    z = (np.arange(rows * columns, dtype=np.uint64).reshape(rows, columns) + np.uint64(1)) * np.uint64(0x9E3779B97F4A7C15)
+    z = (z ^ (z >> np.uint64(30))) * np.uint64(0xBF58476D1CE4E5B9)
+    z = (z ^ (z >> np.uint64(27))) * np.uint64(0x94D049BB133111EB)
+    z ^= z >> np.uint64(31)
+    u = (z >> np.uint64(11)).astype(np.float64) * 2.0**-53
+    return u + u[:, :1]
+
+
+def rank_correlations():
+    spearman_table = correlated_table(100000, 10)
+    kendall_table = correlated_table(10000, 10)
+    pairs = [(j, k) for j in range(10) for k in range(j + 1, 10)]
+    return {
+        "spearmanr_100000x10": lambda: spearmanr(spearman_table),
+        "kendalltau_10000x10": lambda: [kendalltau(kendall_table[:, j], kendall_table[:, k]) for j, k in pairs],
+    }
+
+
+def best_seconds(call, rounds):
+    call()
+    calls = max(1, int(0.2 / max(timeit.timeit(call, number=1, timer=time.process_time), 1e-6)))
+    return min(timeit.repeat(call, number=calls, repeat=rounds, timer=time.process_time)) / calls
+
+
 def main():
     rounds = int(sys.argv[1]) if len(sys.argv) > 1 else 1
     for name, draw in samplers().items():
-        draw()
-        calls = max(1, int(0.2 / max(timeit.timeit(draw, number=1, timer=time.process_time), 1e-6)))
-        best = min(timeit.repeat(draw, number=calls, repeat=rounds, timer=time.process_time)) / calls
-        print(f"{name} {best / SIZE * 1e9:.4f}")
+        print(f"{name} {best_seconds(draw, rounds) / SIZE * 1e9:.4f}")
+    for name, correlate in rank_correlations().items():
+        print(f"{name} {best_seconds(correlate, rounds) * 1e9:.0f}")
 
 
 if __name__ == "__main__":
