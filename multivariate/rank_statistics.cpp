@@ -12,6 +12,9 @@ namespace Zq::Math {
 
 namespace {
 
+// Rank values per block of rows in the Spearman sums: 256 KiB.
+constexpr std::int32_t kRowBlockValues = 32768;
+
 // A value, as a key in the order of the doubles, and the row it came from.
 struct RankedValue {
   std::uint64_t key;
@@ -193,17 +196,21 @@ bool SpearmanMatrix(ConstMatrixView data, const MatrixView& result, StopRequest&
   Matrix sums(d, d, Init::Zero);
   if (sums.Empty() || !CenteredRanks(data, centered, stop)) return false;
   // The upper triangle of sums := the products of every pair of rank columns
-  // (squares on the diagonal), each summed in row order in one pass over the
-  // rows; the pairs of a row are independent sums.
-  const std::uint64_t rowWork = static_cast<std::uint64_t>(d) * (d + 1) / 2;
-  for (std::int32_t i = 0; i < n; ++i) {
-    const double* ranks = &centered(i, 0);
+  // (squares on the diagonal), each summed in row order. The rows go in
+  // blocks that stay in cache while each column's sums take them in turn;
+  // the sums of one column with the others are independent of each other.
+  const std::int32_t blockRows = std::max<std::int32_t>(1, kRowBlockValues / d);
+  for (std::int32_t top = 0; top < n; top += blockRows) {
+    const std::int32_t bottom = std::min<std::int32_t>(n, top + blockRows);
     for (std::int32_t j = 0; j < d; ++j) {
-      const double rank = ranks[j];
       double* pairSums = &sums(j, 0);
-      for (std::int32_t k = j; k < d; ++k) pairSums[k] += rank * ranks[k];
+      for (std::int32_t i = top; i < bottom; ++i) {
+        const double* ranks = &centered(i, 0);
+        const double rank = ranks[j];
+        for (std::int32_t k = j; k < d; ++k) pairSums[k] += rank * ranks[k];
+      }
+      if (stop.Poll(static_cast<std::uint64_t>(bottom - top) * (d - j))) return false;
     }
-    if (stop.Poll(rowWork)) return false;
   }
   for (std::int32_t j = 0; j < d; ++j) {
     result(j, j) = 1.0;
