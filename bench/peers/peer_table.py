@@ -1,5 +1,5 @@
-"""The add-in's samplers and elementary functions against their peers, all
-measured in one run: runs the add-in's benchmarks, the same benchmarks built
+"""The add-in's samplers, elementary functions and modelling kernels (Sobol
+points, rank correlations, the Iman-Conover reordering) against their peers, all measured in one run: runs the add-in's benchmarks, the same benchmarks built
 on the C library's elementary functions instead of the add-in's own, and
 numpy's samplers, `rounds` times in turn, and prints the best figure of each
 as a table with the ratio ZqRand / peer (below 1 is faster). A second table
@@ -21,10 +21,6 @@ ROWS = [
     ("ZqRandPoisson, mean 5", "BM_ZqRandPoissonMean5", "numpy Generator.poisson", ("numpy", "poisson_5")),
     ("ZqRandPoisson, mean 50", "BM_ZqRandPoissonMean50", "numpy Generator.poisson", ("numpy", "poisson_50")),
     ("ZqRandBeta(2, 3)", "BM_ZqRandBeta23", "numpy Generator.beta", ("numpy", "beta_2_3")),
-    ("Sobol points, d = 10, 2^16 points (per point)", "BM_SobolPoints/10/65536",
-     "scipy qmc.Sobol(10, scramble=False).random_base2(16)", ("numpy", "sobol_10")),
-    ("Sobol points, d = 1000, 2^10 points (per point)", "BM_SobolPoints/1000/1024",
-     "scipy qmc.Sobol(1000, scramble=False).random_base2(10)", ("numpy", "sobol_1000")),
     ("own exp", "Exp", "glibc exp", ("libm", "Exp")),
     ("own log", "Log", "glibc log", ("libm", "Log")),
     ("own pow", "Pow", "glibc pow", ("libm", "Pow")),
@@ -36,9 +32,24 @@ ROWS = [
      "the same simulation on glibc's exp and log", ("libm", "BM_LfmSchemeOne/10/iterations:1")),
 ]
 
-ADDIN_FILTER = "^(BM_ZqRandEntryPoint|BM_ZqRandNormInversion|BM_ZqRandNormPolar|BM_ZqRandPoissonMean(5|50)|" \
-               "BM_ZqRandBeta23|BM_SobolPoints/.*|Exp|Log|Pow|Tan|Sinh|Cosh|Tanh|BM_LfmSchemeOne/10/.*)$"
-LIBM_FILTER = ADDIN_FILTER
+# Sobol points per point; whole tables per call. The C library's functions
+# play no part in them.
+MODELLING_ROWS = [
+    ("Sobol points, d = 10, 2^16 points (per point)", "BM_SobolPoints/10/65536",
+     "scipy qmc.Sobol(10, scramble=False).random_base2(16)", ("numpy", "sobol_10")),
+    ("Sobol points, d = 1000, 2^10 points (per point)", "BM_SobolPoints/1000/1024",
+     "scipy qmc.Sobol(1000, scramble=False).random_base2(10)", ("numpy", "sobol_1000")),
+    ("SpearmanMatrix, 100,000 x 10", "BM_SpearmanMatrix/100000/10", "scipy.stats.spearmanr",
+     ("numpy", "spearmanr_100000x10")),
+    ("KendallMatrix, 10,000 x 10", "BM_KendallMatrix/10000/10", "scipy.stats.kendalltau over the 45 pairs",
+     ("numpy", "kendalltau_10000x10")),
+    ("Iman-Conover reordering, 10,000 x 10", "BM_ImanConover", "the same reordering written in numpy",
+     ("numpy", "iman_conover_10000x10")),
+]
+
+LIBM_FILTER = "^(BM_ZqRandEntryPoint|BM_ZqRandNormInversion|BM_ZqRandNormPolar|BM_ZqRandPoissonMean(5|50)|" \
+              "BM_ZqRandBeta23|Exp|Log|Pow|Tan|Sinh|Cosh|Tanh|BM_LfmSchemeOne/10/.*)$"
+ADDIN_FILTER = LIBM_FILTER[:-2] + "|BM_SobolPoints/.*|BM_SpearmanMatrix/100000/10|BM_KendallMatrix/10000/10|BM_ImanConover)$"
 
 
 def nanoseconds(entry):
@@ -73,6 +84,8 @@ def keep_best(best, source, figures):
 
 
 def shown(ns):
+    if ns >= 1e7:
+        return f"{ns / 1e6:.1f} ms"
     if ns >= 1e4:
         return f"{ns / 1e3:.1f} µs"
     return f"{ns:.1f} ns" if ns >= 10 else f"{ns:.2f} ns"
@@ -90,7 +103,7 @@ def main():
     print(f"Best of {rounds} rounds of processor time; ratio = ZqRand's time / the peer's (below 1 is faster).\n")
     print("| what | ZqRand | peer | peer | ratio |")
     print("|---|---|---|---|---|")
-    for what, name, peer, peer_key in ROWS:
+    for what, name, peer, peer_key in ROWS + MODELLING_ROWS:
         print(row(what, best.get(("addin", name)), peer, best.get(peer_key)))
     print("\nThe samplers built on the C library's exp, log, pow and tan:\n")
     print("| what | ZqRand on the C library's functions | peer | peer | ratio |")
