@@ -276,6 +276,8 @@ ZQ_ARGUMENT_HELP(ZqRankCorrel,
 ZQ_ARGUMENT_HELP(ZqSobol, "Number of points, one row each, from 1 to 1048576.",
                  "Number of coordinates of each point, one column each, from 1 to 21201.",
                  "Number of points of the sequence passed over first; 0 or omitted starts at the point 0.")
+ZQ_ARGUMENT_HELP(ZqSpearman, ZQ_HELP_DATA_TABLE)
+ZQ_ARGUMENT_HELP(ZqKendall, ZQ_HELP_DATA_TABLE)
 
 #undef ZQ_HELP_SIZE
 #undef ZQ_HELP_ALGORITHM

@@ -323,6 +323,12 @@ ZQ_FUNCTION(Companion, ZqRankCorrel, (const Zq::Addin::ArrayArgument* samples, c
 ZQ_FUNCTION(Companion, ZqSobol, (Zq::Addin::WholeNumber size, Zq::Addin::WholeNumber dimensions, std::int32_t skip),
             "RIIJ", "Size, Dimensions, Skip",
             "Returns Size points of the Sobol sequence after Skip (Joe and Kuo's direction numbers), one row a point")
+ZQ_FUNCTION(Companion, ZqSpearman, (const Zq::Addin::ArrayArgument* data),
+            "RK", "Data set",
+            "Returns Spearman's rank correlation of every pair of columns of a table (average ranks for ties)")
+ZQ_FUNCTION(Companion, ZqKendall, (const Zq::Addin::ArrayArgument* data),
+            "RK", "Data set",
+            "Returns Kendall's tau-b of every pair of columns of a table (ties corrected)")
 
 #undef ZQ_NORM_PARETO_PARAMETERS
 #undef ZQ_NORM_PARETO_NAMES

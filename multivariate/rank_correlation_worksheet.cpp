@@ -1,5 +1,6 @@
 // Rank correlation on the worksheet: ZqRankCorrel reorders the columns of a
-// sample towards a target rank correlation (Iman and Conover).
+// sample towards a target rank correlation (Iman and Conover); ZqSpearman
+// and ZqKendall measure the rank correlation of a table's columns.
 #include <cstdint>
 
 #include "addin/call_frame.h"
@@ -7,6 +8,7 @@
 #include "multivariate/array_argument_worksheet.h"
 #include "multivariate/iman_conover.h"
 #include "multivariate/matrix_result_worksheet.h"
+#include "multivariate/rank_statistics.h"
 #include "random/sample_worksheet.h"
 
 ZQ_WORKSHEET ZqRankCorrel(const Zq::Addin::ArrayArgument* samples, const Zq::Addin::ArrayArgument* correlation,
@@ -30,4 +32,33 @@ ZQ_WORKSHEET ZqRankCorrel(const Zq::Addin::ArrayArgument* samples, const Zq::Add
     if (result.Empty() || !Zq::Math::ImanConover(table, target, engine, result, userBreak)) return out.Error();
     return Zq::Addin::MatrixArray(out, result);
   });
+}
+
+namespace {
+
+// The d x d matrix kernel(table) of an n x d table, n >= 2: a constant
+// column's cells are #VALUE!.
+template <class Kernel>
+Zq::Addin::ResultPointer RankMatrix(Zq::Addin::Result& out, const Zq::Addin::ArrayArgument* data, Kernel&& kernel) {
+  const Zq::Math::ConstMatrixView table = Zq::Addin::MatrixArgument(data);
+  const std::int32_t d = table.Columns();
+  // The ranks of every column beside the result.
+  const std::uint64_t workingBytes = 24 * static_cast<std::uint64_t>(table.Rows()) * d + 8ull * d * d;
+  if (table.Rows() < 2 || d < 1 || !Zq::Addin::WithinResultCeiling(d, d) || !Zq::Addin::WithinWorkingMemory(workingBytes)) {
+    return out.Error();
+  }
+  Zq::Math::Matrix result(d, d, Zq::Math::Init::Uninitialised);
+  Zq::Math::StopRequest userBreak = Zq::Addin::BreakOnEsc();
+  if (result.Empty() || !kernel(table, result, userBreak)) return out.Error();
+  return Zq::Addin::MatrixArray(out, result);
+}
+
+}  // namespace
+
+ZQ_WORKSHEET ZqSpearman(const Zq::Addin::ArrayArgument* data) {
+  return ZQ_FRAME([&](Zq::Addin::Result& out) { return RankMatrix(out, data, Zq::Math::SpearmanMatrix); });
+}
+
+ZQ_WORKSHEET ZqKendall(const Zq::Addin::ArrayArgument* data) {
+  return ZQ_FRAME([&](Zq::Addin::Result& out) { return RankMatrix(out, data, Zq::Math::KendallMatrix); });
 }

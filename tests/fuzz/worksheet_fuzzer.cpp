@@ -55,6 +55,13 @@ double EstimatedWork(const std::string& name, const Zq::Fuzz::DecodedCall& call)
     const double cells = static_cast<double>(v[0].array->rows) * v[0].array->columns;
     return cells * (v[0].array->columns + 40) + Cubic(v[1].array);
   }
+  // A sort of every column, then every pair of columns (Kendall: a merge
+  // sort of the pair's rows).
+  if (name == "ZQSPEARMAN" || name == "ZQKENDALL") {
+    const double rows = v[0].array->rows;
+    const double columns = v[0].array->columns;
+    return rows * columns * (columns * (name == "ZQKENDALL" ? std::log2(rows + 1) : 1) + 20);
+  }
   // One value per cell of a Size x Dimensions result.
   if (name == "ZQRANDLHS" || name == "ZQSOBOL") return static_cast<double>(std::max<short>(v[0].integer16, 0)) * std::max<short>(v[1].integer16, 0);
   if (name == "ZQPCA" || name == "ZQCOV2COR") return Cubic(v[0].array);

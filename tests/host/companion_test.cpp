@@ -1,4 +1,4 @@
-// The companion add-in through the host: it registers the 25 exported-only
+// The companion add-in through the host: it registers the 30 exported-only
 // functions against the main add-in beside it, refuses cleanly when the main
 // add-in is missing, and both add-ins close in either order.
 #include <gtest/gtest.h>
@@ -48,12 +48,12 @@ class Companion : public ::testing::Test {
   Host host_;
 };
 
-TEST_F(Companion, RegistersTheTwentyFiveAgainstTheMainAddinSoAll113AreCallable) {
+TEST_F(Companion, RegistersTheThirtyAgainstTheMainAddinSoAll118AreCallable) {
   OpenBoth();
-  ASSERT_EQ(host_.AutoOpenRegistrationCount(), 113u);
+  ASSERT_EQ(host_.AutoOpenRegistrationCount(), 118u);
   const std::string main = fs::absolute(ZQ_ADDIN_PATH).lexically_normal().string();
   const auto registrations = host_.Registrations(false);
-  for (std::size_t i = 0; i < 25; ++i) {
+  for (std::size_t i = 0; i < 30; ++i) {
     const auto& row = Extras::ExtrasTable[i];
     const auto& arguments = registrations[88 + i].arguments;
     ASSERT_EQ(arguments.size(), 10u);
@@ -63,7 +63,7 @@ TEST_F(Companion, RegistersTheTwentyFiveAgainstTheMainAddinSoAll113AreCallable) 
     EXPECT_EQ(arguments[6], "ZqRand");
   }
   EXPECT_EQ(StandIn::OutstandingExcelStrings(), 0);  // its own name went back with xlFree
-  ASSERT_EQ(StandIn::RegisteredFunctions().size(), 113u);
+  ASSERT_EQ(StandIn::RegisteredFunctions().size(), 118u);
   for (const auto& function : StandIn::RegisteredFunctions()) {
     EXPECT_EQ(function.module, main) << function.functionText;
     const Evaluation evaluation = host_.Evaluate(function.functionText + "()");
@@ -72,13 +72,13 @@ TEST_F(Companion, RegistersTheTwentyFiveAgainstTheMainAddinSoAll113AreCallable) 
   EXPECT_EQ(Number(host_.Evaluate(kOptionValue)), "10.450575619322237");
   // With everything registered, the host's own fallback adds nothing.
   host_.RegisterExportedOnly();
-  EXPECT_EQ(host_.Registrations(true).size(), 113u);
+  EXPECT_EQ(host_.Registrations(true).size(), 118u);
 }
 
 TEST_F(Companion, OpenedAloneItsRegistrationsLoadTheMainLibraryWithoutOpeningItAsAnAddin) {
   std::string error;
   ASSERT_TRUE(host_.OpenAddin(ZQ_EXTRAS_PATH, error)) << error;
-  EXPECT_EQ(host_.AutoOpenRegistrationCount(), 25u);
+  EXPECT_EQ(host_.AutoOpenRegistrationCount(), 30u);
   EXPECT_TRUE(host_.IsLoaded(ZQ_ADDIN_PATH));
   EXPECT_EQ(host_.OpenAddinCount(), 1u);
   EXPECT_EQ(Number(host_.Evaluate(kOptionValue)), "10.450575619322237");
@@ -104,11 +104,11 @@ TEST_F(Companion, WithoutTheMainAddinBesideItOneMessageAndNothingRegistered) {
   fs::remove_all(folder);
 }
 
-TEST_F(Companion, ClosingTheCompanionFirstTakesBackExactlyItsTwentyFive) {
+TEST_F(Companion, ClosingTheCompanionFirstTakesBackExactlyItsThirty) {
   OpenBoth();
   host_.CloseAddin(ZQ_EXTRAS_PATH);
-  EXPECT_EQ(StandIn::UnregisteredIds().size(), 25u);
-  ASSERT_EQ(StandIn::RemovedNames().size(), 25u);
+  EXPECT_EQ(StandIn::UnregisteredIds().size(), 30u);
+  ASSERT_EQ(StandIn::RemovedNames().size(), 30u);
   EXPECT_EQ(StandIn::RemovedNames().front(), "ZQJOHNSONSUNORMQQ");
   EXPECT_EQ(StandIn::RegisteredFunctions().size(), 88u);
   EXPECT_EQ(host_.Evaluate(kOptionValue).error, "unknown function ZQOPTIONBS");
@@ -122,7 +122,7 @@ TEST_F(Companion, ClosingTheCompanionFirstTakesBackExactlyItsTwentyFive) {
 TEST_F(Companion, ClosingTheMainAddinFirstKeepsItsLibraryForTheCompanionsFunctions) {
   OpenBoth();
   host_.CloseAddin(ZQ_ADDIN_PATH);
-  EXPECT_EQ(StandIn::RegisteredFunctions().size(), 25u);
+  EXPECT_EQ(StandIn::RegisteredFunctions().size(), 30u);
   EXPECT_EQ(host_.Evaluate("ZQNORMINV(0.975)").error, "unknown function ZQNORMINV");
   EXPECT_TRUE(host_.IsLoaded(ZQ_ADDIN_PATH));
   EXPECT_EQ(Number(host_.Evaluate(kOptionValue)), "10.450575619322237");
@@ -136,10 +136,10 @@ TEST_F(Companion, OpeningItAgainOrReopeningAfterCloseRegistersEachFunctionOnce) 
   OpenBoth();
   std::string error;
   ASSERT_TRUE(host_.OpenAddin(ZQ_EXTRAS_PATH, error));
-  EXPECT_EQ(host_.AutoOpenRegistrationCount(), 113u);
+  EXPECT_EQ(host_.AutoOpenRegistrationCount(), 118u);
   host_.CloseAddin(ZQ_EXTRAS_PATH);
   ASSERT_TRUE(host_.OpenAddin(ZQ_EXTRAS_PATH, error)) << error;
-  EXPECT_EQ(StandIn::RegisteredFunctions().size(), 113u);
+  EXPECT_EQ(StandIn::RegisteredFunctions().size(), 118u);
   EXPECT_EQ(Number(host_.Evaluate(kOptionValue)), "10.450575619322237");
 }
 
@@ -191,7 +191,7 @@ TEST(CompanionCommandLine, ExtrasOrASecondAddinAnswerTheOptionValueWithoutTheHos
 
 TEST(CompanionCommandLine, ListNamesTheLibraryOfEachFunctionWhenSeveralAddinsAreOpen) {
   const CommandRun list = RunHost({"--quiet", "--extras", "--registered-only", "--list"});
-  EXPECT_EQ(std::count(list.out.begin(), list.out.end(), '\n'), 113);
+  EXPECT_EQ(std::count(list.out.begin(), list.out.end(), '\n'), 118);
   const std::string suffix = std::string("\t") + kAddinFileName + "\n";
   std::istringstream lines(list.out);
   for (std::string line; std::getline(lines, line);) {
