@@ -1,4 +1,4 @@
-// The registration rows of all 113 worksheet functions, in the order of
+// The registration rows of all the worksheet functions, in the order of
 // addin/worksheet_function_list.h, each with the add-in that registers it,
 // and the table of one add-in's rows taken from them at compile time.
 #pragma once

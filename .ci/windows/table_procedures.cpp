@@ -1,5 +1,5 @@
 // Prints the procedure name of every row of a registration table, one a
-// line: the add-in's own table, or with --extras the table of the 25
+// line: the add-in's own table, or with --extras the table of the 30
 // functions it exports without registering. Together they are the worksheet
 // functions the Windows add-in must export for Excel.
 #include <cstdio>
