@@ -8,31 +8,17 @@
 #include <vector>
 
 #include "distributions/normal.h"
+#include "multivariate/cholesky.h"
 #include "multivariate/statistics.h"
 #include "random/random_permutation.h"
 
 namespace Zq::Math {
 namespace {
 
-// l := the lower Cholesky factor of the symmetric a (upper triangle zero);
-// false unless every pivot is positive.
-bool LowerCholesky(ConstMatrixView a, Matrix& l, StopRequest& stop) {
-  const std::int32_t d = a.Rows();
-  if (!l.AssignShape(d, d, 0.0)) return false;
-  for (std::int32_t j = 0; j < d; ++j) {
-    if (stop.Poll(static_cast<std::uint64_t>(d - j) * (j + 1))) return false;
-    for (std::int32_t i = j; i < d; ++i) {
-      double sum = a(i, j);
-      for (std::int32_t k = 0; k < j; ++k) sum -= l(i, k) * l(j, k);
-      if (i == j) {
-        if (!(sum > 0)) return false;
-        l(j, j) = std::sqrt(sum);
-      } else {
-        l(i, j) = sum / l(j, j);
-      }
-    }
-  }
-  return true;
+// l := the lower Cholesky factor of the symmetric a, upper triangle zero.
+bool CholeskyFactor(ConstMatrixView a, Matrix& l, StopRequest& stop) {
+  return l.AssignShape(a.Rows(), a.Rows(), 0.0) &&
+         LowerCholesky(a.Rows(), [&](std::int32_t i, std::int32_t j) { return a(i, j); }, l, stop);
 }
 
 // m := p e^-1 for lower-triangular p and e: row by row, m_i e = p_i solved
@@ -77,7 +63,7 @@ bool IsRankCorrelationTarget(ConstMatrixView target) {
     }
   }
   Matrix factor;
-  return LowerCholesky(target, factor, StopRequest::Never());
+  return CholeskyFactor(target, factor, StopRequest::Never());
 }
 
 bool ImanConover(ConstMatrixView samples, ConstMatrixView target, RandomUniform& engine, const MatrixView& result,
@@ -86,7 +72,7 @@ bool ImanConover(ConstMatrixView samples, ConstMatrixView target, RandomUniform&
   const std::int32_t d = samples.Columns();
   if (n < 2 || target.Rows() != d || result.Rows() != n || result.Columns() != d || !AllFinite(samples)) return false;
   Matrix p;
-  if (!IsRankCorrelationTarget(target) || !LowerCholesky(target, p, stop)) return false;
+  if (!IsRankCorrelationTarget(target) || !CholeskyFactor(target, p, stop)) return false;
 
   Matrix scores(n, d, Init::Uninitialised);
   std::vector<double> column;
@@ -120,7 +106,7 @@ bool ImanConover(ConstMatrixView samples, ConstMatrixView target, RandomUniform&
     for (std::int32_t k = 0; k < j; ++k) c(j, k) = c(k, j) = PairCorrelation(scores.Column(j), scores.Column(k));
     if (stop.Poll(static_cast<std::uint64_t>(n) * (j + 1))) return false;
   }
-  if (!LowerCholesky(c, e, stop) || !LowerTimesLowerInverse(p, e, m, stop)) return false;
+  if (!CholeskyFactor(c, e, stop) || !LowerTimesLowerInverse(p, e, m, stop)) return false;
 
   // Each row of scores times m^T, in place: t_j needs s_k for k <= j only.
   for (std::int32_t i = 0; i < n; ++i) {

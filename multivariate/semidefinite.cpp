@@ -1,7 +1,8 @@
 #include "multivariate/semidefinite.h"
 
-#include <cmath>
 #include <cstdint>
+
+#include "multivariate/cholesky.h"
 
 namespace Zq::Math {
 
@@ -16,22 +17,12 @@ bool IsCorrelationSemidefinite(ConstMatrixView k, StopRequest& stop) {
   const double margin = n * kMarginPerOrder;
   Matrix factor(n, n, Init::Uninitialised);
   if (factor.Empty()) return false;
-  // The lower triangle of the factor, column by column.
-  for (std::int32_t j = 0; j < n; ++j) {
-    if (stop.Poll(static_cast<std::uint64_t>(n - j) * (j + 1))) return false;
-    for (std::int32_t i = j; i < n; ++i) {
-      double sum = 0.5 * k(i, j) + 0.5 * k(j, i);
-      if (i == j) sum += margin;
-      for (std::int32_t m = 0; m < j; ++m) sum -= factor(i, m) * factor(j, m);
-      if (i == j) {
-        if (!(sum > 0)) return false;
-        factor(j, j) = std::sqrt(sum);
-      } else {
-        factor(i, j) = sum / factor(j, j);
-      }
-    }
-  }
-  return true;
+  const auto shifted = [&](std::int32_t i, std::int32_t j) {
+    double sum = 0.5 * k(i, j) + 0.5 * k(j, i);
+    if (i == j) sum += margin;
+    return sum;
+  };
+  return LowerCholesky(n, shifted, factor, stop);
 }
 
 }  // namespace Zq::Math
