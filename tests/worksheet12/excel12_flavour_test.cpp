@@ -93,6 +93,9 @@ TEST(Excel12Flavour, AMillionRowsWorkAndPastTheGridOrCeilingIsValueError) {
   covariance->rows = covariance->columns = means->rows = d;
   means->columns = 1;
   EXPECT_TRUE(IsValueError(ZqRandMultiNorm(1048576, covariance, means, 0, 1, 2, 0, 0, 0)));
+  EXPECT_TRUE(IsValueError(ZqRandLHS(1048576, d, 0, 1, 2)));
+  EXPECT_TRUE(IsValueError(ZqSobol(1048576, d, 0)));
+  EXPECT_EQ(ColumnBits(ZqSobol(1048576, 1, 0)).size(), 1048576u);
   EXPECT_EQ(ColumnBits(ZqRandMultiNorm(2, covariance, means, 0, 1, 2, 0, 0, 0)).size(), 2u * d);
 }
 
