@@ -36,15 +36,16 @@ ZQ_WORKSHEET ZqRankCorrel(const Zq::Addin::ArrayArgument* samples, const Zq::Add
 
 namespace {
 
-// The d x d matrix kernel(table) of an n x d table, n >= 2: a constant
-// column's cells are #VALUE!.
+// The d x d matrix kernel(table) of a finite n x d table, n >= 2: a
+// constant column's cells are #VALUE!.
 template <class Kernel>
 Zq::Addin::ResultPointer RankMatrix(Zq::Addin::Result& out, const Zq::Addin::ArrayArgument* data, Kernel&& kernel) {
   const Zq::Math::ConstMatrixView table = Zq::Addin::MatrixArgument(data);
   const std::int32_t d = table.Columns();
   // The ranks of every column beside the result.
   const std::uint64_t workingBytes = 24 * static_cast<std::uint64_t>(table.Rows()) * d + 8ull * d * d;
-  if (table.Rows() < 2 || d < 1 || !Zq::Addin::WithinResultCeiling(d, d) || !Zq::Addin::WithinWorkingMemory(workingBytes)) {
+  if (table.Rows() < 2 || d < 1 || !Zq::Addin::WithinResultCeiling(d, d) || !Zq::Addin::WithinWorkingMemory(workingBytes) ||
+      !Zq::Math::AllFinite(table)) {
     return out.Error();
   }
   Zq::Math::Matrix result(d, d, Zq::Math::Init::Uninitialised);
