@@ -163,3 +163,22 @@ TEST(MultiCorrelTest, HeaderRowsBeyondSixteenBitsAreRefused) {
 
 }  // namespace
 }  // namespace Zq::Math
+
+namespace Zq::Math {
+namespace {
+
+// The rank functions refuse what Excel never passes but a caller could: a
+// non-finite value, in any of them.
+TEST(RankCorrelationWorksheet, NonFiniteDataIsRefused) {
+  const double nan = std::nan("");
+  for (const double bad : {nan, HUGE_VAL, -HUGE_VAL}) {
+    const Testing::ArrayArgument data(3, 2, {1, 2, 2, bad, 3, 1});
+    const Testing::ArrayArgument target(2, 2, {1, 0.5, 0.5, 1});
+    EXPECT_TRUE(Testing::Read(ZqSpearman(data)).error);
+    EXPECT_TRUE(Testing::Read(ZqKendall(data)).error);
+    EXPECT_TRUE(Testing::Read(ZqRankCorrel(data, target, 0, 1, 2)).error);
+  }
+}
+
+}  // namespace
+}  // namespace Zq::Math
