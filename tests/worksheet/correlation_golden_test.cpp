@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "addin/worksheet_functions.h"
+#include "multivariate/cross_sums.h"
 #include "tests/worksheet/array_argument_support.h"
 #include "tests/worksheet/worksheet_result_support.h"
 
@@ -107,6 +108,19 @@ struct Golden {
   std::uint64_t covarp;  // with the mean row
 };
 
+// Runs check with the pairs summed in SSE2 lanes, then in AVX lanes where the
+// processor has them, and leaves the choice made at load.
+template <class Check>
+void OnEveryLaneWidth(Check&& check) {
+  const bool loaded = Math::UseAvxCrossSums(true);
+  for (const bool avx : {false, true}) {
+    if (Math::UseAvxCrossSums(avx) != avx) continue;
+    SCOPED_TRACE(avx ? "AVX lanes" : "SSE2 lanes");
+    check();
+  }
+  Math::UseAvxCrossSums(loaded);
+}
+
 std::uint64_t CorrelHash(const Table& t) {
   return Hash(Read(ZqMultiCorrel(ArrayArgument(t.rows, t.columns, t.values), 1, 1)));
 }
@@ -127,25 +141,29 @@ TEST(MultiCorrelGoldenTest, LargeAndAwkwardTablesKeepEveryBit) {
       {"awkward 2 x 24", Awkward(2, 24, 9), 0xA49B41517B071EC3u, 0x966800D987A1AC50u},
       {"awkward 1025 x 12", Awkward(1025, 12, 10), 0xFEB9EAA0F8719313u, 0x1C7118C38807F1C4u},
   };
-  for (const Golden& g : cases) {
-    EXPECT_EQ(CorrelHash(g.table), g.correl) << g.name;
-    EXPECT_EQ(CovarpHash(g.table), g.covarp) << g.name;
-  }
+  OnEveryLaneWidth([&] {
+    for (const Golden& g : cases) {
+      EXPECT_EQ(CorrelHash(g.table), g.correl) << g.name;
+      EXPECT_EQ(CovarpHash(g.table), g.covarp) << g.name;
+    }
+  });
 }
 
 // Every shape from 2 x 1 to 19 x 17 around the widths of vector lanes and
 // blocks, hashed together.
 TEST(MultiCorrelGoldenTest, SmallShapesKeepEveryBit) {
-  std::uint64_t correl = 0, covarp = 0;
-  for (int rows = 2; rows <= 19; ++rows) {
-    for (int columns = 1; columns <= 17; ++columns) {
-      const Table t = (rows + columns) % 3 == 0 ? Awkward(rows, columns, 100 + rows) : Correlated(rows, columns, 200 + columns);
-      correl = correl * 31 + CorrelHash(t);
-      covarp = covarp * 31 + CovarpHash(t);
+  OnEveryLaneWidth([] {
+    std::uint64_t correl = 0, covarp = 0;
+    for (int rows = 2; rows <= 19; ++rows) {
+      for (int columns = 1; columns <= 17; ++columns) {
+        const Table t = (rows + columns) % 3 == 0 ? Awkward(rows, columns, 100 + rows) : Correlated(rows, columns, 200 + columns);
+        correl = correl * 31 + CorrelHash(t);
+        covarp = covarp * 31 + CovarpHash(t);
+      }
     }
-  }
-  EXPECT_EQ(correl, 0xC55B65BC7FF9D1AFu);
-  EXPECT_EQ(covarp, 0x1000E5DE529F8424u);
+    EXPECT_EQ(correl, 0xC55B65BC7FF9D1AFu);
+    EXPECT_EQ(covarp, 0x1000E5DE529F8424u);
+  });
 }
 
 }  // namespace
