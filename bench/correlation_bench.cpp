@@ -8,18 +8,12 @@
 
 #include "addin/entry_points.h"
 #include "addin/worksheet_functions.h"
+#include "bench/cell_uniform.h"
+#include "multivariate/cross_sums.h"
 
 namespace {
 
-// SplitMix64 of a cell's index: a uniform in [0, 1) with 53 bits, the same
-// in numpy's wrapping 64-bit arithmetic.
-double CellUniform(std::uint64_t index) {
-  std::uint64_t z = (index + 1) * 0x9E3779B97F4A7C15u;
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
-  z ^= z >> 31;
-  return static_cast<double>(z >> 11) * 0x1p-53;
-}
+using Zq::Bench::CellUniform;
 
 // A K argument of rows x columns, cell (i, j) = uniform(i, j) + uniform(i, 0):
 // counts, padding, then the doubles row by row.
@@ -34,8 +28,10 @@ std::vector<double> CorrelatedArgument(int rows, int columns) {
   return storage;
 }
 
-template <bool kCorrelation>
+// kSse2: the pairs summed in SSE2 lanes, as in the Windows add-ins.
+template <bool kCorrelation, bool kSse2 = false>
 void MomentTable(benchmark::State& state) {
+  Zq::Math::UseAvxCrossSums(!kSse2);
   const auto table = CorrelatedArgument(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
   const FP* data = reinterpret_cast<const FP*>(table.data());
   for (auto _ : state) {
@@ -43,8 +39,10 @@ void MomentTable(benchmark::State& state) {
     benchmark::DoNotOptimize(result->val.array.lparray[0].val.num);
     xlAutoFree(result);
   }
+  Zq::Math::UseAvxCrossSums(true);  // back to the choice made at load
 }
 BENCHMARK(MomentTable<true>)->Name("BM_ZqMultiCorrel")->Args({32767, 50})->Args({2000, 400})->Unit(benchmark::kMillisecond);
+BENCHMARK(MomentTable<true, true>)->Name("BM_ZqMultiCorrelSse2")->Args({32767, 50})->Unit(benchmark::kMillisecond);
 BENCHMARK(MomentTable<false>)->Name("BM_ZqMultiCovarp")->Args({32767, 50})->Unit(benchmark::kMillisecond);
 
 }  // namespace
