@@ -12,8 +12,9 @@ namespace {
 // Every column's exact mean, as the scan of one column takes it: the first
 // value where all values equal it (then leading[j] = n), else the first
 // value times its leading copies plus each later value in row order, over
-// n. Walks the table along its rows; `sums` is scratch of c values.
-void ExactMeans(ConstMatrixView table, VectorView means, IndexVector& leading, Vector& sums) {
+// n. Walks the table along its rows; `sums` is scratch of c values. False
+// when the request stops it.
+bool ExactMeans(ConstMatrixView table, VectorView means, IndexVector& leading, Vector& sums, StopRequest& stop) {
   const std::int32_t n = table.Rows();
   const std::int32_t c = table.Columns();
   const ConstVectorView firstRow = table.Row(0);
@@ -30,6 +31,7 @@ void ExactMeans(ConstMatrixView table, VectorView means, IndexVector& leading, V
         --open;
       }
     }
+    if (stop.Poll(static_cast<std::uint64_t>(c))) return false;
   }
   // Rows before `settled` still hold leading copies of some column.
   std::int32_t settled = 1;
@@ -47,9 +49,11 @@ void ExactMeans(ConstMatrixView table, VectorView means, IndexVector& leading, V
   for (std::int32_t r = settled; r < n; ++r) {
     const ConstVectorView row = table.Row(r);
     for (std::int32_t j = 0; j < c; ++j) sums[j] += row[j];
+    if (stop.Poll(static_cast<std::uint64_t>(c))) return false;
   }
   for (std::int32_t j = 0; j < c; ++j)
     if (leading[j] < n) means[j] = sums[j] / n;
+  return true;
 }
 
 }  // namespace
@@ -69,7 +73,7 @@ bool ComputeTableMoments(ConstMatrixView table, PairStatistic statistic, TableMo
   if (plainMeans.Length() != c || scratch.Length() != c || leading.Length() != c || !result.means.AssignSize(c) || !result.stdevs.AssignSize(c) || !result.pairs.Resize(c, c)) {
     return false;
   }
-  ExactMeans(table, plainMeans, leading, scratch);
+  if (!ExactMeans(table, plainMeans, leading, scratch, stop)) return false;
   // The cross sums fill the upper triangle, and each is replaced by its
   // statistic in turn: a diagonal one (a column's squares) only after the
   // column's last use. A column or pair whose plain sums do not serve is
