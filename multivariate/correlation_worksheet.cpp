@@ -9,6 +9,7 @@
 #include "multivariate/matrix_result_worksheet.h"
 #include "multivariate/semidefinite.h"
 #include "multivariate/statistics.h"
+#include "multivariate/table_moments.h"
 
 namespace {
 
@@ -16,34 +17,25 @@ using Zq::Addin::Result;
 using Zq::Math::ConstMatrixView;
 using Zq::Math::ConstVectorView;
 
-// Optional mean and standard-deviation rows above a symmetric c x c table
-// whose upper triangle (diagonal included) comes from upper(i, j); the lower
-// triangle repeats the mirrored cell, number or #VALUE! alike.
-template <class Upper>
-Zq::Addin::ResultPointer MomentTable(Result& out, const Zq::Addin::ArrayArgument* data, bool withMean, bool withStdev, Upper&& upper) {
+// Optional mean and standard-deviation rows above the symmetric c x c table
+// of the pair statistic (a number or #VALUE! in each cell, mirrored alike).
+Zq::Addin::ResultPointer MomentTable(Result& out, const Zq::Addin::ArrayArgument* data, bool withMean, bool withStdev,
+                                     Zq::Math::PairStatistic statistic) {
   const ConstMatrixView table = Zq::Addin::MatrixArgument(data);
-  const long c = table.Columns();
+  const std::int32_t c = table.Columns();
   if (c < 1 || table.Rows() < 2) return out.Error();
   const long rows = c + (withMean ? 1 : 0) + (withStdev ? 1 : 0);
+  if (!Zq::Addin::WithinResultCeiling(rows, c) || !Zq::Addin::WithinWorkingMemory(Zq::Math::TableMomentsBytes(c))) {
+    return out.Error();
+  }
   Zq::Math::StopRequest userBreak = Zq::Addin::BreakOnEsc();
-  const std::uint64_t pairWork = static_cast<std::uint64_t>(table.Rows()) * 8;
   return out.Array(rows, c, [&](Zq::Addin::ResultRecord* cells) {
-    for (std::int32_t i = 0; withMean && i < c; ++i) Zq::Addin::StoreNumber(Zq::Math::ColumnMean(table.Column(i)), *cells++);
-    for (std::int32_t i = 0; withStdev && i < c; ++i) {
-      Zq::Addin::StoreNumber(Zq::Math::PopulationStdev(table.Column(i)), *cells++);
-    }
-    Zq::Addin::ResultRecord* matrix = cells;
-    for (std::int32_t i = 0; i < c; ++i) {
-      for (std::int32_t j = 0; j < c; ++j) {
-        Zq::Addin::ResultRecord& cell = matrix[static_cast<std::ptrdiff_t>(i) * c + j];
-        if (j < i) {
-          cell = matrix[static_cast<std::ptrdiff_t>(j) * c + i];
-        } else {
-          Zq::Addin::StoreNumber(upper(table.Column(i), table.Column(j), i == j), cell);
-          if (userBreak.Poll(pairWork)) return false;
-        }
-      }
-    }
+    Zq::Math::TableMoments moments;
+    if (!Zq::Math::ComputeTableMoments(table, statistic, moments, userBreak)) return false;
+    for (std::int32_t i = 0; withMean && i < c; ++i) Zq::Addin::StoreNumber(moments.means[i], *cells++);
+    for (std::int32_t i = 0; withStdev && i < c; ++i) Zq::Addin::StoreNumber(moments.stdevs[i], *cells++);
+    for (std::int32_t i = 0; i < c; ++i)
+      for (std::int32_t j = 0; j < c; ++j) Zq::Addin::StoreNumber(moments.pairs(i, j), *cells++);
     return true;
   });
 }
@@ -52,17 +44,13 @@ Zq::Addin::ResultPointer MomentTable(Result& out, const Zq::Addin::ArrayArgument
 
 ZQ_WORKSHEET ZqMultiCorrel(const Zq::Addin::ArrayArgument* data, short calcMean, short calcStdev) {
   return ZQ_FRAME([&](Result& out) {
-    return MomentTable(out, data, calcMean != 0, calcStdev != 0, [](ConstVectorView x, ConstVectorView y, bool diagonal) {
-      return diagonal ? 1.0 : Zq::Math::PairCorrelation(x, y);
-    });
+    return MomentTable(out, data, calcMean != 0, calcStdev != 0, Zq::Math::PairStatistic::Correlation);
   });
 }
 
 ZQ_WORKSHEET ZqMultiCovarp(const Zq::Addin::ArrayArgument* data, short calcMean) {
   return ZQ_FRAME([&](Result& out) {
-    return MomentTable(out, data, calcMean != 0, false, [](ConstVectorView x, ConstVectorView y, bool) {
-      return Zq::Math::PairCovariance(x, y);
-    });
+    return MomentTable(out, data, calcMean != 0, false, Zq::Math::PairStatistic::Covariance);
   });
 }
 

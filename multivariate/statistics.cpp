@@ -67,11 +67,12 @@ double SquaresAbout(const Column& x, std::int32_t n, double mean) {
   return squares;
 }
 
-// The pair's sums, and whether either variable is constant (then the
-// sums are exactly the zeros it forces, not sums that underflowed).
+// The pair's sums, and whether each variable is constant (then the sums
+// are exactly the zeros it forces, not sums that underflowed).
 struct PairSpread {
   PairSums sums;
-  bool constant;
+  bool constantX;
+  bool constantY;
 };
 
 template <class X, class Y>
@@ -83,7 +84,7 @@ PairSpread PairSpreadOf(const X& x, const Y& y, std::int32_t n) {
   if (mx.constant || my.constant) {
     if (!mx.constant) sums.sxx = SquaresAbout(x, n, mx.mean);
     if (!my.constant) sums.syy = SquaresAbout(y, n, my.mean);
-    return {sums, true};
+    return {sums, mx.constant, my.constant};
   }
   for (std::int32_t i = 0; i < n; ++i) {
     const double dx = x[i] - mx.mean;
@@ -92,7 +93,7 @@ PairSpread PairSpreadOf(const X& x, const Y& y, std::int32_t n) {
     sums.syy += dy * dy;
     sums.sxy += dx * dy;
   }
-  return {sums, false};
+  return {sums, false, false};
 }
 
 double CorrelationOf(const PairSums& s) {
@@ -101,6 +102,10 @@ double CorrelationOf(const PairSums& s) {
 }
 
 bool KeepsItsDigits(double sum) { return sum >= kSumsKeepTheirDigits && sum <= std::numeric_limits<double>::max(); }
+
+// A constant column's spread is exactly 0; any other's plain sum serves
+// where it is accurate.
+bool PlainSpreadServes(const ColumnSums& x) { return x.constant || KeepsItsDigits(x.squares); }
 
 // The spread of a column as squares * 2^(2 exponent): the plain sum where
 // it is accurate, else the sum over the column scaled to at most 1, which
@@ -112,8 +117,8 @@ struct Spread {
 
 Spread SpreadOf(ConstVectorView x, std::int32_t n) {
   const ExactMean plain = MeanOf(x, n);
-  const double squares = SquaresAbout(x, n, plain.mean);
-  if (plain.constant || KeepsItsDigits(squares)) return {squares, 0};
+  const ColumnSums sums{plain.mean, SquaresAbout(x, n, plain.mean), plain.constant};
+  if (PlainSpreadServes(sums)) return {sums.squares, 0};
   const ScaledColumn scaled = Scaled(x, n);
   return {SquaresAbout(scaled, n, MeanOf(scaled, n).mean), scaled.exponent};
 }
@@ -123,8 +128,8 @@ Spread SpreadOf(ConstVectorView x, std::int32_t n) {
 double ColumnMean(ConstVectorView x) {
   const std::int32_t n = x.Length();
   if (n <= 0) return kNaN;
-  const double mean = MeanOf(x, n).mean;
-  if (!std::isinf(mean)) return mean;
+  const ExactMean plain = MeanOf(x, n);
+  if (const auto mean = MeanFromSums({plain.mean, 0.0, plain.constant})) return *mean;
   // The sum overflowed although the mean of finite values lies among them.
   const ScaledColumn scaled = Scaled(x, n);
   return std::ldexp(MeanOf(scaled, n).mean, scaled.exponent);
@@ -162,11 +167,8 @@ double PairCorrelation(ConstVectorView x, ConstVectorView y) {
   if (n <= 0) return kNaN;
   const PairSpread plain = PairSpreadOf(x, y, n);
   const PairSums& s = plain.sums;
-  const double product = s.sxx * s.syy / (static_cast<double>(n) * n);
-  // A constant column's correlations are 0 / 0, not a failed sum.
-  if (plain.constant || (KeepsItsDigits(s.sxx) && KeepsItsDigits(s.syy) && std::isfinite(s.sxy) &&
-                         product >= std::numeric_limits<double>::min() && product <= std::numeric_limits<double>::max())) {
-    return CorrelationOf(s);
+  if (const auto r = CorrelationFromSums(n, {s.meanX, s.sxx, plain.constantX}, {s.meanY, s.syy, plain.constantY}, s.sxy)) {
+    return *r;
   }
   // A correlation does not depend on the columns' scales: the sums of the
   // columns scaled to at most 1 stay in range.
@@ -178,15 +180,46 @@ double PairCovariance(ConstVectorView x, ConstVectorView y) {
   if (n <= 0) return kNaN;
   const ExactMean mx = MeanOf(x, n);
   const ExactMean my = MeanOf(y, n);
-  if (mx.constant || my.constant) return 0.0;
   double sxy = 0.0;
-  for (std::int32_t i = 0; i < n; ++i) sxy += (x[i] - mx.mean) * (y[i] - my.mean);
-  if (std::isfinite(sxy)) return sxy / n;
+  if (!mx.constant && !my.constant) {
+    for (std::int32_t i = 0; i < n; ++i) sxy += (x[i] - mx.mean) * (y[i] - my.mean);
+  }
+  // (The columns' squares play no part in a covariance.)
+  if (const auto v = CovarianceFromSums(n, {mx.mean, 0.0, mx.constant}, {my.mean, 0.0, my.constant}, sxy)) return *v;
   // A sum or a product overflowed: the covariance of the scaled columns,
   // scaled back (infinite only when the covariance itself is too large).
   const ScaledColumn sx = Scaled(x, n);
   const ScaledColumn sy = Scaled(y, n);
   return std::ldexp(PairSpreadOf(sx, sy, n).sums.sxy / n, sx.exponent + sy.exponent);
+}
+
+std::optional<double> MeanFromSums(const ColumnSums& x) {
+  if (std::isinf(x.mean)) return std::nullopt;
+  return x.mean;
+}
+
+std::optional<double> StdevFromSums(std::int32_t n, const ColumnSums& x) {
+  if (!PlainSpreadServes(x)) return std::nullopt;
+  return std::sqrt(x.squares / n);
+}
+
+std::optional<double> CorrelationFromSums(std::int32_t n, const ColumnSums& x, const ColumnSums& y, double sxy) {
+  // A constant variable has no spread and no co-spread: its correlations
+  // are 0 / 0, not a failed sum.
+  const bool constant = x.constant || y.constant;
+  const PairSums s{n, x.mean, y.mean, x.constant ? 0.0 : x.squares, y.constant ? 0.0 : y.squares, constant ? 0.0 : sxy};
+  const double product = s.sxx * s.syy / (static_cast<double>(n) * n);
+  if (constant || (KeepsItsDigits(s.sxx) && KeepsItsDigits(s.syy) && std::isfinite(s.sxy) &&
+                   product >= std::numeric_limits<double>::min() && product <= std::numeric_limits<double>::max())) {
+    return CorrelationOf(s);
+  }
+  return std::nullopt;
+}
+
+std::optional<double> CovarianceFromSums(std::int32_t n, const ColumnSums& x, const ColumnSums& y, double sxy) {
+  if (x.constant || y.constant) return 0.0;
+  if (!std::isfinite(sxy)) return std::nullopt;
+  return sxy / n;
 }
 
 double CorrelationFromCovariance(double covariance, double stdevI, double stdevJ) {

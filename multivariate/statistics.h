@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "multivariate/matrix.h"
 
@@ -41,5 +42,24 @@ double PairCovariance(ConstVectorView x, ConstVectorView y);
 // covariance / (stdevI stdevJ), also where that product of deviations
 // leaves the normal range.
 double CorrelationFromCovariance(double covariance, double stdevI, double stdevJ);
+
+// What a column brings to every statistic of it and of the pairs it is in:
+// its exact mean, whether all its values equal the first, and the sum of its
+// squared deviations from that mean in row order.
+struct ColumnSums {
+  double mean;
+  double squares;
+  bool constant;
+};
+
+// ColumnMean, PopulationStdev, PairCorrelation and PairCovariance of columns
+// of n values with these sums (and, for a pair, the cross sum
+// sxy = sum of (x - mean x)(y - mean y) in row order): the same answer where
+// those functions take it from the plain sums, nothing where they turn to
+// the columns scaled by powers of two.
+std::optional<double> MeanFromSums(const ColumnSums& x);
+std::optional<double> StdevFromSums(std::int32_t n, const ColumnSums& x);
+std::optional<double> CorrelationFromSums(std::int32_t n, const ColumnSums& x, const ColumnSums& y, double sxy);
+std::optional<double> CovarianceFromSums(std::int32_t n, const ColumnSums& x, const ColumnSums& y, double sxy);
 
 }  // namespace Zq::Math

@@ -51,6 +51,15 @@ LIBM_FILTER = "^(BM_ZqRandEntryPoint|BM_ZqRandNormInversion|BM_ZqRandNormPolar|B
               "BM_ZqRandBeta23|Exp|Log|Pow|Tan|Sinh|Cosh|Tanh|BM_LfmSchemeOne/10/.*)$"
 ADDIN_FILTER = LIBM_FILTER[:-2] + "|BM_SobolPoints/.*|BM_SpearmanMatrix/100000/10|BM_KendallMatrix/10000/10|BM_ImanConover)$"
 
+# Correlation and covariance tables, whole tables per call through the entry
+# points (mean and deviation rows included); numpy gives the matrix alone.
+CORRELATION_ROWS = [
+    ("ZqMultiCorrel, 32,767 x 50", "BM_ZqMultiCorrel/32767/50", "numpy.corrcoef", ("numpy", "corrcoef_32767x50")),
+    ("ZqMultiCovarp, 32,767 x 50", "BM_ZqMultiCovarp/32767/50", "numpy.cov(bias=True)", ("numpy", "cov_32767x50")),
+]
+MODELLING_ROWS += CORRELATION_ROWS
+ADDIN_FILTER = ADDIN_FILTER[:-2] + "|BM_ZqMultiCorrel/32767/50|BM_ZqMultiCovarp/32767/50)$"
+
 
 def nanoseconds(entry):
     """Nanoseconds per value (samplers), per call (functions) or per path."""
