@@ -1,0 +1,33 @@
+// Element-wise loops of the symmetric eigen-decomposition, each element an
+// independent lane: every element sees exactly the operations, operands and
+// order of the one-at-a-time loop, so the width chosen (two lanes with SSE2,
+// four with AVX where the processor has it) never changes a bit.
+#pragma once
+
+#include <cstdint>
+
+namespace Zq::Math {
+
+struct EigenLanes {
+  // sums[j] = sums[j] + row[j] * x
+  void (*addRowTimes)(double* sums, const double* row, double x, std::int32_t count);
+  // sums[j] = sums[j] + x * row[j]
+  void (*addTimesRow)(double* sums, double x, const double* row, std::int32_t count);
+  // row[c] = row[c] - (ur * q[c] + qr * u[c])
+  void (*subtractRankTwoLeading)(double* row, double ur, const double* q, double qr, const double* u,
+                                 std::int32_t count);
+  // row[c] = row[c] - (u[c] * qr + q[c] * ur)
+  void (*subtractRankTwoTrailing)(double* row, const double* u, double qr, const double* q, double ur,
+                                  std::int32_t count);
+  // row[j] = row[j] - g[j] * v
+  void (*subtractTimes)(double* row, const double* g, double v, std::int32_t count);
+  // (lower, upper) = (c * lower - s * upper, s * lower + c * upper), the upper read first
+  void (*rotate)(double* lower, double* upper, double c, double s, std::int32_t count);
+};
+
+// The widest lanes this processor runs, chosen at the first call.
+const EigenLanes& ChosenEigenLanes();
+// The two-lane loops, always available (tests compare them with the chosen ones).
+const EigenLanes& TwoEigenLanes();
+
+}  // namespace Zq::Math
