@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <memory>
 #include <new>
+#include <utility>
 
 #include "multivariate/eigen_lanes.h"
 #include "multivariate/linear_algebra.h"

@@ -1,0 +1,76 @@
+// The eigen-decomposition's lane loops, two lanes and the widest chosen,
+// against the one-element formulas they replace: the same bits at every
+// length (remainders included), and nothing written past the count.
+#include "multivariate/eigen_lanes.h"
+
+#include <bit>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace Zq::Math {
+namespace {
+
+constexpr std::int32_t kSentinels = 5;
+constexpr double kSentinel = -123.25;
+
+// count values then sentinels; every seventh value is awkward.
+std::vector<double> Values(std::mt19937_64& engine, std::int32_t count) {
+  const double awkward[] = {0.0, -0.0, 1e-310, -1e300, std::numeric_limits<double>::infinity()};
+  std::vector<double> values(count + kSentinels, kSentinel);
+  for (std::int32_t k = 0; k < count; ++k)
+    values[k] = k % 7 == 3 ? awkward[engine() % 5] : static_cast<double>(engine() >> 11) * 0x1p-52 - 1.0;
+  return values;
+}
+
+void ExpectSameBits(const std::vector<double>& expected, const std::vector<double>& actual, const char* what,
+                    std::int32_t count) {
+  for (std::size_t k = 0; k < expected.size(); ++k)
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(expected[k]), std::bit_cast<std::uint64_t>(actual[k]))
+        << what << ", count " << count << ", element " << k;
+}
+
+TEST(EigenLanes, EveryWidthGivesTheOneElementBits) {
+  std::mt19937_64 engine(5);
+  for (const EigenLanes* lanes : {&TwoEigenLanes(), &ChosenEigenLanes()}) {
+    for (std::int32_t count = 0; count <= 37; ++count) {
+      const std::vector<double> a = Values(engine, count), b = Values(engine, count), c = Values(engine, count);
+      const double x = 0.75 - static_cast<double>(count) / 16, y = -1.5 + static_cast<double>(count) / 8;
+      const auto reference = [&](auto formula) {
+        std::vector<double> out = a, other = b;
+        for (std::int32_t k = 0; k < count; ++k) formula(out[k], other[k], b[k], c[k]);
+        return std::pair{out, other};
+      };
+      const auto check = [&](const char* what, auto formula, auto lanesCall) {
+        const auto [expected, expectedOther] = reference(formula);
+        std::vector<double> out = a, other = b;
+        lanesCall(out.data(), other.data());
+        ExpectSameBits(expected, out, what, count);
+        ExpectSameBits(expectedOther, other, what, count);
+      };
+      check("addRowTimes", [&](double& o, double&, double bk, double) { o = o + bk * x; },
+            [&](double* o, double*) { lanes->addRowTimes(o, b.data(), x, count); });
+      check("addTimesRow", [&](double& o, double&, double bk, double) { o = o + x * bk; },
+            [&](double* o, double*) { lanes->addTimesRow(o, x, b.data(), count); });
+      check("subtractRankTwoLeading", [&](double& o, double&, double bk, double ck) { o = o - (x * bk + y * ck); },
+            [&](double* o, double*) { lanes->subtractRankTwoLeading(o, x, b.data(), y, c.data(), count); });
+      check("subtractRankTwoTrailing", [&](double& o, double&, double bk, double ck) { o = o - (bk * y + ck * x); },
+            [&](double* o, double*) { lanes->subtractRankTwoTrailing(o, b.data(), y, c.data(), x, count); });
+      check("subtractTimes", [&](double& o, double&, double bk, double) { o = o - bk * x; },
+            [&](double* o, double*) { lanes->subtractTimes(o, b.data(), x, count); });
+      check("rotate",
+            [&](double& lower, double& upper, double, double) {
+              const double f = upper;
+              upper = y * lower + x * f;
+              lower = x * lower - y * f;
+            },
+            [&](double* lower, double* upper) { lanes->rotate(lower, upper, x, y, count); });
+    }
+  }
+}
+
+}  // namespace
+}  // namespace Zq::Math
