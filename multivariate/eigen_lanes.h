@@ -4,6 +4,7 @@
 // four with AVX where the processor has it) never changes a bit.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace Zq::Math {
@@ -21,8 +22,11 @@ struct EigenLanes {
                                   std::int32_t count);
   // row[j] = row[j] - g[j] * v
   void (*subtractTimes)(double* row, const double* g, double v, std::int32_t count);
-  // (lower, upper) = (c * lower - s * upper, s * lower + c * upper), the upper read first
-  void (*rotate)(double* lower, double* upper, double c, double s, std::int32_t count);
+  // For i from high down to low, with row i at base + i * stride, lower =
+  // row i and upper = row i + 1: (lower, upper) = (c[i] * lower - s[i] *
+  // upper, s[i] * lower + c[i] * upper), element by element, upper read first
+  void (*sweep)(double* base, std::ptrdiff_t stride, std::int32_t high, std::int32_t low, const double* c,
+                const double* s, std::int32_t count);
 };
 
 // The widest lanes this processor runs, chosen at the first call.

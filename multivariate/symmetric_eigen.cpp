@@ -34,6 +34,7 @@ class Work {
   bool Valid() const { return storage_ != nullptr; }
   std::int32_t Order() const { return n_; }
   double* Row(std::int32_t i) const { return storage_.get() + static_cast<std::ptrdiff_t>(i) * stride_; }
+  std::ptrdiff_t Stride() const { return stride_; }
   double& operator()(std::int32_t i, std::int32_t j) const { return Row(i)[j]; }
 
  private:
@@ -152,8 +153,10 @@ bool Accumulate(const Work& w, double* d, double* sums, double* v, const EigenLa
 }
 
 // QL with implicit shifts on the tridiagonal (d, e); each rotation turns two
-// rows of q, Q's transpose, into the eigenvectors.
-bool Ql(double* d, double* e, const Work& q, const EigenLanes& lanes, StopRequest& stop) {
+// rows of q, Q's transpose, into the eigenvectors. The rotations of a sweep
+// depend on d and e alone: their c and s are recorded, then applied to q in
+// the sweep's order.
+bool Ql(double* d, double* e, double* cs, double* ss, const Work& q, const EigenLanes& lanes, StopRequest& stop) {
   const std::int32_t n = q.Order();
   for (std::int32_t i = 1; i < n; ++i) e[i - 1] = e[i];
   e[n - 1] = 0.0;
@@ -175,7 +178,8 @@ bool Ql(double* d, double* e, const Work& q, const EigenLanes& lanes, StopReques
       double c = 1.0;
       double p = 0.0;
       bool stoppedEarly = false;
-      for (std::int32_t i = m - 1; i >= l; --i) {
+      std::int32_t i = m - 1;
+      for (; i >= l; --i) {
         const double f = s * e[i];
         const double b = c * e[i];
         r = Hypotenuse(f, g);
@@ -194,8 +198,11 @@ bool Ql(double* d, double* e, const Work& q, const EigenLanes& lanes, StopReques
         p = s * r;
         d[i + 1] = g + p;
         g = c * r - b;
-        lanes.rotate(q.Row(i), q.Row(i + 1), c, s, n);
+        cs[i] = c;
+        ss[i] = s;
       }
+      // Rotations m - 1 down to i + 1 were made (i is where an underflow stopped the sweep).
+      if (i + 1 <= m - 1) lanes.sweep(q.Row(0), q.Stride(), m - 1, i + 1, cs, ss, n);
       if (stop.Poll(static_cast<std::uint64_t>(m - l + 1) * static_cast<std::uint64_t>(n) * 6)) return false;
       if (stoppedEarly) continue;
       d[l] -= p;
@@ -211,20 +218,22 @@ bool Ql(double* d, double* e, const Work& q, const EigenLanes& lanes, StopReques
 bool SymmetricEigen(VectorView d, const MatrixView& z, ConstMatrixView a, StopRequest& stop) {
   const std::int32_t n = a.Rows();
   if (n == 0 || a.Columns() != n || d.Length() != n || z.Rows() != n || z.Columns() != n) return false;
-  // The diagonal, the sub-diagonal and two rows of scratch.
+  // The diagonal, the sub-diagonal and four rows of scratch.
   Vector scratch;
-  if (!AllocatableCount<double>(4LL * n) || !scratch.AssignSize(4 * n)) return false;
+  if (!AllocatableCount<double>(6LL * n) || !scratch.AssignSize(6 * n)) return false;
   double* const values = scratch.Data();
   double* const e = values + n;
   double* const sums = e + n;
   double* const v = sums + n;
+  double* const cs = v + n;
+  double* const ss = cs + n;
   Work w(n);
   if (!w.Valid()) return false;
   const EigenLanes& lanes = ChosenEigenLanes();
   LoadSymmetric(w, a);
   if (!Reduce(w, values, e, sums, lanes, stop) || !Accumulate(w, values, sums, v, lanes, stop)) return false;
   TransposeInPlace(w);
-  if (!Ql(values, e, w, lanes, stop)) return false;
+  if (!Ql(values, e, cs, ss, w, lanes, stop)) return false;
   // Reverse the eigenvalues and, to keep the pairs, the eigenvectors.
   for (std::int32_t j = 0; j < n; ++j) d[j] = values[n - 1 - j];
   StoreReversedTranspose(w, z);

@@ -61,13 +61,35 @@ TEST(EigenLanes, EveryWidthGivesTheOneElementBits) {
             [&](double* o, double*) { lanes->subtractRankTwoTrailing(o, b.data(), y, c.data(), x, count); });
       check("subtractTimes", [&](double& o, double&, double bk, double) { o = o - bk * x; },
             [&](double* o, double*) { lanes->subtractTimes(o, b.data(), x, count); });
-      check("rotate",
-            [&](double& lower, double& upper, double, double) {
+    }
+  }
+}
+
+// Sweeps over up to five rotations of six padded rows, against the
+// rotations made one element at a time in the sweep's order.
+TEST(EigenLanes, SweepsGiveTheOneRotationAtATimeBits) {
+  std::mt19937_64 engine(6);
+  constexpr std::int32_t kRows = 6;
+  for (const EigenLanes* lanes : {&TwoEigenLanes(), &ChosenEigenLanes()}) {
+    for (std::int32_t count = 1; count <= 37; ++count) {
+      const std::int32_t stride = count + 3;
+      const std::vector<double> start = Values(engine, kRows * stride - kSentinels);
+      const std::vector<double> c = Values(engine, kRows), s = Values(engine, kRows);
+      for (std::int32_t low = 0; low < kRows - 1; ++low) {
+        for (std::int32_t high = low; high < kRows - 1; ++high) {
+          std::vector<double> expected = start, actual = start;
+          for (std::int32_t i = high; i >= low; --i)
+            for (std::int32_t k = 0; k < count; ++k) {
+              double& lower = expected[i * stride + k];
+              double& upper = expected[(i + 1) * stride + k];
               const double f = upper;
-              upper = y * lower + x * f;
-              lower = x * lower - y * f;
-            },
-            [&](double* lower, double* upper) { lanes->rotate(lower, upper, x, y, count); });
+              upper = s[i] * lower + c[i] * f;
+              lower = c[i] * lower - s[i] * f;
+            }
+          lanes->sweep(actual.data(), stride, high, low, c.data(), s.data(), count);
+          ExpectSameBits(expected, actual, "sweep", count);
+        }
+      }
     }
   }
 }
