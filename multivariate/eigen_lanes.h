@@ -9,6 +9,14 @@
 
 namespace Zq::Math {
 
+// One QL sweep: rotations of rows i from high down to low, the one of row i
+// with c[first + high - i] and s[first + high - i].
+struct RecordedSweep {
+  std::int32_t high;
+  std::int32_t low;
+  std::int32_t first;
+};
+
 struct EigenLanes {
   // sums[j] = sums[j] + row[j] * x
   void (*addRowTimes)(double* sums, const double* row, double x, std::int32_t count);
@@ -22,11 +30,13 @@ struct EigenLanes {
                                   std::int32_t count);
   // row[j] = row[j] - g[j] * v
   void (*subtractTimes)(double* row, const double* g, double v, std::int32_t count);
-  // For i from high down to low, with row i at base + i * stride, lower =
-  // row i and upper = row i + 1: (lower, upper) = (c[i] * lower - s[i] *
-  // upper, s[i] * lower + c[i] * upper), element by element, upper read first
-  void (*sweep)(double* base, std::ptrdiff_t stride, std::int32_t high, std::int32_t low, const double* c,
-                const double* s, std::int32_t count);
+  // (lower, upper) = (c * lower - s * upper, s * lower + c * upper), the upper read first
+  void (*rotate)(double* lower, double* upper, double c, double s, std::int32_t count);
+  // rotate(row i, row i + 1, c, s, count) for every rotation of the recorded
+  // sweeps in their order (rows at base + i * stride), a band of columns
+  // through every sweep before the next band.
+  void (*sweeps)(double* base, std::ptrdiff_t stride, const RecordedSweep* list, std::int32_t sweepCount,
+                 const double* c, const double* s, std::int32_t count);
 };
 
 // The widest lanes this processor runs, chosen at the first call.

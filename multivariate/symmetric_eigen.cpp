@@ -152,12 +152,72 @@ bool Accumulate(const Work& w, double* d, double* sums, double* v, const EigenLa
   return true;
 }
 
+// The QL rotations not yet applied to q, sweep by sweep in their order:
+// they depend on d and e alone, so many sweeps can wait and then be applied
+// in one pass over q.
+class SweepRecorder {
+ public:
+  explicit SweepRecorder(const Work& q)
+      : inCache_(static_cast<double>(q.Order()) * static_cast<double>(q.Stride()) * sizeof(double) <= kCachedBytes),
+        capacity_(inCache_ || q.Order() > kRotations ? q.Order() : kRotations) {
+    const auto size = static_cast<std::size_t>(capacity_);
+    c_.reset(new (std::nothrow) double[size]);
+    s_.reset(new (std::nothrow) double[size]);
+    sweeps_.reset(new (std::nothrow) RecordedSweep[size]);
+  }
+  bool Valid() const { return c_ != nullptr && s_ != nullptr && sweeps_ != nullptr; }
+
+  // Room for a sweep of up to `rotations`, applying the waiting ones first when full.
+  void MakeRoom(std::int32_t rotations, const Work& q, const EigenLanes& lanes) {
+    if (used_ + rotations > capacity_) Apply(q, lanes);
+  }
+  // The next sweep's rotation of row i, counted from its first row `high`.
+  void Set(std::int32_t high, std::int32_t i, double c, double s) {
+    c_[used_ + high - i] = c;
+    s_[used_ + high - i] = s;
+  }
+  // Closes the sweep whose rotations high down to low were set.
+  void Add(std::int32_t high, std::int32_t low) {
+    if (low > high) return;
+    sweeps_[sweepCount_++] = {high, low, used_};
+    used_ += high - low + 1;
+  }
+  // Row pair by row pair while q stays in cache; past that, band by band
+  // through all the waiting sweeps, one pass over memory for them all.
+  void Apply(const Work& q, const EigenLanes& lanes) {
+    const std::int32_t n = q.Order();
+    if (!inCache_) {
+      lanes.sweeps(q.Row(0), q.Stride(), sweeps_.get(), sweepCount_, c_.get(), s_.get(), n);
+    } else {
+      for (std::int32_t sweep = 0; sweep < sweepCount_; ++sweep) {
+        const RecordedSweep& r = sweeps_[sweep];
+        for (std::int32_t i = r.high, t = r.first; i >= r.low; --i, ++t)
+          lanes.rotate(q.Row(i), q.Row(i + 1), c_[t], s_[t], n);
+      }
+    }
+    sweepCount_ = used_ = 0;
+  }
+
+ private:
+  static constexpr double kCachedBytes = 2 << 20;
+  // About 256 KB of rotations wait at most (or one sweep of a larger order).
+  static constexpr std::int32_t kRotations = 1 << 14;
+
+  bool inCache_;
+  std::int32_t capacity_;
+  std::int32_t used_ = 0;
+  std::int32_t sweepCount_ = 0;
+  std::unique_ptr<double[]> c_;
+  std::unique_ptr<double[]> s_;
+  std::unique_ptr<RecordedSweep[]> sweeps_;
+};
+
 // QL with implicit shifts on the tridiagonal (d, e); each rotation turns two
-// rows of q, Q's transpose, into the eigenvectors. The rotations of a sweep
-// depend on d and e alone: their c and s are recorded, then applied to q in
-// the sweep's order.
-bool Ql(double* d, double* e, double* cs, double* ss, const Work& q, const EigenLanes& lanes, StopRequest& stop) {
+// rows of q, Q's transpose, into the eigenvectors.
+bool Ql(double* d, double* e, const Work& q, const EigenLanes& lanes, StopRequest& stop) {
   const std::int32_t n = q.Order();
+  SweepRecorder recorder(q);
+  if (!recorder.Valid()) return false;
   for (std::int32_t i = 1; i < n; ++i) e[i - 1] = e[i];
   e[n - 1] = 0.0;
   for (std::int32_t l = 0; l < n; ++l) {
@@ -178,6 +238,7 @@ bool Ql(double* d, double* e, double* cs, double* ss, const Work& q, const Eigen
       double c = 1.0;
       double p = 0.0;
       bool stoppedEarly = false;
+      recorder.MakeRoom(m - l, q, lanes);
       std::int32_t i = m - 1;
       for (; i >= l; --i) {
         const double f = s * e[i];
@@ -198,11 +259,10 @@ bool Ql(double* d, double* e, double* cs, double* ss, const Work& q, const Eigen
         p = s * r;
         d[i + 1] = g + p;
         g = c * r - b;
-        cs[i] = c;
-        ss[i] = s;
+        recorder.Set(m - 1, i, c, s);
       }
       // Rotations m - 1 down to i + 1 were made (i is where an underflow stopped the sweep).
-      if (i + 1 <= m - 1) lanes.sweep(q.Row(0), q.Stride(), m - 1, i + 1, cs, ss, n);
+      recorder.Add(m - 1, i + 1);
       if (stop.Poll(static_cast<std::uint64_t>(m - l + 1) * static_cast<std::uint64_t>(n) * 6)) return false;
       if (stoppedEarly) continue;
       d[l] -= p;
@@ -210,6 +270,7 @@ bool Ql(double* d, double* e, double* cs, double* ss, const Work& q, const Eigen
       e[m] = 0.0;
     } while (true);
   }
+  recorder.Apply(q, lanes);
   return true;
 }
 
@@ -218,22 +279,20 @@ bool Ql(double* d, double* e, double* cs, double* ss, const Work& q, const Eigen
 bool SymmetricEigen(VectorView d, const MatrixView& z, ConstMatrixView a, StopRequest& stop) {
   const std::int32_t n = a.Rows();
   if (n == 0 || a.Columns() != n || d.Length() != n || z.Rows() != n || z.Columns() != n) return false;
-  // The diagonal, the sub-diagonal and four rows of scratch.
+  // The diagonal, the sub-diagonal and two rows of scratch.
   Vector scratch;
-  if (!AllocatableCount<double>(6LL * n) || !scratch.AssignSize(6 * n)) return false;
+  if (!AllocatableCount<double>(4LL * n) || !scratch.AssignSize(4 * n)) return false;
   double* const values = scratch.Data();
   double* const e = values + n;
   double* const sums = e + n;
   double* const v = sums + n;
-  double* const cs = v + n;
-  double* const ss = cs + n;
   Work w(n);
   if (!w.Valid()) return false;
   const EigenLanes& lanes = ChosenEigenLanes();
   LoadSymmetric(w, a);
   if (!Reduce(w, values, e, sums, lanes, stop) || !Accumulate(w, values, sums, v, lanes, stop)) return false;
   TransposeInPlace(w);
-  if (!Ql(values, e, cs, ss, w, lanes, stop)) return false;
+  if (!Ql(values, e, w, lanes, stop)) return false;
   // Reverse the eigenvalues and, to keep the pairs, the eigenvectors.
   for (std::int32_t j = 0; j < n; ++j) d[j] = values[n - 1 - j];
   StoreReversedTranspose(w, z);

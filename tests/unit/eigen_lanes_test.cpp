@@ -61,12 +61,19 @@ TEST(EigenLanes, EveryWidthGivesTheOneElementBits) {
             [&](double* o, double*) { lanes->subtractRankTwoTrailing(o, b.data(), y, c.data(), x, count); });
       check("subtractTimes", [&](double& o, double&, double bk, double) { o = o - bk * x; },
             [&](double* o, double*) { lanes->subtractTimes(o, b.data(), x, count); });
+      check("rotate",
+            [&](double& lower, double& upper, double, double) {
+              const double f = upper;
+              upper = y * lower + x * f;
+              lower = x * lower - y * f;
+            },
+            [&](double* lower, double* upper) { lanes->rotate(lower, upper, x, y, count); });
     }
   }
 }
 
-// Sweeps over up to five rotations of six padded rows, against the
-// rotations made one element at a time in the sweep's order.
+// Up to five rotations of six padded rows, recorded as one or two sweeps,
+// against the rotations made one element at a time in their order.
 TEST(EigenLanes, SweepsGiveTheOneRotationAtATimeBits) {
   std::mt19937_64 engine(6);
   constexpr std::int32_t kRows = 6;
@@ -86,7 +93,17 @@ TEST(EigenLanes, SweepsGiveTheOneRotationAtATimeBits) {
               upper = s[i] * lower + c[i] * f;
               lower = c[i] * lower - s[i] * f;
             }
-          lanes->sweep(actual.data(), stride, high, low, c.data(), s.data(), count);
+          // The same rotations as two recorded sweeps, split at the middle.
+          const std::int32_t middle = (high + low + 1) / 2;
+          std::vector<RecordedSweep> list = {{high, middle, 0}};
+          if (middle > low) list.push_back({middle - 1, low, high - middle + 1});
+          std::vector<double> cInOrder, sInOrder;
+          for (std::int32_t i = high; i >= low; --i) {
+            cInOrder.push_back(c[i]);
+            sInOrder.push_back(s[i]);
+          }
+          lanes->sweeps(actual.data(), stride, list.data(), static_cast<std::int32_t>(list.size()), cInOrder.data(),
+                        sInOrder.data(), count);
           ExpectSameBits(expected, actual, "sweep", count);
         }
       }
