@@ -18,10 +18,13 @@ struct RecordedSweep {
 };
 
 struct EigenLanes {
-  // sums[j] = sums[j] + row[j] * x
-  void (*addRowTimes)(double* sums, const double* row, double x, std::int32_t count);
-  // sums[j] = sums[j] + x * row[j]
-  void (*addTimesRow)(double* sums, double x, const double* row, std::int32_t count);
+  // sums[j] = 0, then for k from 0 to rows - 1: sums[j] = sums[j] + row_k[j] * weights[k],
+  // row k at base + k * stride
+  void (*sumRowsTimes)(double* sums, const double* base, std::ptrdiff_t stride, const double* weights,
+                       std::int32_t rows, std::int32_t count);
+  // the same with weights[k] * row_k[j]
+  void (*sumTimesRows)(double* sums, const double* base, std::ptrdiff_t stride, const double* weights,
+                       std::int32_t rows, std::int32_t count);
   // row[c] = row[c] - (ur * q[c] + qr * u[c])
   void (*subtractRankTwoLeading)(double* row, double ur, const double* q, double qr, const double* u,
                                  std::int32_t count);

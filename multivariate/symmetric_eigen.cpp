@@ -101,8 +101,7 @@ bool Reduce(const Work& w, double* d, double* e, double* sums, const EigenLanes&
         h -= f * g;
         u[l] = f - g;
         // p = A u / h into e: sums[j] runs over k in order, as each row sum did.
-        for (std::int32_t j = 0; j <= l; ++j) sums[j] = 0.0;
-        for (std::int32_t k = 0; k <= l; ++k) lanes.addRowTimes(sums, w.Row(k), u[k], l + 1);
+        lanes.sumRowsTimes(sums, w.Row(0), w.Stride(), u, l + 1, l + 1);
         f = 0.0;
         for (std::int32_t j = 0; j <= l; ++j) {
           e[j] = sums[j] / h;
@@ -140,8 +139,7 @@ bool Accumulate(const Work& w, double* d, double* sums, double* v, const EigenLa
     double* const u = w.Row(i);
     if (d[i] != 0.0) {
       for (std::int32_t k = 0; k <= l; ++k) v[k] = u[k] / d[i];
-      for (std::int32_t j = 0; j <= l; ++j) sums[j] = 0.0;
-      for (std::int32_t k = 0; k <= l; ++k) lanes.addTimesRow(sums, u[k], w.Row(k), i);
+      lanes.sumTimesRows(sums, w.Row(0), w.Stride(), u, i, i);
       for (std::int32_t k = 0; k <= l; ++k) lanes.subtractTimes(w.Row(k), sums, v[k], i);
     }
     d[i] = u[i];

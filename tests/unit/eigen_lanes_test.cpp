@@ -51,10 +51,6 @@ TEST(EigenLanes, EveryWidthGivesTheOneElementBits) {
         ExpectSameBits(expected, out, what, count);
         ExpectSameBits(expectedOther, other, what, count);
       };
-      check("addRowTimes", [&](double& o, double&, double bk, double) { o = o + bk * x; },
-            [&](double* o, double*) { lanes->addRowTimes(o, b.data(), x, count); });
-      check("addTimesRow", [&](double& o, double&, double bk, double) { o = o + x * bk; },
-            [&](double* o, double*) { lanes->addTimesRow(o, x, b.data(), count); });
       check("subtractRankTwoLeading", [&](double& o, double&, double bk, double ck) { o = o - (x * bk + y * ck); },
             [&](double* o, double*) { lanes->subtractRankTwoLeading(o, x, b.data(), y, c.data(), count); });
       check("subtractRankTwoTrailing", [&](double& o, double&, double bk, double ck) { o = o - (bk * y + ck * x); },
@@ -68,6 +64,35 @@ TEST(EigenLanes, EveryWidthGivesTheOneElementBits) {
               lower = x * lower - y * f;
             },
             [&](double* lower, double* upper) { lanes->rotate(lower, upper, x, y, count); });
+    }
+  }
+}
+
+// Weighted sums of up to six padded rows, both operand orders, against the
+// sums made one row at a time from 0.
+TEST(EigenLanes, RowSumsGiveTheOneRowAtATimeBits) {
+  std::mt19937_64 engine(7);
+  constexpr std::int32_t kRows = 6;
+  for (const EigenLanes* lanes : {&TwoEigenLanes(), &ChosenEigenLanes()}) {
+    for (std::int32_t count = 0; count <= 37; ++count) {
+      const std::int32_t stride = count + 3;
+      const std::vector<double> matrix = Values(engine, kRows * stride), weights = Values(engine, kRows);
+      for (std::int32_t rows = 0; rows <= kRows; ++rows) {
+        for (const bool rowFirst : {true, false}) {
+          std::vector<double> expected(count + kSentinels, kSentinel), actual = expected;
+          for (std::int32_t j = 0; j < count; ++j) {
+            double sum = 0.0;
+            for (std::int32_t k = 0; k < rows; ++k) {
+              const double row = matrix[k * stride + j];
+              sum = sum + (rowFirst ? row * weights[k] : weights[k] * row);
+            }
+            expected[j] = sum;
+          }
+          (rowFirst ? lanes->sumRowsTimes : lanes->sumTimesRows)(actual.data(), matrix.data(), stride,
+                                                                 weights.data(), rows, count);
+          ExpectSameBits(expected, actual, rowFirst ? "sumRowsTimes" : "sumTimesRows", count);
+        }
+      }
     }
   }
 }
