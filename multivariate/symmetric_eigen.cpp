@@ -3,8 +3,8 @@
 // upper element updated with exactly the operations of its lower mirror), so
 // A u is a sum of rows; Q is accumulated by rows; the QL rotations then run
 // on Q's transpose, where each rotation pairs two contiguous rows. Every
-// element sees the operations of the textbook column-walking loops in their
-// order, so the results are those loops' bits.
+// element still sees the same operations in the same order as when the
+// matrices are walked by columns, so the layout changes no bit.
 #include "multivariate/symmetric_eigen.h"
 
 #include <cmath>
@@ -29,22 +29,23 @@ constexpr std::int32_t kBlock = 16;
 class Work {
  public:
   explicit Work(std::int32_t n) : n_(n), stride_(PaddedStride(n)) {
-    storage_.reset(new (std::nothrow) double[static_cast<std::size_t>(n) * static_cast<std::size_t>(stride_)]);
+    const std::int64_t count = static_cast<std::int64_t>(n) * stride_;
+    if (AllocatableCount<double>(count)) storage_.reset(new (std::nothrow) double[static_cast<std::size_t>(count)]);
   }
   bool Valid() const { return storage_ != nullptr; }
   std::int32_t Order() const { return n_; }
   double* Row(std::int32_t i) const { return storage_.get() + static_cast<std::ptrdiff_t>(i) * stride_; }
-  std::ptrdiff_t Stride() const { return stride_; }
+  std::ptrdiff_t Stride() const { return static_cast<std::ptrdiff_t>(stride_); }
   double& operator()(std::int32_t i, std::int32_t j) const { return Row(i)[j]; }
 
  private:
-  static std::int32_t PaddedStride(std::int32_t n) {
-    const std::int32_t rounded = (n + 3) / 4 * 4;
+  static std::int64_t PaddedStride(std::int32_t n) {
+    const std::int64_t rounded = (static_cast<std::int64_t>(n) + 3) / 4 * 4;
     return rounded % 64 == 0 ? rounded + 4 : rounded;
   }
 
   std::int32_t n_;
-  std::int32_t stride_;
+  std::int64_t stride_;
   std::unique_ptr<double[]> storage_;
 };
 
