@@ -92,6 +92,14 @@ def moment_tables():
     }
 
 
+def eigen_decompositions():
+    """numpy.linalg.eigh of 0.5^|i - j|, as the add-in's ZqPCA benchmark, per order."""
+    def power_decay(d):
+        i = np.arange(d)
+        return 0.5 ** np.abs(i[:, None] - i[None, :])
+    return {f"eigh_{d}": (lambda a=power_decay(d): np.linalg.eigh(a)) for d in (100, 256, 400, 512, 600, 1024)}
+
+
 def best_seconds(call, rounds):
     call()
     calls = max(1, int(0.2 / max(timeit.timeit(call, number=1, timer=time.process_time), 1e-6)))
@@ -106,6 +114,8 @@ def main():
         print(f"{name} {best_seconds(draw, rounds) / points * 1e9:.4f}")
     for name, table in {**rank_correlations(), **iman_conover_table(), **moment_tables()}.items():
         print(f"{name} {best_seconds(table, rounds) * 1e9:.0f}")
+    for name, decompose in eigen_decompositions().items():
+        print(f"{name} {best_seconds(decompose, rounds) * 1e9:.0f}")
 
 
 if __name__ == "__main__":

@@ -47,6 +47,13 @@ MODELLING_ROWS = [
      ("numpy", "iman_conover_10000x10")),
 ]
 
+# Principal components per call, on the matrix 0.5^|i - j| at orders around
+# and at powers of two; numpy's eigh decomposes the same matrices.
+EIGEN_ORDERS = (100, 256, 400, 512, 600, 1024)
+EIGEN_ROWS = [(f"ZqPCA, d = {d}", f"BM_ZqPCAPeer/{d}", "numpy.linalg.eigh", ("numpy", f"eigh_{d}"))
+              for d in EIGEN_ORDERS]
+EIGEN_FILTER = "^BM_ZqPCAPeer/.*$"
+
 LIBM_FILTER = "^(BM_ZqRandEntryPoint|BM_ZqRandNormInversion|BM_ZqRandNormPolar|BM_ZqRandPoissonMean(5|50)|" \
               "BM_ZqRandBeta23|Exp|Log|Pow|Tan|Sinh|Cosh|Tanh|BM_LfmSchemeOne/10/.*)$"
 ADDIN_FILTER = LIBM_FILTER[:-2] + "|BM_SobolPoints/.*|BM_SpearmanMatrix/100000/10|BM_KendallMatrix/10000/10|BM_ImanConover)$"
@@ -107,12 +114,15 @@ def main():
     for round_number in range(1, rounds + 1):
         print(f"peers: round {round_number} of {rounds}", file=sys.stderr)
         keep_best(best, "addin", google_benchmark(os.path.join(build, "zqbench"), ADDIN_FILTER))
+        keep_best(best, "addin", google_benchmark(os.path.join(build, "zqbench"), EIGEN_FILTER))
         keep_best(best, "libm", google_benchmark(os.path.join(build, "zqlibmbench"), LIBM_FILTER))
         keep_best(best, "numpy", numpy_samplers(os.path.join(here, "numpy_peers.py")))
     print(f"Best of {rounds} rounds of processor time; ratio = ZqRand's time / the peer's (below 1 is faster).\n")
     print("| what | ZqRand | peer | peer | ratio |")
     print("|---|---|---|---|---|")
     for what, name, peer, peer_key in ROWS + MODELLING_ROWS:
+        print(row(what, best.get(("addin", name)), peer, best.get(peer_key)))
+    for what, name, peer, peer_key in EIGEN_ROWS:
         print(row(what, best.get(("addin", name)), peer, best.get(peer_key)))
     print("\nThe samplers built on the C library's exp, log, pow and tan:\n")
     print("| what | ZqRand on the C library's functions | peer | peer | ratio |")
