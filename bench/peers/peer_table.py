@@ -47,9 +47,17 @@ MODELLING_ROWS = [
      ("numpy", "iman_conover_10000x10")),
 ]
 
+# One multivariate normal vector per call: the covariance's decomposition.
+MULTI_NORMAL_ROWS = [
+    (f"ZqRandMultiNorm, Size 1, d = {d}", f"BM_ZqRandMultiNormOneVector/{d}",
+     "numpy Generator.multivariate_normal(method='svd')", ("numpy", f"multivariate_normal_svd_{d}"))
+    for d in (100, 256, 400, 512, 600, 1024)
+]
+MULTI_NORMAL_FILTER = "|BM_ZqRandMultiNormOneVector/.*"
+
 LIBM_FILTER = "^(BM_ZqRandEntryPoint|BM_ZqRandNormInversion|BM_ZqRandNormPolar|BM_ZqRandPoissonMean(5|50)|" \
               "BM_ZqRandBeta23|Exp|Log|Pow|Tan|Sinh|Cosh|Tanh|BM_LfmSchemeOne/10/.*)$"
-ADDIN_FILTER = LIBM_FILTER[:-2] + "|BM_SobolPoints/.*|BM_SpearmanMatrix/100000/10|BM_KendallMatrix/10000/10|BM_ImanConover)$"
+ADDIN_FILTER = LIBM_FILTER[:-2] + "|BM_SobolPoints/.*|BM_SpearmanMatrix/100000/10|BM_KendallMatrix/10000/10|BM_ImanConover" + MULTI_NORMAL_FILTER + ")$"
 
 
 def nanoseconds(entry):
@@ -103,7 +111,7 @@ def main():
     print(f"Best of {rounds} rounds of processor time; ratio = ZqRand's time / the peer's (below 1 is faster).\n")
     print("| what | ZqRand | peer | peer | ratio |")
     print("|---|---|---|---|---|")
-    for what, name, peer, peer_key in ROWS + MODELLING_ROWS:
+    for what, name, peer, peer_key in ROWS + MODELLING_ROWS + MULTI_NORMAL_ROWS:
         print(row(what, best.get(("addin", name)), peer, best.get(peer_key)))
     print("\nThe samplers built on the C library's exp, log, pow and tan:\n")
     print("| what | ZqRand on the C library's functions | peer | peer | ratio |")
