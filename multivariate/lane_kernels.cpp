@@ -1,5 +1,8 @@
 #include "multivariate/lane_kernels.h"
 
+#include <cstddef>
+#include <utility>
+
 #include <emmintrin.h>
 
 #include "numerics/processor_features.h"
@@ -90,5 +93,12 @@ const Kernels kKernels = ChooseKernels();
 void AddMultiple(double* y, const double* x, double c, std::int32_t n) { kKernels.addMultiple(y, x, c, n); }
 
 void RotateRows(double* p, double* q, double c, double s, std::int32_t n) { kKernels.rotateRows(p, q, c, s, n); }
+
+void TransposeSquare(double* data, std::int32_t n) {
+  for (std::int32_t i = 0; i < n; ++i) {
+    double* row = data + static_cast<std::ptrdiff_t>(i) * n;
+    for (std::int32_t j = i + 1; j < n; ++j) std::swap(row[j], data[static_cast<std::ptrdiff_t>(j) * n + i]);
+  }
+}
 
 }  // namespace Zq::Math

@@ -15,4 +15,7 @@ void AddMultiple(double* y, const double* x, double c, std::int32_t n);
 // The plane rotation of two rows: (p[i], q[i]) := (p[i] c + q[i] s, q[i] c - p[i] s).
 void RotateRows(double* p, double* q, double c, double s, std::int32_t n);
 
+// Transposes a packed square n x n matrix in place (no arithmetic).
+void TransposeSquare(double* data, std::int32_t n);
+
 }  // namespace Zq::Math

@@ -1,7 +1,10 @@
 #include "multivariate/random_multi_normal.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <new>
 
+#include "multivariate/lane_kernels.h"
 #include "multivariate/linear_algebra.h"
 
 namespace Zq::Math {
@@ -58,8 +61,9 @@ bool RandomMultiNormal::BuildFactor(ConstVectorView mean, ConstMatrixView covari
   if (!AssignFrom(shift_, mean)) return false;
   if (!factor_.AssignShape(d, d, 0.0)) return false;
   RootScaledColumns(factor_, v, w);  // L0 = V diag(sqrt w)
-  if (!resampling) return offset_.AssignSize(d, 0.0);
-  return ResampledFactor(factor_, size, stop);
+  if (resampling ? !ResampledFactor(factor_, size, stop) : !offset_.AssignSize(d, 0.0)) return false;
+  TransposeSquare(factor_.Data(), d);
+  return true;
 }
 
 // Replays the coming sample from a copy, measures its mean and population
@@ -87,7 +91,7 @@ bool RandomMultiNormal::ResampledFactor(ConstMatrixView target, std::int32_t siz
       copy.NextVector(t, work);
       for (std::int32_t i = 0; i < d; ++i) {
         sum[i] += t[i];
-        for (std::int32_t j = i; j < d; ++j) products(i, j) += t[i] * t[j];
+        AddMultiple(&products(i, i), &t[i], t[i], d - i);
       }
       if (stop.Poll(drawWork)) return false;
     }
@@ -111,23 +115,37 @@ bool RandomMultiNormal::ResampledFactor(ConstMatrixView target, std::int32_t siz
   return true;
 }
 
-void RandomMultiNormal::NextVector(VectorView x, VectorView z) {
+void RandomMultiNormal::NextVectors(std::int32_t count, double* x, double* z) {
   const std::int32_t d = Dimension();
-  for (std::int32_t i = 0; i < d; ++i) z[i] = normals_[i].Next(engines_[i]) - offset_[i];
-  CopyInto(shift_, x);
-  if (factor_.PackedRowMajor() && x.Packed() && z.Packed()) {
-    const double* row = factor_.Data();
-    for (std::int32_t i = 0; i < d; ++i, row += d) {
-      double sum = 0.0;
-      for (std::int32_t j = 0; j < d; ++j) sum += row[j] * z.begin[j];
-      x.begin[i] = x.begin[i] + sum;
-    }
+  const auto rowOf = [d](double* rows, std::int32_t b) { return rows + static_cast<std::ptrdiff_t>(b) * d; };
+  for (std::int32_t b = 0; b < count; ++b) {
+    double* draws = rowOf(z, b);
+    for (std::int32_t i = 0; i < d; ++i) draws[i] = normals_[i].Next(engines_[i]) - offset_[i];
+  }
+  // x(b, i) runs through 0 + L(i, 0) z(b, 0) + L(i, 1) z(b, 1) + ... in that
+  // order, then adds the shift.
+  std::fill(x, rowOf(x, count), 0.0);
+  for (std::int32_t j = 0; j < d; ++j) {
+    const double* column = factor_.Data() + static_cast<std::ptrdiff_t>(j) * d;
+    for (std::int32_t b = 0; b < count; ++b) AddMultiple(rowOf(x, b), column, rowOf(z, b)[j], d);
+  }
+  for (std::int32_t b = 0; b < count; ++b) {
+    double* sums = rowOf(x, b);
+    for (std::int32_t i = 0; i < d; ++i) sums[i] = shift_[i] + sums[i];
+  }
+}
+
+void RandomMultiNormal::NextVector(VectorView x, VectorView z) {
+  if (x.Packed() && z.Packed()) {
+    NextVectors(1, x.begin, z.begin);
     return;
   }
+  const std::int32_t d = Dimension();
+  for (std::int32_t i = 0; i < d; ++i) z[i] = normals_[i].Next(engines_[i]) - offset_[i];
   for (std::int32_t i = 0; i < d; ++i) {
     double sum = 0.0;
-    for (std::int32_t j = 0; j < d; ++j) sum += factor_(i, j) * z[j];
-    x[i] = x[i] + sum;
+    for (std::int32_t j = 0; j < d; ++j) sum += factor_(j, i) * z[j];
+    x[i] = shift_[i] + sum;
   }
 }
 

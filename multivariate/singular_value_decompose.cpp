@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <utility>
 
 #include "multivariate/lane_kernels.h"
 #include "multivariate/linear_algebra.h"
@@ -41,11 +40,10 @@ struct Packed {
   double* Row(std::int32_t i) const { return data + static_cast<std::ptrdiff_t>(i) * columns; }
 };
 
-// to := the transpose of from (rows x columns); for a square matrix to may be from.
+// to := the transpose of from (rows x columns); a square one in place when to is from.
 void Transpose(const double* from, std::int32_t rows, std::int32_t columns, double* to) {
   if (from == to) {
-    for (std::int32_t i = 0; i < rows; ++i)
-      for (std::int32_t j = i + 1; j < columns; ++j) std::swap(to[static_cast<std::ptrdiff_t>(i) * columns + j], to[static_cast<std::ptrdiff_t>(j) * columns + i]);
+    TransposeSquare(to, rows);
     return;
   }
   for (std::int32_t i = 0; i < rows; ++i)
