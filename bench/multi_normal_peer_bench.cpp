@@ -3,6 +3,8 @@
 // with method 'svd' pays as well.
 #include <benchmark/benchmark.h>
 
+#include <sys/resource.h>
+
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -45,5 +47,24 @@ void BM_ZqRandMultiNormOneVector(benchmark::State& state) {
 BENCHMARK(BM_ZqRandMultiNormOneVector)
     ->Arg(100)->Arg(256)->Arg(400)->Arg(512)->Arg(600)->Arg(1024)
     ->Unit(benchmark::kMillisecond);
+
+// A large sample: its time, and the process's peak resident memory per
+// value against the 16 bytes of each result record.
+void BM_ZqRandMultiNormLargeSample(benchmark::State& state) {
+  const int d = static_cast<int>(state.range(0));
+  constexpr short kSize = 32767;
+  const auto cov = KArgument(d, d, DenseCovariance(d));
+  const auto mean = KArgument(d, 1, std::vector<double>(d, 0.0));
+  for (auto _ : state) {
+    LPXLOPER result = ZqRandMultiNorm(kSize, AsFp(cov), AsFp(mean), 0, 1, 2, 0, 0, 0);
+    benchmark::DoNotOptimize(result->val.array.lparray[0].val.num);
+    xlAutoFree(result);
+  }
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  const double values = static_cast<double>(kSize) * d;
+  state.counters["peak_bytes_per_value"] = static_cast<double>(usage.ru_maxrss) * 1024.0 / values;
+}
+BENCHMARK(BM_ZqRandMultiNormLargeSample)->Arg(512)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -55,8 +55,9 @@ ZQ_WORKSHEET ZqRandMultiNorm(Zq::Addin::WholeNumber size, const Zq::Addin::Array
     }
     const std::uint64_t rowWork = dimension * dimension * 2;
     return out.Array(size, d, [&](Zq::Addin::ResultRecord* cells) {
-      for (Zq::Addin::WholeNumber first = 0; first < size; first += kBatch) {
-        const auto count = static_cast<std::int32_t>(size - first < kBatch ? size - first : kBatch);
+      const std::int64_t rows = size;
+      for (std::int64_t first = 0; first < rows; first += kBatch) {
+        const auto count = static_cast<std::int32_t>(rows - first < kBatch ? rows - first : kBatch);
         sampler.NextVectors(count, x.Data(), z.Data());
         for (std::int32_t b = 0; b < count; ++b) {
           for (std::int32_t i = 0; i < d; ++i) Zq::Addin::StoreNumber(x(b, i), *cells++);
