@@ -1,5 +1,6 @@
 #include "multivariate/lane_kernels.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <utility>
 
@@ -95,9 +96,18 @@ void AddMultiple(double* y, const double* x, double c, std::int32_t n) { kKernel
 void RotateRows(double* p, double* q, double c, double s, std::int32_t n) { kKernels.rotateRows(p, q, c, s, n); }
 
 void TransposeSquare(double* data, std::int32_t n) {
-  for (std::int32_t i = 0; i < n; ++i) {
-    double* row = data + static_cast<std::ptrdiff_t>(i) * n;
-    for (std::int32_t j = i + 1; j < n; ++j) std::swap(row[j], data[static_cast<std::ptrdiff_t>(j) * n + i]);
+  // Tiles of 16 x 16 keep both sides of each swap in cache at power-of-two n.
+  constexpr std::int32_t kTile = 16;
+  const auto at = [data, n](std::int32_t i, std::int32_t j) -> double& {
+    return data[static_cast<std::ptrdiff_t>(i) * n + j];
+  };
+  for (std::int32_t i0 = 0; i0 < n; i0 += kTile) {
+    const std::int32_t iEnd = std::min(i0 + kTile, n);
+    for (std::int32_t j0 = i0; j0 < n; j0 += kTile) {
+      const std::int32_t jEnd = std::min(j0 + kTile, n);
+      for (std::int32_t i = i0; i < iEnd; ++i)
+        for (std::int32_t j = std::max(j0, i + 1); j < jEnd; ++j) std::swap(at(i, j), at(j, i));
+    }
   }
 }
 

@@ -112,7 +112,27 @@ bool Decompose(const Packed a, std::int32_t m, std::int32_t n, VectorView w, con
         const double h = f * g - s;
         a(i, l) = f - g;
         for (std::int32_t k = l; k < n; ++k) rv1[k] = a(i, k) / h;
-        for (std::int32_t j = l; j < m; ++j) {
+        std::int32_t j = l;
+        // Four rows' sums advance side by side, each over k in order.
+        for (; j + 4 <= m; j += 4) {
+          const double* r0 = a.Row(j);
+          const double* r1 = a.Row(j + 1);
+          const double* r2 = a.Row(j + 2);
+          const double* r3 = a.Row(j + 3);
+          const double* pivotRow = a.Row(i);
+          double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
+          for (std::int32_t k = l; k < n; ++k) {
+            s0 += r0[k] * pivotRow[k];
+            s1 += r1[k] * pivotRow[k];
+            s2 += r2[k] * pivotRow[k];
+            s3 += r3[k] * pivotRow[k];
+          }
+          AddMultiple(a.Row(j) + l, rv1.Data() + l, s0, n - l);
+          AddMultiple(a.Row(j + 1) + l, rv1.Data() + l, s1, n - l);
+          AddMultiple(a.Row(j + 2) + l, rv1.Data() + l, s2, n - l);
+          AddMultiple(a.Row(j + 3) + l, rv1.Data() + l, s3, n - l);
+        }
+        for (; j < m; ++j) {
           s = 0.0;
           for (std::int32_t k = l; k < n; ++k) s += a(j, k) * a(i, k);
           AddMultiple(a.Row(j) + l, rv1.Data() + l, s, n - l);
