@@ -15,11 +15,26 @@
 namespace Zq::Math {
 namespace {
 
+// The scalar operations of one lane, for the elements from `first` on that
+// fill no whole vector.
+void AddMultipleFrom(std::int32_t first, double* y, const double* x, double c, std::int32_t n) {
+  for (std::int32_t i = first; i < n; ++i) y[i] = y[i] + c * x[i];
+}
+
+void RotateRowsFrom(std::int32_t first, double* p, double* q, double c, double s, std::int32_t n) {
+  for (std::int32_t i = first; i < n; ++i) {
+    const double y = p[i];
+    const double z = q[i];
+    p[i] = y * c + z * s;
+    q[i] = z * c - y * s;
+  }
+}
+
 void AddMultipleSse2(double* y, const double* x, double c, std::int32_t n) {
   const __m128d cc = _mm_set1_pd(c);
   std::int32_t i = 0;
   for (; i + 2 <= n; i += 2) _mm_storeu_pd(y + i, _mm_add_pd(_mm_loadu_pd(y + i), _mm_mul_pd(cc, _mm_loadu_pd(x + i))));
-  for (; i < n; ++i) y[i] = y[i] + c * x[i];
+  AddMultipleFrom(i, y, x, c, n);
 }
 
 void RotateRowsSse2(double* p, double* q, double c, double s, std::int32_t n) {
@@ -32,12 +47,7 @@ void RotateRowsSse2(double* p, double* q, double c, double s, std::int32_t n) {
     _mm_storeu_pd(p + i, _mm_add_pd(_mm_mul_pd(y, cc), _mm_mul_pd(z, ss)));
     _mm_storeu_pd(q + i, _mm_sub_pd(_mm_mul_pd(z, cc), _mm_mul_pd(y, ss)));
   }
-  for (; i < n; ++i) {
-    const double y = p[i];
-    const double z = q[i];
-    p[i] = y * c + z * s;
-    q[i] = z * c - y * s;
-  }
+  RotateRowsFrom(i, p, q, c, s, n);
 }
 
 #if ZQ_RUNTIME_AVX
@@ -48,7 +58,7 @@ ZQ_AVX2 void AddMultipleAvx2(double* y, const double* x, double c, std::int32_t 
   std::int32_t i = 0;
   for (; i + 4 <= n; i += 4)
     _mm256_storeu_pd(y + i, _mm256_add_pd(_mm256_loadu_pd(y + i), _mm256_mul_pd(cc, _mm256_loadu_pd(x + i))));
-  for (; i < n; ++i) y[i] = y[i] + c * x[i];
+  AddMultipleFrom(i, y, x, c, n);
 }
 
 ZQ_AVX2 void RotateRowsAvx2(double* p, double* q, double c, double s, std::int32_t n) {
@@ -61,12 +71,7 @@ ZQ_AVX2 void RotateRowsAvx2(double* p, double* q, double c, double s, std::int32
     _mm256_storeu_pd(p + i, _mm256_add_pd(_mm256_mul_pd(y, cc), _mm256_mul_pd(z, ss)));
     _mm256_storeu_pd(q + i, _mm256_sub_pd(_mm256_mul_pd(z, cc), _mm256_mul_pd(y, ss)));
   }
-  for (; i < n; ++i) {
-    const double y = p[i];
-    const double z = q[i];
-    p[i] = y * c + z * s;
-    q[i] = z * c - y * s;
-  }
+  RotateRowsFrom(i, p, q, c, s, n);
 }
 #endif
 
@@ -78,22 +83,27 @@ struct Kernels {
   RotateRowsFunction rotateRows = RotateRowsSse2;
 };
 
-Kernels ChooseKernels() {
+Kernels ChooseKernels(bool avx2Wanted) {
 #if ZQ_RUNTIME_AVX
   __builtin_cpu_init();
-  if (__builtin_cpu_supports("avx2")) return {AddMultipleAvx2, RotateRowsAvx2};
+  if (avx2Wanted && __builtin_cpu_supports("avx2")) return {AddMultipleAvx2, RotateRowsAvx2};
 #endif
   return {};
 }
 
-// Chosen once when the library loads.
-const Kernels kKernels = ChooseKernels();
+// Chosen when the library loads.
+Kernels kernels = ChooseKernels(true);
 
 }  // namespace
 
-void AddMultiple(double* y, const double* x, double c, std::int32_t n) { kKernels.addMultiple(y, x, c, n); }
+void AddMultiple(double* y, const double* x, double c, std::int32_t n) { kernels.addMultiple(y, x, c, n); }
 
-void RotateRows(double* p, double* q, double c, double s, std::int32_t n) { kKernels.rotateRows(p, q, c, s, n); }
+void RotateRows(double* p, double* q, double c, double s, std::int32_t n) { kernels.rotateRows(p, q, c, s, n); }
+
+bool UseAvx2Lanes(bool wanted) {
+  kernels = ChooseKernels(wanted);
+  return kernels.addMultiple != AddMultipleSse2;
+}
 
 void TransposeSquare(double* data, std::int32_t n) {
   // Tiles of 16 x 16 keep both sides of each swap in cache at power-of-two n.

@@ -15,6 +15,10 @@ void AddMultiple(double* y, const double* x, double c, std::int32_t n);
 // The plane rotation of two rows: (p[i], q[i]) := (p[i] c + q[i] s, q[i] c - p[i] s).
 void RotateRows(double* p, double* q, double c, double s, std::int32_t n);
 
+// Tests choose the SSE2 lanes too, to check both on one machine; asking for
+// AVX2 where it cannot run keeps SSE2. Returns whether AVX2 is in use.
+bool UseAvx2Lanes(bool wanted);
+
 // Transposes a packed square n x n matrix in place (no arithmetic).
 void TransposeSquare(double* data, std::int32_t n);
 

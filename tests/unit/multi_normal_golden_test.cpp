@@ -1,14 +1,16 @@
 // The decomposition and the multivariate normal sampler keep every bit:
 // outputs on large and awkward inputs, hashed (64-bit FNV-1a of each
 // double's bits in row order, after the shape), against hashes recorded
-// from the straightforward loops before they were reorganised for speed.
+// from the straightforward loops before they were reorganised for speed,
+// with the AVX2 lanes and with the SSE2 ones.
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <string>
 
-#include <gtest/gtest.h>
-
+#include "multivariate/lane_kernels.h"
 #include "multivariate/linear_algebra.h"
 #include "multivariate/random_multi_normal.h"
 #include "numerics/special_values.h"
@@ -96,31 +98,31 @@ struct DecomposeCase {
 // U, w and V (or just the failure) of the decomposition.
 TEST(MultiNormalGolden, DecompositionKeepsItsBits) {
   const DecomposeCase cases[] = {
-      {Kind::Symmetric, 300, 300, 0xbf645b0233a5822bULL},
-      {Kind::Symmetric, 256, 256, 0xb207c5a02e8cfffbULL},
-      {Kind::RankDeficient, 257, 257, 0x55be4a1f19db763eULL},
-      {Kind::Huge, 255, 255, 0x8708c169c2fea82bULL},
-      {Kind::WithNaN, 64, 64, 0xa8c7f832281a39c5ULL},
-      {Kind::General, 180, 120, 0x7d05088d180d1a3eULL},
-      {Kind::General, 120, 180, 0x13ad0ad37954578ULL},
-      {Kind::General, 1, 1, 0xc0725aa9113564d0ULL},
+      {Kind::Symmetric, 300, 300, 0xbf645b0233a5822bULL},     {Kind::Symmetric, 256, 256, 0xb207c5a02e8cfffbULL},
+      {Kind::RankDeficient, 257, 257, 0x55be4a1f19db763eULL}, {Kind::Huge, 255, 255, 0x8708c169c2fea82bULL},
+      {Kind::WithNaN, 64, 64, 0xa8c7f832281a39c5ULL},         {Kind::General, 180, 120, 0x7d05088d180d1a3eULL},
+      {Kind::General, 120, 180, 0x13ad0ad37954578ULL},        {Kind::General, 1, 1, 0xc0725aa9113564d0ULL},
       {Kind::General, 2, 3, 0xd74ea1750aea9e36ULL},
   };
-  for (const auto& c : cases) {
-    Matrix a = MakeMatrix(c.kind, c.rows, c.columns, 1000 + static_cast<std::uint64_t>(c.rows));
-    Vector w(c.columns, Init::Zero);
-    Matrix v(c.columns, c.columns, Init::Zero);
-    const bool ok = SingularValueDecompose(a, w, v);
-    Fnv fnv;
-    fnv.Add(ok ? 1 : 0);
-    if (ok) {
-      fnv.Add(a);
-      fnv.Add(w);
-      fnv.Add(v);
+  for (const bool avx2 : {true, false}) {
+    const bool inUse = UseAvx2Lanes(avx2);
+    for (const auto& c : cases) {
+      Matrix a = MakeMatrix(c.kind, c.rows, c.columns, 1000 + static_cast<std::uint64_t>(c.rows));
+      Vector w(c.columns, Init::Zero);
+      Matrix v(c.columns, c.columns, Init::Zero);
+      const bool ok = SingularValueDecompose(a, w, v);
+      Fnv fnv;
+      fnv.Add(ok ? 1 : 0);
+      if (ok) {
+        fnv.Add(a);
+        fnv.Add(w);
+        fnv.Add(v);
+      }
+      EXPECT_EQ(fnv.Value(), c.hash) << "kind " << static_cast<int>(c.kind) << ", " << c.rows << " x " << c.columns
+                                     << (inUse ? ", AVX2" : ", SSE2") << ": 0x" << std::hex << fnv.Value();
     }
-    EXPECT_EQ(fnv.Value(), c.hash) << "kind " << static_cast<int>(c.kind) << ", " << c.rows << " x " << c.columns
-                                   << ": 0x" << std::hex << fnv.Value();
   }
+  UseAvx2Lanes(true);
 }
 
 struct SamplerCase {
@@ -147,38 +149,42 @@ TEST(MultiNormalGolden, SamplerKeepsItsBits) {
       {Kind::Symmetric, 512, 2, polar, RandomAlgorithm::Mt2002, 0xafc2bb286af2eb40ULL},
       {Kind::Symmetric, 20, 10, resampled, RandomAlgorithm::Mt2002, 0xf36f0e41b34e3508ULL},
   };
-  for (const auto& c : cases) {
-    const Matrix cov = MakeMatrix(c.kind, c.d, c.d, 7 + static_cast<std::uint64_t>(c.d));
-    Vector mean(c.d, Init::Zero);
-    for (std::int32_t i = 0; i < c.d; ++i) mean[i] = 0.25 * i - 3.0;
-    RandomMultiNormal sampler;
-    const bool ok = sampler.InitMultiNormal(mean, cov, c.options, c.size, 11, 22, c.algorithm);
-    Fnv fnv;
-    fnv.Add(ok ? 1 : 0);
-    if (ok) {
-      fnv.Add(sampler.Factor());
-      fnv.Add(sampler.Offset());
-      RandomMultiNormal copy;
-      ASSERT_TRUE(copy.CopyFrom(sampler));
-      Vector x(c.d, Init::Zero), z(c.d, Init::Zero);
-      Fnv vectors, batched;
-      for (std::int32_t row = 0; row < c.size; ++row) {
-        sampler.NextVector(x, z);
-        fnv.Add(x);
-        vectors.Add(x);
+  for (const bool avx2 : {true, false}) {
+    const bool inUse = UseAvx2Lanes(avx2);
+    for (const auto& c : cases) {
+      const Matrix cov = MakeMatrix(c.kind, c.d, c.d, 7 + static_cast<std::uint64_t>(c.d));
+      Vector mean(c.d, Init::Zero);
+      for (std::int32_t i = 0; i < c.d; ++i) mean[i] = 0.25 * i - 3.0;
+      RandomMultiNormal sampler;
+      const bool ok = sampler.InitMultiNormal(mean, cov, c.options, c.size, 11, 22, c.algorithm);
+      Fnv fnv;
+      fnv.Add(ok ? 1 : 0);
+      if (ok) {
+        fnv.Add(sampler.Factor());
+        fnv.Add(sampler.Offset());
+        RandomMultiNormal copy;
+        ASSERT_TRUE(copy.CopyFrom(sampler));
+        Vector x(c.d, Init::Zero), z(c.d, Init::Zero);
+        Fnv vectors, batched;
+        for (std::int32_t row = 0; row < c.size; ++row) {
+          sampler.NextVector(x, z);
+          fnv.Add(x);
+          vectors.Add(x);
+        }
+        // Drawn three at a time, the same vectors.
+        Matrix xs(3, c.d, Init::Zero), zs(3, c.d, Init::Zero);
+        for (std::int32_t first = 0; first < c.size; first += 3) {
+          const std::int32_t count = std::min(3, c.size - first);
+          copy.NextVectors(count, xs.Data(), zs.Data());
+          for (std::int32_t b = 0; b < count; ++b) batched.Add(xs.Row(b));
+        }
+        EXPECT_EQ(batched.Value(), vectors.Value()) << "d " << c.d << ", size " << c.size;
       }
-      // Drawn three at a time, the same vectors.
-      Matrix xs(3, c.d, Init::Zero), zs(3, c.d, Init::Zero);
-      for (std::int32_t first = 0; first < c.size; first += 3) {
-        const std::int32_t count = std::min(3, c.size - first);
-        copy.NextVectors(count, xs.Data(), zs.Data());
-        for (std::int32_t b = 0; b < count; ++b) batched.Add(xs.Row(b));
-      }
-      EXPECT_EQ(batched.Value(), vectors.Value()) << "d " << c.d << ", size " << c.size;
+      EXPECT_EQ(fnv.Value(), c.hash) << "kind " << static_cast<int>(c.kind) << ", d " << c.d << ", size " << c.size
+                                     << (inUse ? ", AVX2" : ", SSE2") << ": 0x" << std::hex << fnv.Value();
     }
-    EXPECT_EQ(fnv.Value(), c.hash) << "kind " << static_cast<int>(c.kind) << ", d " << c.d << ", size " << c.size
-                                   << ": 0x" << std::hex << fnv.Value();
   }
+  UseAvx2Lanes(true);
 }
 
 }  // namespace
