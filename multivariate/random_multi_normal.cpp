@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <new>
+#include <utility>
 
 #include "multivariate/lane_kernels.h"
 #include "multivariate/linear_algebra.h"
@@ -23,7 +24,7 @@ bool RandomMultiNormal::CopyFrom(const RandomMultiNormal& other) {
 std::uint64_t RandomMultiNormal::WorkingBytes(std::int32_t d, bool resampling) {
   const auto dimension = static_cast<std::uint64_t>(d < 0 ? 0 : d);
   const std::uint64_t generators = dimension * (sizeof(RandomUniform) + sizeof(RandomNormal)) * (resampling ? 2 : 1);
-  const std::uint64_t matrices = dimension * dimension * sizeof(double) * (resampling ? 8 : 3);
+  const std::uint64_t matrices = dimension * dimension * sizeof(double) * (resampling ? 8 : 2);
   return generators + matrices;
 }
 
@@ -58,9 +59,10 @@ bool RandomMultiNormal::BuildFactor(ConstVectorView mean, ConstMatrixView covari
   Matrix v(d, d, Init::Uninitialised);
   if (!AssignFrom(a, covariance) || w.Length() != d || v.Rows() != d) return false;
   if (!SingularValueDecompose(a, w, v, stop)) return false;
+  a = Matrix();  // consumed: its storage goes before any more is asked for
   if (!AssignFrom(shift_, mean)) return false;
-  if (!factor_.AssignShape(d, d, 0.0)) return false;
-  RootScaledColumns(factor_, v, w);  // L0 = V diag(sqrt w)
+  RootScaledColumns(v, v, w);  // L0 = V diag(sqrt w), in V's own storage
+  factor_ = std::move(v);
   if (resampling ? !ResampledFactor(factor_, size, stop) : !offset_.AssignSize(d, 0.0)) return false;
   TransposeSquare(factor_.Data(), d);
   return true;

@@ -27,7 +27,8 @@ class RandomMultiNormal {
 
   // The most bytes a sampler of dimension d and its initialisation hold at
   // once: its engines and samplers (twice with resampling, for the copy
-  // that pre-draws) and the d x d matrices alive together (3, or 8 with
+  // that pre-draws) and the d x d matrices alive together (2: the
+  // decomposition's work and V, which becomes the factor; at most 8 with
   // resampling).
   static std::uint64_t WorkingBytes(std::int32_t d, bool resampling);
 
