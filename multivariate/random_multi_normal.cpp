@@ -1,7 +1,11 @@
 #include "multivariate/random_multi_normal.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <new>
+#include <utility>
 
+#include "multivariate/lane_kernels.h"
 #include "multivariate/linear_algebra.h"
 
 namespace Zq::Math {
@@ -20,7 +24,7 @@ bool RandomMultiNormal::CopyFrom(const RandomMultiNormal& other) {
 std::uint64_t RandomMultiNormal::WorkingBytes(std::int32_t d, bool resampling) {
   const auto dimension = static_cast<std::uint64_t>(d < 0 ? 0 : d);
   const std::uint64_t generators = dimension * (sizeof(RandomUniform) + sizeof(RandomNormal)) * (resampling ? 2 : 1);
-  const std::uint64_t matrices = dimension * dimension * sizeof(double) * (resampling ? 8 : 3);
+  const std::uint64_t matrices = dimension * dimension * sizeof(double) * (resampling ? 8 : 2);
   return generators + matrices;
 }
 
@@ -55,11 +59,13 @@ bool RandomMultiNormal::BuildFactor(ConstVectorView mean, ConstMatrixView covari
   Matrix v(d, d, Init::Uninitialised);
   if (!AssignFrom(a, covariance) || w.Length() != d || v.Rows() != d) return false;
   if (!SingularValueDecompose(a, w, v, stop)) return false;
+  a = Matrix();  // consumed: its storage goes before any more is asked for
   if (!AssignFrom(shift_, mean)) return false;
-  if (!factor_.AssignShape(d, d, 0.0)) return false;
-  RootScaledColumns(factor_, v, w);  // L0 = V diag(sqrt w)
-  if (!resampling) return offset_.AssignSize(d, 0.0);
-  return ResampledFactor(factor_, size, stop);
+  RootScaledColumns(v, v, w);  // L0 = V diag(sqrt w), in V's own storage
+  factor_ = std::move(v);
+  if (resampling ? !ResampledFactor(factor_, size, stop) : !offset_.AssignSize(d, 0.0)) return false;
+  TransposeSquare(factor_.Data(), d);
+  return true;
 }
 
 // Replays the coming sample from a copy, measures its mean and population
@@ -87,7 +93,7 @@ bool RandomMultiNormal::ResampledFactor(ConstMatrixView target, std::int32_t siz
       copy.NextVector(t, work);
       for (std::int32_t i = 0; i < d; ++i) {
         sum[i] += t[i];
-        for (std::int32_t j = i; j < d; ++j) products(i, j) += t[i] * t[j];
+        AddMultiple(&products(i, i), &t[i], t[i], d - i);
       }
       if (stop.Poll(drawWork)) return false;
     }
@@ -111,23 +117,37 @@ bool RandomMultiNormal::ResampledFactor(ConstMatrixView target, std::int32_t siz
   return true;
 }
 
-void RandomMultiNormal::NextVector(VectorView x, VectorView z) {
+void RandomMultiNormal::NextVectors(std::int32_t count, double* x, double* z) {
   const std::int32_t d = Dimension();
-  for (std::int32_t i = 0; i < d; ++i) z[i] = normals_[i].Next(engines_[i]) - offset_[i];
-  CopyInto(shift_, x);
-  if (factor_.PackedRowMajor() && x.Packed() && z.Packed()) {
-    const double* row = factor_.Data();
-    for (std::int32_t i = 0; i < d; ++i, row += d) {
-      double sum = 0.0;
-      for (std::int32_t j = 0; j < d; ++j) sum += row[j] * z.begin[j];
-      x.begin[i] = x.begin[i] + sum;
-    }
+  const auto rowOf = [d](double* rows, std::int32_t b) { return rows + static_cast<std::ptrdiff_t>(b) * d; };
+  for (std::int32_t b = 0; b < count; ++b) {
+    double* draws = rowOf(z, b);
+    for (std::int32_t i = 0; i < d; ++i) draws[i] = normals_[i].Next(engines_[i]) - offset_[i];
+  }
+  // x(b, i) runs through 0 + L(i, 0) z(b, 0) + L(i, 1) z(b, 1) + ... in that
+  // order, then adds the shift.
+  std::fill(x, rowOf(x, count), 0.0);
+  for (std::int32_t j = 0; j < d; ++j) {
+    const double* column = factor_.Data() + static_cast<std::ptrdiff_t>(j) * d;
+    for (std::int32_t b = 0; b < count; ++b) AddMultiple(rowOf(x, b), column, rowOf(z, b)[j], d);
+  }
+  for (std::int32_t b = 0; b < count; ++b) {
+    double* sums = rowOf(x, b);
+    for (std::int32_t i = 0; i < d; ++i) sums[i] = shift_[i] + sums[i];
+  }
+}
+
+void RandomMultiNormal::NextVector(VectorView x, VectorView z) {
+  if (x.Packed() && z.Packed()) {
+    NextVectors(1, x.begin, z.begin);
     return;
   }
+  const std::int32_t d = Dimension();
+  for (std::int32_t i = 0; i < d; ++i) z[i] = normals_[i].Next(engines_[i]) - offset_[i];
   for (std::int32_t i = 0; i < d; ++i) {
     double sum = 0.0;
-    for (std::int32_t j = 0; j < d; ++j) sum += factor_(i, j) * z[j];
-    x[i] = x[i] + sum;
+    for (std::int32_t j = 0; j < d; ++j) sum += factor_(j, i) * z[j];
+    x[i] = shift_[i] + sum;
   }
 }
 

@@ -27,7 +27,8 @@ class RandomMultiNormal {
 
   // The most bytes a sampler of dimension d and its initialisation hold at
   // once: its engines and samplers (twice with resampling, for the copy
-  // that pre-draws) and the d x d matrices alive together (3, or 8 with
+  // that pre-draws) and the d x d matrices alive together (2: the
+  // decomposition's work and V, which becomes the factor; at most 8 with
   // resampling).
   static std::uint64_t WorkingBytes(std::int32_t d, bool resampling);
 
@@ -48,8 +49,18 @@ class RandomMultiNormal {
   // Each sampler draws exactly one value. Allocates nothing.
   void NextVector(VectorView x, VectorView z);
 
+  // The next `count` vectors into the rows of x (packed, count x d); z is
+  // work space of the same size. The same values as `count` calls of
+  // NextVector; each row of the factor serves every vector while it is at
+  // hand. Allocates nothing.
+  void NextVectors(std::int32_t count, double* x, double* z);
+
   std::int32_t Dimension() const { return static_cast<std::int32_t>(normals_.size()); }
-  ConstMatrixView Factor() const { return factor_; }
+  // L, stored by columns (row j of factor_ holds column j).
+  ConstMatrixView Factor() const {
+    return ConstMatrixView::Attach(factor_.Data(), factor_.Columns(), factor_.Rows(), factor_.ColStride(),
+                                   factor_.RowStride(), !factor_.ColumnMajor());
+  }
   ConstVectorView Offset() const { return offset_; }
 
  private:
@@ -59,7 +70,7 @@ class RandomMultiNormal {
   std::vector<RandomNormal> normals_;
   Vector shift_;
   Vector offset_;
-  Matrix factor_;
+  Matrix factor_;  // L transposed: the draw walks its columns contiguously
 };
 
 }  // namespace Zq::Math

@@ -1,8 +1,11 @@
 // Golub-Reinsch singular value decomposition: Householder reduction to
 // bidiagonal form, accumulation of both transformations, then implicit-shift
 // QR sweeps on the bidiagonal form.
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 
+#include "multivariate/lane_kernels.h"
 #include "multivariate/linear_algebra.h"
 #include "numerics/special_values.h"
 
@@ -27,24 +30,39 @@ constexpr int kMaxTests = 30;
 // The Householder g: opposite in sign to the pivot element.
 double OppositeRoot(double s, double pivot) { return pivot >= 0.0 ? -std::sqrt(s) : std::sqrt(s); }
 
-// Rotates columns p and q of m: (y, z) -> (y c + z s, z c - y s).
-void RotateColumns(const MatrixView& m, std::int32_t p, std::int32_t q, double c, double s) {
-  for (std::int32_t r = 0; r < m.Rows(); ++r) {
-    const double y = m(r, p);
-    const double z = m(r, q);
-    m(r, p) = y * c + z * s;
-    m(r, q) = z * c - y * s;
+// A packed row-major matrix: element (i, j) at data[i * columns + j].
+struct Packed {
+  double* data;
+  std::int32_t columns;
+  double& operator()(std::int32_t i, std::int32_t j) const {
+    return data[static_cast<std::ptrdiff_t>(i) * columns + j];
   }
+  double* Row(std::int32_t i) const { return data + static_cast<std::ptrdiff_t>(i) * columns; }
+};
+
+// to := the transpose of from (rows x columns); a square one in place when to is from.
+void Transpose(const double* from, std::int32_t rows, std::int32_t columns, double* to) {
+  if (from == to) {
+    TransposeSquare(to, rows);
+    return;
+  }
+  for (std::int32_t i = 0; i < rows; ++i)
+    for (std::int32_t j = 0; j < columns; ++j)
+      to[static_cast<std::ptrdiff_t>(j) * rows + i] = from[static_cast<std::ptrdiff_t>(i) * columns + j];
 }
 
-}  // namespace
-
-bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView& v, StopRequest& stop) {
-  const std::int32_t m = a.Rows();
-  const std::int32_t n = w.Length();
-  if (a.Columns() != n || v.Rows() != n || v.Columns() != n) return false;
+// The decomposition on packed storage. The Householder steps update the
+// columns j of a row side by side (their sums s_j advance together, each
+// over k in order); the diagonalisation rotates U's and V's columns held as
+// the rows of transposed working copies (uRows: A's own storage when A is
+// square, else work space of n x m). Each element sees the operations of
+// the column-by-column loops in their order.
+bool Decompose(const Packed a, std::int32_t m, std::int32_t n, VectorView w, const Packed v, double* uRows,
+               StopRequest& stop) {
   Vector rv1;  // the superdiagonal
-  if (!rv1.AssignSize(n)) return false;
+  Vector sums;  // one running sum per column
+  if (!rv1.AssignSize(n) || !sums.AssignSize(n)) return false;
+  double* const sl = sums.Data();
   // The work of one step of each phase, at most, for the stop request.
   const std::uint64_t reductionWork = (static_cast<std::uint64_t>(m) + 1) * (static_cast<std::uint64_t>(n) + 1) * 4;
   const std::uint64_t rotationWork = (static_cast<std::uint64_t>(m) + n) * 4;
@@ -67,16 +85,14 @@ bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView&
           a(k, i) /= scale;
           s += a(k, i) * a(k, i);
         }
-        double f = a(i, i);
+        const double f = a(i, i);
         g = OppositeRoot(s, f);
         const double h = f * g - s;
         a(i, i) = f - g;
-        for (std::int32_t j = l; j < n; ++j) {
-          s = 0.0;
-          for (std::int32_t k = i; k < m; ++k) s += a(k, i) * a(k, j);
-          f = s / h;
-          for (std::int32_t k = i; k < m; ++k) a(k, j) += f * a(k, i);
-        }
+        std::fill(sl + l, sl + n, 0.0);
+        for (std::int32_t k = i; k < m; ++k) AddMultiple(sl + l, a.Row(k) + l, a(k, i), n - l);
+        for (std::int32_t j = l; j < n; ++j) sl[j] /= h;
+        for (std::int32_t k = i; k < m; ++k) AddMultiple(a.Row(k) + l, sl + l, a(k, i), n - l);
         for (std::int32_t k = i; k < m; ++k) a(k, i) *= scale;
       }
     }
@@ -96,10 +112,30 @@ bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView&
         const double h = f * g - s;
         a(i, l) = f - g;
         for (std::int32_t k = l; k < n; ++k) rv1[k] = a(i, k) / h;
-        for (std::int32_t j = l; j < m; ++j) {
+        std::int32_t j = l;
+        // Four rows' sums advance side by side, each over k in order.
+        for (; j + 4 <= m; j += 4) {
+          const double* r0 = a.Row(j);
+          const double* r1 = a.Row(j + 1);
+          const double* r2 = a.Row(j + 2);
+          const double* r3 = a.Row(j + 3);
+          const double* pivotRow = a.Row(i);
+          double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
+          for (std::int32_t k = l; k < n; ++k) {
+            s0 += r0[k] * pivotRow[k];
+            s1 += r1[k] * pivotRow[k];
+            s2 += r2[k] * pivotRow[k];
+            s3 += r3[k] * pivotRow[k];
+          }
+          AddMultiple(a.Row(j) + l, rv1.Data() + l, s0, n - l);
+          AddMultiple(a.Row(j + 1) + l, rv1.Data() + l, s1, n - l);
+          AddMultiple(a.Row(j + 2) + l, rv1.Data() + l, s2, n - l);
+          AddMultiple(a.Row(j + 3) + l, rv1.Data() + l, s3, n - l);
+        }
+        for (; j < m; ++j) {
           s = 0.0;
           for (std::int32_t k = l; k < n; ++k) s += a(j, k) * a(i, k);
-          for (std::int32_t k = l; k < n; ++k) a(j, k) += s * rv1[k];
+          AddMultiple(a.Row(j) + l, rv1.Data() + l, s, n - l);
         }
         for (std::int32_t k = l; k < n; ++k) a(i, k) *= scale;
       }
@@ -120,11 +156,9 @@ bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView&
       if (g != 0.0) {
         // Double division avoids a possible underflow.
         for (std::int32_t j = l; j < n; ++j) v(j, i) = (a(i, j) / a(i, l)) / g;
-        for (std::int32_t j = l; j < n; ++j) {
-          double s = 0.0;
-          for (std::int32_t k = l; k < n; ++k) s += a(i, k) * v(k, j);
-          for (std::int32_t k = l; k < n; ++k) v(k, j) += s * v(k, i);
-        }
+        std::fill(sl + l, sl + n, 0.0);
+        for (std::int32_t k = l; k < n; ++k) AddMultiple(sl + l, v.Row(k) + l, a(i, k), n - l);
+        for (std::int32_t k = l; k < n; ++k) AddMultiple(v.Row(k) + l, sl + l, v(k, i), n - l);
       }
       for (std::int32_t j = l; j < n; ++j) v(i, j) = v(j, i) = 0.0;
     }
@@ -141,12 +175,10 @@ bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView&
     for (std::int32_t j = l; j < n; ++j) a(i, j) = 0.0;
     if (g != 0.0) {
       g = 1.0 / g;
-      for (std::int32_t j = l; j < n; ++j) {
-        double s = 0.0;
-        for (std::int32_t k = l; k < m; ++k) s += a(k, i) * a(k, j);
-        const double f = (s / a(i, i)) * g;
-        for (std::int32_t k = i; k < m; ++k) a(k, j) += f * a(k, i);
-      }
+      std::fill(sl + l, sl + n, 0.0);
+      for (std::int32_t k = l; k < m; ++k) AddMultiple(sl + l, a.Row(k) + l, a(k, i), n - l);
+      for (std::int32_t j = l; j < n; ++j) sl[j] = (sl[j] / a(i, i)) * g;
+      for (std::int32_t k = i; k < m; ++k) AddMultiple(a.Row(k) + l, sl + l, a(k, i), n - l);
       for (std::int32_t j = i; j < m; ++j) a(j, i) *= g;
     } else {
       for (std::int32_t j = i; j < m; ++j) a(j, i) = 0.0;
@@ -159,6 +191,12 @@ bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView&
   // fail after 30 tests anyway, so fail now (the search for a split would
   // otherwise walk below the first element).
   if (std::isnan(anorm)) return false;
+
+  // Column c of U is row c of ut, column c of V row c of vt.
+  Transpose(a.data, m, n, uRows);
+  Transpose(v.data, n, n, v.data);
+  const Packed ut{uRows, m};
+  const Packed vt{v.data, n};
 
   // Diagonalisation of the bidiagonal form.
   for (std::int32_t k = n - 1; k >= 0; --k) {
@@ -188,14 +226,14 @@ bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView&
           h = 1.0 / h;
           c = g * h;
           s = -f * h;
-          RotateColumns(a, nm, i, c, s);
+          RotateRows(ut.Row(nm), ut.Row(i), c, s, m);
         }
       }
       double z = w[k];
       if (l == k) {
         if (z < 0.0) {
           w[k] = -z;
-          for (std::int32_t j = 0; j < n; ++j) v(j, k) = -v(j, k);
+          for (std::int32_t j = 0; j < n; ++j) vt(k, j) = -vt(k, j);
         }
         break;
       }
@@ -226,7 +264,7 @@ bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView&
         g = g * c - x * s;
         h = y * s;
         y *= c;
-        RotateColumns(v, j, i, c, s);
+        RotateRows(vt.Row(j), vt.Row(i), c, s, n);
         z = Hypotenuse(f, h);
         w[j] = z;
         if (z != 0.0) {
@@ -236,7 +274,7 @@ bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView&
         }
         f = c * g + s * y;
         x = c * y - s * g;
-        RotateColumns(a, j, i, c, s);
+        RotateRows(ut.Row(j), ut.Row(i), c, s, m);
       }
       rv1[l] = 0.0;
       rv1[k] = f;
@@ -244,6 +282,34 @@ bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView&
       if (stop.Poll(rotationWork * static_cast<std::uint64_t>(k - l + 1))) return false;
     }
   }
+  Transpose(uRows, n, m, a.data);
+  Transpose(v.data, n, n, v.data);
+  return true;
+}
+
+}  // namespace
+
+bool SingularValueDecompose(const MatrixView& a, VectorView w, const MatrixView& v, StopRequest& stop) {
+  const std::int32_t m = a.Rows();
+  const std::int32_t n = w.Length();
+  if (a.Columns() != n || v.Rows() != n || v.Columns() != n) return false;
+  if (n == 0) return true;
+  // Strided arguments are decomposed in packed copies; a non-square A needs
+  // room for its transpose.
+  Matrix packedA;
+  Matrix packedV;
+  Matrix uRows;
+  const bool copyA = !a.PackedRowMajor();
+  const bool copyV = !v.PackedRowMajor();
+  if ((copyA && !AssignFrom(packedA, a)) || (copyV && !packedV.AssignShape(n, n, 0.0)) ||
+      (m != n && !uRows.AssignShape(n, m))) {
+    return false;
+  }
+  const Packed work{copyA ? packedA.Data() : a.Data(), n};
+  const Packed vWork{copyV ? packedV.Data() : v.Data(), n};
+  if (!Decompose(work, m, n, w, vWork, m == n ? work.data : uRows.Data(), stop)) return false;
+  if (copyA) CopyInto(packedA, a);
+  if (copyV) CopyInto(packedV, v);
   return true;
 }
 
