@@ -52,11 +52,11 @@ const std::string kLongLfm = "ZQMONTECARLOLFM({1,0.5;0.5,1},0.05,0.04,1,21474836
 TEST(UserBreak, BreakAfterStopsEachLongCallWithValueAndTheRunGoesOn) {
   // Each runs for seconds or (the forward-rate Monte Carlo) hours whole.
   for (const std::string& call :
-       {kLongLfm, "ZQMULTICORREL(" + Table(500, 2000) + ",TRUE,TRUE)", "ZQPCA(" + Table(800, 800) + ")",
+       {kLongLfm, "ZQMULTICORREL(" + Table(500, 4000) + ",TRUE,TRUE)", "ZQPCA(" + Table(1200, 1200) + ")",
         "ZQRANDMULTINORM(32767," + Table(300, 300) + "," + Table(1, 300) + ",0,1,2,FALSE,FALSE,TRUE)"}) {
     SCOPED_TRACE(call.substr(0, 20));
     StandIn::ClearRecords();
-    const HostRun run = RunHost({"--quiet", "--extras", "--break-after", "0.3", call, "ZQNORMINV(0.975)"});
+    const HostRun run = RunHost({"--quiet", "--extras", "--break-after", "0.1", call, "ZQNORMINV(0.975)"});
     EXPECT_EQ(run.exitCode, kExitOk) << run.err;
     EXPECT_EQ(run.out, "#VALUE!\n\n1.9599639845188943\n");
     EXPECT_GT(StandIn::AbortQueries(), 0);
