@@ -98,6 +98,9 @@ def numpy_samplers(script):
     # OpenBLAS's kernel override set on some machines slows a current numpy;
     # it is lifted for this command alone.
     environment = {k: v for k, v in os.environ.items() if k not in ("OPENBLAS_CORETYPE", "OPENBLAS_L2_SIZE")}
+    # One thread, as a worksheet call runs: OpenBLAS's other threads would
+    # also count their waiting in the processor time.
+    environment["OPENBLAS_NUM_THREADS"] = "1"
     output = subprocess.run(["/usr/bin/python3", script, "1"], check=True, capture_output=True, text=True,
                             env=environment).stdout
     return {name: float(ns) for name, ns in (line.split() for line in output.splitlines())}
