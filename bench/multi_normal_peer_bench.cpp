@@ -11,19 +11,12 @@
 
 #include "addin/entry_points.h"
 #include "addin/worksheet_functions.h"
+#include "bench/k_argument.h"
 
 namespace {
 
-// A K argument: counts, padding, then the doubles row by row.
-std::vector<double> KArgument(int rows, int columns, const std::vector<double>& values) {
-  std::vector<double> storage(1 + values.size());
-  const WORD counts[2] = {static_cast<WORD>(rows), static_cast<WORD>(columns)};
-  std::memcpy(storage.data(), counts, sizeof counts);
-  std::memcpy(storage.data() + 1, values.data(), values.size() * sizeof(double));
-  return storage;
-}
-
-const FP* AsFp(const std::vector<double>& storage) { return reinterpret_cast<const FP*>(storage.data()); }
+using Zq::Bench::AsFp;
+using Zq::Bench::KArgument;
 
 // Equicorrelated with correlation 0.3 and variances 1 + i / d: dense, so
 // every rotation of the decomposition does full work.

@@ -13,22 +13,15 @@
 
 #include "addin/entry_points.h"
 #include "addin/worksheet_functions.h"
+#include "bench/k_argument.h"
 #include "multivariate/random_multi_normal.h"
 
 namespace {
 
 std::atomic<long> allocations{0};
 
-// A K argument: counts, padding, then the doubles row by row.
-std::vector<double> ArrayArgument(int rows, int columns, const std::vector<double>& values) {
-  std::vector<double> storage(1 + values.size());
-  const WORD counts[2] = {static_cast<WORD>(rows), static_cast<WORD>(columns)};
-  std::memcpy(storage.data(), counts, sizeof counts);
-  std::memcpy(storage.data() + 1, values.data(), values.size() * sizeof(double));
-  return storage;
-}
-
-const FP* AsFp(const std::vector<double>& storage) { return reinterpret_cast<const FP*>(storage.data()); }
+using Zq::Bench::AsFp;
+using Zq::Bench::KArgument;
 
 // Covariance with unit variances and correlation 0.5^|i-j|.
 std::vector<double> Covariance(int d) {
@@ -42,8 +35,8 @@ void BM_ZqRandMultiNorm(benchmark::State& state) {
   const int d = static_cast<int>(state.range(0));
   const short resampling = static_cast<short>(state.range(1));
   constexpr short kSize = 10000;
-  const auto cov = ArrayArgument(d, d, Covariance(d));
-  const auto mean = ArrayArgument(d, 1, std::vector<double>(d, 0.0));
+  const auto cov = KArgument(d, d, Covariance(d));
+  const auto mean = KArgument(d, 1, std::vector<double>(d, 0.0));
   for (auto _ : state) {
     LPXLOPER result = ZqRandMultiNorm(kSize, AsFp(cov), AsFp(mean), 0, 1, 2, 0, 0, resampling);
     benchmark::DoNotOptimize(result->val.array.lparray[0].val.num);
@@ -56,7 +49,7 @@ BENCHMARK(BM_ZqRandMultiNorm)->Args({10, 0})->Args({10, 1})->Args({100, 0})->Arg
 
 void BM_ZqPCA(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  const auto matrix = ArrayArgument(n, n, Covariance(n));
+  const auto matrix = KArgument(n, n, Covariance(n));
   for (auto _ : state) {
     LPXLOPER result = ZqPCA(AsFp(matrix));
     benchmark::DoNotOptimize(result->val.array.lparray[0].val.num);
