@@ -19,8 +19,15 @@ inline Pack Multiply(Pack a, Pack b) { return _mm_mul_pd(a, b); }
 }  // namespace Sse2
 
 #if ZQ_RUNTIME_AVX
+// Every function of the AVX namespace, the pack operations and the body
+// alike, is compiled for AVX: GCC by its target pragma, clang by applying
+// the target attribute.
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("avx")
+#endif
 namespace Avx {
 using Pack = __m256d;
 constexpr std::int32_t kWidth = 4;
@@ -32,7 +39,11 @@ inline Pack Subtract(Pack a, Pack b) { return _mm256_sub_pd(a, b); }
 inline Pack Multiply(Pack a, Pack b) { return _mm256_mul_pd(a, b); }
 #include "multivariate/eigen_lanes_body.inc"
 }  // namespace Avx
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif
 #endif
 
 namespace {
