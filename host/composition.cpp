@@ -17,8 +17,8 @@
 //   argument is that value, and a call with nothing lifted answers its whole
 //   result. (Microsoft: "Dynamic array formulas and spilled array
 //   behavior", "Guidelines and examples of array formulas" on arguments of
-//   unequal sizes, "Implicit intersection operator: @"; ECMA-376 Part 1,
-//   "Single- and Multi-Cell Formulas".)
+//   unequal sizes, "Implicit intersection operator: @"; the Office Open XML
+//   standard, ECMA-376, on single- and multi-cell formulas.)
 // - Errors: an error where one value is expected is the call's answer, the
 //   function is not called (the leftmost error when several); in a lifted
 //   call this holds element by element. An error inside an array argument

@@ -53,21 +53,7 @@ bool Commands::DecodeText(const XLOPER12* record, std::string& text) {
 }
 
 int Excel12v(int function, XLOPER12* result, int count, XLOPER12* const* arguments) {
-  if (count < 0 || (count > 0 && arguments == nullptr)) return xlretFailed;
-  // The window handle and the break read only atomics and the calling
-  // thread's own clock: worksheet calls on several threads ask for them
-  // without waiting for one another.
-  if (function == xlGetHwnd) return GetHwnd(result, count);
-  if (function == xlAbort) return Commands::Abort(result, count, arguments);
-  const StateGuard guard(Commands::StateLock());
-  switch (function) {
-    case xlGetName: return GetName(result, count);
-    case xlFree: return Commands::Free(count, arguments);
-    case xlfRegister: return Commands::Register(result, count, arguments);
-    case xlfUnregister: return Commands::Unregister(result, count, arguments);
-    case xlfSetName: return Commands::SetName(result, count, arguments);
-    default: return xlretFailed;
-  }
+  return Commands::Run(function, result, count, arguments, GetHwnd, GetName, [](int) { return xlretFailed; });
 }
 
 int XLCallVer() { return kExcel12CallVersion; }

@@ -273,22 +273,9 @@ void ClearRecords() {
 }
 
 int Excel4v(int function, XLOPER* result, int count, XLOPER* const* arguments) {
-  if (count < 0 || (count > 0 && arguments == nullptr)) return xlretFailed;
-  // The window handle and the break read only atomics and the calling
-  // thread's own clock: worksheet calls on several threads ask for them
-  // without waiting for one another.
-  if (function == xlGetHwnd) return GetHwnd(result, count);
-  if (function == xlAbort) return Commands::Abort(result, count, arguments);
-  const StateGuard guard(Commands::StateLock());
-  switch (function) {
-    case xlGetName: return GetName(result, count);
-    case xlFree: return Commands::Free(count, arguments);
-    case xlfRegister: return Commands::Register(result, count, arguments);
-    case xlfUnregister: return Commands::Unregister(result, count, arguments);
-    case xlfSetName: return Commands::SetName(result, count, arguments);
-    case xlCoerce: return Coerce(result, count, arguments);
-    default: return xlretFailed;
-  }
+  return Commands::Run(function, result, count, arguments, GetHwnd, GetName, [&](int command) {
+    return command == xlCoerce ? Coerce(result, count, arguments) : xlretFailed;
+  });
 }
 
 }  // namespace Zq::StandIn

@@ -134,4 +134,26 @@ int Abort(Record* result, int count, Record* const* arguments) {
   return xlretSuccess;
 }
 
+// One call of either callback. The window handle and the break read only
+// atomics and the calling thread's own clock: worksheet calls on several
+// threads ask for them without waiting for one another. Every other command
+// holds the state's lock; getName answers xlGetName, and own(function)
+// answers the commands of one callback alone (xlretFailed for unknown ones).
+template <class Record, class GetHwnd, class GetName, class Own>
+int Run(int function, Record* result, int count, Record* const* arguments, GetHwnd&& getHwnd, GetName&& getName,
+        Own&& own) {
+  if (count < 0 || (count > 0 && arguments == nullptr)) return xlretFailed;
+  if (function == xlGetHwnd) return getHwnd(result, count);
+  if (function == xlAbort) return Abort(result, count, arguments);
+  const StateGuard guard(StateLock());
+  switch (function) {
+    case xlGetName: return getName(result, count);
+    case xlFree: return Free(count, arguments);
+    case xlfRegister: return Register(result, count, arguments);
+    case xlfUnregister: return Unregister(result, count, arguments);
+    case xlfSetName: return SetName(result, count, arguments);
+    default: return own(function);
+  }
+}
+
 }  // namespace Zq::StandIn::Commands
